@@ -1,0 +1,53 @@
+# Shared build rules: one warnings interface for every target, the sanitizer
+# switch, and the helpers that turn a folder into a library or tests.
+
+add_library(kestrin_warnings INTERFACE)
+target_compile_options(kestrin_warnings INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Werror)
+
+if(KESTRIN_SANITIZE)
+  target_compile_options(kestrin_warnings INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(kestrin_warnings INTERFACE -fsanitize=address,undefined)
+endif()
+
+# kestrin_library(NAME DIR DEPS...): a static library of every .cpp in DIR
+# (not below it), with the project root as its include root.
+function(kestrin_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE kestrin_warnings)
+endfunction()
+
+# kestrin_tests(PREFIX DEPS...): one GoogleTest program per *_test.cpp in the
+# current folder, each registered with ctest. NEEDS names programs that must be
+# built before the tests run (they find them under KESTRIN_BINARY_DIR/bin). Files named *_support.cpp are
+# shared helpers linked into every test program of the folder.
+function(kestrin_tests prefix)
+  cmake_parse_arguments(ARG "" "" "DEPS;ENVIRONMENT;NEEDS" ${ARGN})
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  file(GLOB support CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_support.cpp)
+  if(support)
+    add_library(${prefix}_test_support STATIC ${support})
+    target_link_libraries(${prefix}_test_support PUBLIC ${ARG_DEPS} GTest::gtest PRIVATE kestrin_warnings)
+    target_include_directories(${prefix}_test_support PUBLIC ${PROJECT_SOURCE_DIR})
+    set(support_lib ${prefix}_test_support)
+  endif()
+  foreach(test_source ${tests})
+    get_filename_component(stem ${test_source} NAME_WE)
+    set(target ${prefix}_${stem})
+    add_executable(${target} ${test_source})
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    target_link_libraries(${target} PRIVATE ${support_lib} ${ARG_DEPS} GTest::gtest GTest::gtest_main kestrin_warnings)
+    target_compile_definitions(${target} PRIVATE
+      KESTRIN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+      KESTRIN_BINARY_DIR="${CMAKE_BINARY_DIR}")
+    if(ARG_NEEDS)
+      add_dependencies(${target} ${ARG_NEEDS})
+    endif()
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
+      PROPERTIES ENVIRONMENT "LC_ALL=C;${ARG_ENVIRONMENT}")
+  endforeach()
+endfunction()

@@ -1,0 +1,130 @@
+// The run's fixed snapshot of every user choice that steers a compare, the
+// OPTIONS text that names the chosen keywords, and the compare-column ranges.
+#ifndef KESTRIN_ENGINE_COMPARE_SETTINGS_H_
+#define KESTRIN_ENGINE_COMPARE_SETTINGS_H_
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kestrin {
+
+enum class ListingKind { kChng, kDelta, kLong, kOvsum };
+
+// The seventeen preferences, in the order the preferences page holds them.
+// This is also the order of the OPTIONS text.
+enum class Preference {
+  kIcas, kRovr, kInpn, kSbsl, kFmvl, kLorl, kNoss, kXdpl, kIeof,
+  kSubc, kXtab, kTxal, kAeqf, kFscl, kChgo, kTxfo, kCcol,
+};
+inline constexpr int kPreferenceCount = 17;
+
+// The Dp (don't process) options by their index on the Dp page.
+enum class DpChoice {
+  kNone, kDsem, kDrem, kDblk, kDdlc, kDdl2, kDcpp, kDvbc, kDhtm, kDcob, kDudc,
+};
+inline constexpr int kDpOptionCount = 11;
+
+// Returns the four-letter keyword of a preference ("Icas").
+std::string_view PreferenceKeyword(Preference preference);
+// Returns the keyword of a Dp option ("None", "Dsem", ...).
+std::string_view DpKeyword(DpChoice option);
+
+// Compare-column selection of one side. A stop of 0 means end of line.
+struct ColumnRanges {
+  bool range1_valid = false;
+  bool range2_valid = false;
+  int32_t start1 = 0;
+  int32_t stop1 = 0;
+  int32_t start2 = 0;
+  int32_t stop2 = 0;
+};
+
+// Plain record of the main window's controls that a snapshot reads. The
+// defaults are the controls' designed values.
+struct ControlValues {
+  std::string listing_type_text = "Chng";
+  std::array<bool, kPreferenceCount> preferences{};  // indexed by Preference
+  std::string tab_size_text = "4";
+  std::string subc_text = "\".\"";  // one character between double quotes
+  int dp_choice = 0;                // index of DpChoice; out of range counts as 0
+  std::string dudc_tag = "#";
+  std::string dudc_embedded = "No";  // "Yes" or "No"
+  std::string new_range1 = "1:eol";
+  std::string new_range2;
+  std::string old_range1 = "1:eol";
+  std::string old_range2;
+
+  bool Checked(Preference preference) const {
+    return preferences[static_cast<int>(preference)];
+  }
+  void SetChecked(Preference preference, bool checked) {
+    preferences[static_cast<int>(preference)] = checked;
+  }
+};
+
+struct CompareSettings {
+  ListingKind ListingType = ListingKind::kChng;
+  std::string ListingTypeText;  // "Chng", "Delta", "Long" or "Ovsum", as chosen
+  bool Chng = false, Delta = false, Long = false, Ovsum = false;
+
+  bool Icas = false, Rovr = false, Inpn = false, Sbsl = false, Fmvl = false,
+       Lorl = false, Noss = false, Xdpl = false, Ieof = false, Subc = false,
+       Xtab = false, Txal = false, Aeqf = false, Fscl = false, Chgo = false,
+       Txfo = false, Ccol = false;
+
+  int32_t TabSize = 0;
+  char SubcChar = 0;
+
+  DpChoice DpOption = DpChoice::kNone;
+  bool DpActive = false;
+  bool Dsem = false, Drem = false, Dblk = false, Ddlc = false, Ddl2 = false,
+       Dcpp = false, Dvbc = false, Dhtm = false, Dcob = false, Dudc = false;
+  std::string DudcTag;
+  bool DudcEmbedded = false;  // the embedded choice is "Yes"
+
+  ColumnRanges new_ranges;
+  ColumnRanges old_ranges;
+};
+
+// Outcome of a snapshot.
+enum class SnapshotVerdict {
+  kValid,
+  kInvalidCcol,  // Ccol checked and its ranges are not valid: the run stops
+  kFault,        // a tab-size text that is not a number or a Subc text too short
+};
+
+// Fills `settings` from the controls. REQUIRES: `settings` is freshly made.
+// The Dp choice of `controls` is set to 0 when it is out of range.
+SnapshotVerdict TakeSnapshot(ControlValues& controls, CompareSettings& settings);
+
+// Returns the OPTIONS text: the Dp keyword (unless None) and the checked
+// preference keywords in page order, single blanks between; "None" when empty.
+std::string OptionsText(int dp_choice, const std::array<bool, kPreferenceCount>& preferences);
+
+// What an OPTIONS text names: the Dp option and the preferences it ticks.
+struct ParsedOptions {
+  int dp_choice = 0;
+  std::array<bool, kPreferenceCount> preferences{};
+  std::string text;  // the rebuilt OPTIONS text ("None" when nothing is recognised)
+};
+
+// Reads an OPTIONS text as the settings file stores it: "None" (any case)
+// names nothing; otherwise four-character tokens at positions 1, 6, 11, ...
+// are matched against the Dp and preference keywords in any letter case.
+ParsedOptions ParseOptionsText(std::string_view text);
+
+// Verdict and ranges of the Ccol range texts. Returns nullopt when the ranges
+// are invalid.
+struct CcolRanges {
+  ColumnRanges new_side;
+  ColumnRanges old_side;
+};
+std::optional<CcolRanges> ParseCcolRanges(std::string_view new_range1, std::string_view new_range2,
+                                          std::string_view old_range1, std::string_view old_range2);
+
+}  // namespace kestrin
+
+#endif  // KESTRIN_ENGINE_COMPARE_SETTINGS_H_

@@ -1,0 +1,60 @@
+// The one layer through which Kestrin touches files and directories, so that
+// tests can swap in faults and the rest of the code stays portable.
+#ifndef KESTRIN_ENGINE_FILE_SYSTEM_H_
+#define KESTRIN_ENGINE_FILE_SYSTEM_H_
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kestrin {
+
+// An input file opened read-only, shared with other readers and writers.
+class InputFile {
+ public:
+  virtual ~InputFile() = default;
+
+  // Stores the file's length in *size by seeking to its end. Returns false
+  // (and sets the last error number) when the seek fails.
+  virtual bool SeekToEnd(int64_t* size) = 0;
+  // Moves the read position to `offset` bytes from the start.
+  virtual bool Seek(int64_t offset) = 0;
+  // Reads up to `count` bytes into `buffer`. Returns the bytes read, 0 at the
+  // end of the file, or -1 on a read error.
+  virtual int64_t Read(char* buffer, int64_t count) = 0;
+  // The file's last-modified time as one packed value: equal values mean
+  // equal dates and times.
+  virtual int64_t ModifiedTime() = 0;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // Opens `path` for reading. On failure returns null and stores the
+  // platform's error number in *error.
+  virtual std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) = 0;
+  // True iff `path` names an existing file that is not a directory.
+  virtual bool IsFile(const std::string& path) = 0;
+  // True iff `path` names an existing directory.
+  virtual bool IsDirectory(const std::string& path) = 0;
+  // The names (no directory part) of the files, never subdirectories, of a
+  // directory, in no particular order. An unreadable directory has none.
+  virtual std::vector<std::string> ListFiles(const std::string& directory) = 0;
+  // The directory holding the running program.
+  virtual std::string ExecutableDirectory() = 0;
+  // The last error number of a failed call of this thread.
+  virtual int LastError() = 0;
+};
+
+// The real file system of this platform.
+FileSystem& DefaultFileSystem();
+
+// A packed modified time as text in the system's short date and long time
+// form (the C library's %x and %X of the current locale).
+std::string FormatFileTime(int64_t packed_time);
+
+}  // namespace kestrin
+
+#endif  // KESTRIN_ENGINE_FILE_SYSTEM_H_

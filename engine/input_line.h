@@ -1,0 +1,61 @@
+// One prepared line of a section, and the section array that holds one
+// side's lines of the current section.
+#ifndef KESTRIN_ENGINE_INPUT_LINE_H_
+#define KESTRIN_ENGINE_INPUT_LINE_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kestrin {
+
+// A section holds at most this many lines a side; reading stops when a side's
+// count plus one reaches kSectionLimit.
+inline constexpr int32_t kSectionLimit = 8000;
+inline constexpr int32_t kMaxSectionLines = kSectionLimit - 1;
+// The longest line the reader returns; longer physical lines are split.
+inline constexpr int32_t kMaxLineLength = 2048;
+
+struct InputLine {
+  bool Matched = false;     // paired with a line of the other side in order
+  bool NoMatch = false;     // matcher: no longer tried as a block start
+  bool IsDp = false;        // don't-process line
+  bool IsPartDp = false;    // an embedded comment part was cut from the line
+  bool IsReformat = false;  // matched line differs from its partner in blanks only
+  bool BlockStart = false;  // first line of an accepted block; set on sentinels
+  bool Moved = false;       // unmatched line recognised as moved (Fmvl)
+  bool end_sentinel = false;  // the second sentinel flag
+  bool CcolBlank = false;   // shorter than the Ccol start column: compared as one blank
+  uint16_t Link = 0;        // partner line on the other side (see the matcher)
+  uint16_t Hash = 0;        // 16-bit sum of the squeezed text; never 0 once prepared
+  uint16_t Chain = 0;       // matcher: next old line with equal content
+  int16_t RunCount = 0;     // listing: length of the run of like lines starting here
+  int16_t RawLen = 0;       // length as read, 1 to 2048
+  uint16_t SqueezedLen = 0;  // length of the squeezed text (always even)
+  int16_t CmpLen = 0;       // length after Ccol selection (Ccol on only)
+  // Raw line after reading; the Ccol selection after Select columns; the
+  // squeezed compare form after Prepare lines; the raw line again in the listing.
+  std::string Text;
+  std::string SavedText;    // listing: raw text of a Dp or part-Dp line
+  bool has_saved_text = false;
+};
+
+// One side's section array: lines at indices 1..count, an end sentinel at
+// count + 1. Index 0 is unused.
+struct Section {
+  std::vector<InputLine> line = std::vector<InputLine>(kSectionLimit + 2);
+  int32_t count = 0;
+
+  // Clears every record of the section (texts keep their capacity).
+  void Reset();
+  // Writes the end sentinel at count + 1 with `other_count` + 1 as its Link.
+  void WriteSentinel(int32_t other_count);
+};
+
+// True iff new line `a` equals old line `b` in compare form: equal hashes,
+// equal squeezed lengths and equal squeezed texts.
+bool LinesEqual(const InputLine& a, const InputLine& b);
+
+}  // namespace kestrin
+
+#endif  // KESTRIN_ENGINE_INPUT_LINE_H_

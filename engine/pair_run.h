@@ -1,0 +1,128 @@
+// The records of one compare run: the pair list, the run state, the per-pair
+// result, the run totals and the directory entries.
+#ifndef KESTRIN_ENGINE_PAIR_RUN_H_
+#define KESTRIN_ENGINE_PAIR_RUN_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/compare_settings.h"
+#include "engine/engine_host.h"
+#include "engine/file_system.h"
+#include "engine/input_line.h"
+#include "engine/side_file.h"
+
+namespace kestrin {
+
+// Two parallel lists of file names (no directory part) and the two run
+// directories a pair's full path is built from.
+struct PairList {
+  std::vector<std::string> new_names;
+  std::vector<std::string> old_names;
+  std::string new_directory;
+  std::string old_directory;
+
+  void Clear() {
+    new_names.clear();
+    old_names.clear();
+  }
+  void Add(std::string new_name, std::string old_name) {
+    new_names.push_back(std::move(new_name));
+    old_names.push_back(std::move(old_name));
+  }
+};
+
+// Flags and counters of one pair, all zero when the pair is opened.
+struct PairResult {
+  bool CcolError = false;
+  bool MovedSubOptimal = false;
+  bool IsBinary = false;
+  bool PairDone = false;
+  bool Differs = false;
+  bool EqualByAeqf = false;
+  int32_t PairRC = 0;  // 0 normal; 1 Ccol error or binary files differ; 8 open or seek error
+  int32_t new_ccol_blank_count = 0;
+  int32_t old_ccol_blank_count = 0;
+  int64_t new_binary_size = 0;
+  int64_t old_binary_size = 0;
+
+  // Filled by the listing, summed over the pair's sections.
+  int32_t new_lines_processed = 0, old_lines_processed = 0;
+  int32_t matches = 0, reformats = 0, insertions = 0, deletions = 0;
+  int32_t paired_changes = 0;
+  int32_t new_dp = 0, new_part_dp = 0, old_dp = 0, old_part_dp = 0;
+  int32_t moved_lines = 0;
+  // Working state of the Chng listing.
+  int32_t context_count = 0, not_shown_count = 0;
+  bool after_change = false, skipping = false;
+};
+
+// One entry per opened pair, in pair order, for the directory summary.
+struct DirItem {
+  bool is_text = false;
+  bool is_binary = false;
+  bool equal_by_aeqf = false;
+  bool had_changes = false;
+  int32_t new_lines_processed = 0, old_lines_processed = 0;
+  int32_t matches = 0, reformats = 0, insertions = 0, deletions = 0;
+  int32_t new_dp = 0, old_dp = 0;
+  int32_t total_changes = 0, paired_changes = 0;
+  int64_t new_bin_size = 0, old_bin_size = 0;
+  int32_t moved_lines = 0;
+};
+
+// Run-wide totals, zero at the start of a run.
+struct DirTotals {
+  int32_t binary_pairs = 0;
+  int32_t aeqf_equal_pairs = 0;
+  int32_t new_lines_processed = 0, old_lines_processed = 0;
+  int32_t matches = 0, reformats = 0, insertions = 0, deletions = 0;
+  int32_t new_dp = 0, new_part_dp = 0, old_dp = 0, old_part_dp = 0;
+  int32_t total_changes = 0, paired_changes = 0, moved_lines = 0;
+  int32_t txfo_skipped = 0;
+  int64_t new_bin_bytes = 0, old_bin_bytes = 0;
+  int32_t changed_pairs = 0;
+  int32_t highest_pair_rc = 0;
+  int32_t pending_matched = 0;  // Delta: matched lines not yet in a block line
+  // The run's longest raw lines, new and old, for the viewers' ruler.
+  int32_t longest_new_line = 0, longest_old_line = 0;
+};
+
+struct RunState {
+  explicit RunState(bool& halt_requested) : HaltRequested(halt_requested) {}
+
+  bool& HaltRequested;  // owned by the main window; set by Halt
+  bool RunFault = false;
+  int32_t pair_count = 0;
+  int32_t CurrentPair = 0;
+  std::string final_message;
+  std::vector<DirItem> directory_entries;
+};
+
+// Everything one run of RunPairs works on. Made when the run starts; the
+// report driver reads and writes it.
+struct CompareRun {
+  CompareRun(const PairList& pair_list, bool& halt_requested, EngineHost& engine_host,
+             FileSystem& file_system)
+      : pairs(pair_list), host(engine_host), fs(file_system), state(halt_requested) {}
+
+  const PairList& pairs;
+  EngineHost& host;
+  FileSystem& fs;
+  RunState state;
+  CompareSettings settings;
+  PairResult pair;
+  SideFile new_side;
+  SideFile old_side;
+  Section new_section;
+  Section old_section;
+  DirTotals totals;
+
+  bool LastPair() const { return state.CurrentPair == state.pair_count - 1; }
+  DirItem& CurrentEntry() { return state.directory_entries.back(); }
+};
+
+}  // namespace kestrin
+
+#endif  // KESTRIN_ENGINE_PAIR_RUN_H_

@@ -1,0 +1,74 @@
+// One side's file state for a pair, and the line reader that turns its bytes
+// into lines.
+#ifndef KESTRIN_ENGINE_SIDE_FILE_H_
+#define KESTRIN_ENGINE_SIDE_FILE_H_
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/compare_settings.h"
+#include "engine/dp_filter.h"
+#include "engine/file_system.h"
+#include "engine/input_line.h"
+
+namespace kestrin {
+
+inline constexpr int64_t kReadBlockSize = 1048576;
+
+struct SideFile {
+  bool AtEof = false;        // end of file reached (also when positioning failed)
+  bool OpenFailed = false;   // positioning failed once: read as empty for the pair
+  bool SawEofChar = false;   // a character 26 was met before the last byte
+  bool CcolWarn = false;     // a line was shorter than the Ccol start column
+  bool LineSplit = false;    // a line over 2048 characters was cut into segments
+  bool is_new_side = false;
+  bool Ieof = false;         // character 26 inside the file is an ordinary character
+  ColumnRanges ranges;       // Ccol ranges of this side
+
+  std::string file_name;     // full path
+  std::unique_ptr<InputFile> handle;
+  int64_t file_size = 0;
+  int64_t file_age = 0;      // packed last-modified time
+
+  std::vector<char> ReadBlock;  // raw bytes read from the file
+  int64_t block_fill = 0;       // unread bytes left in ReadBlock
+  int64_t block_pos = 0;        // index of the next unread byte in ReadBlock
+  int64_t block_offset = 0;     // file offset of ReadBlock[0]
+
+  char LineBuffer[kMaxLineLength] = {};
+  int32_t line_length = 0;      // characters in LineBuffer after the last read
+  int32_t LinesRead = 0;        // lines read so far in the file
+  int32_t LongestLine = 0;      // greatest line length read in this pair
+  int32_t MaxCmpLen = 0;        // greatest compare length after Ccol selection
+  int32_t next_section_start = 0;
+  int32_t SectionStart = 0;     // file lines before the current section
+  int32_t ccol_blank_count = 0; // lines shorter than the Ccol start column
+
+  DpCarry dp_carry;             // Dp filter state carried across lines
+
+  // Byte offsets of the line starts of the most recently read section:
+  // line_starts[k] is where line line_starts_base + k begins. Lets a section
+  // be positioned without reading the file again from byte 0.
+  int32_t line_starts_base = 0;
+  std::vector<int64_t> line_starts;
+
+  // Clears the state of a pair; keeps nothing but `ranges` and Ieof.
+  void Clear();
+};
+
+// Reads the side's next line into LineBuffer and line_length; sets AtEof
+// instead when no line is left.
+void ReadLine(SideFile& side);
+
+// Positions the side at the start of file line `SectionStart` + 1: clears
+// AtEof and sets LinesRead. Returns false when the file cannot be positioned.
+bool PositionSide(SideFile& side);
+
+// The byte offset at which the side's next unread line begins.
+int64_t NextLineOffset(const SideFile& side);
+
+}  // namespace kestrin
+
+#endif  // KESTRIN_ENGINE_SIDE_FILE_H_
