@@ -4,7 +4,6 @@
 #define KESTRIN_ENGINE_SECTION_READER_H_
 
 #include <cstdint>
-#include <string>
 
 #include "engine/pair_run.h"
 
@@ -25,18 +24,6 @@ void SelectColumns(SideFile& side, InputLine& line, int32_t& ccol_blank_count);
 // Runs the Dp filter, case folding, squeezing and hashing over every line of
 // the section, new side first.
 void PrepareLines(CompareRun& run);
-
-// Folds A-Z to a-z over the first `length` characters of `text`.
-void FoldCase(std::string& text, int32_t length);
-
-// Removes every blank from the first `length` characters of `text` and cuts
-// the text after what is left, padded with zero bytes to an even length of at
-// least 2. Returns that length.
-int32_t Squeeze(std::string& text, int32_t length);
-
-// The 16-bit wrap-around sum of a squeezed text read as little-endian 16-bit
-// words; 0 is stored as 65535.
-uint16_t HashSqueezed(const std::string& text, int32_t squeezed_length);
 
 }  // namespace kestrin
 

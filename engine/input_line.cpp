@@ -1,0 +1,38 @@
+// Section arrays and line equality in compare form.
+#include "engine/input_line.h"
+
+#include <cstring>
+
+namespace kestrin {
+
+void Section::Reset() {
+  for (InputLine& record : line) {
+    std::string text = std::move(record.Text);
+    std::string saved = std::move(record.SavedText);
+    text.clear();
+    saved.clear();
+    record = InputLine();
+    record.Text = std::move(text);
+    record.SavedText = std::move(saved);
+  }
+  count = 0;
+}
+
+void Section::WriteSentinel(int32_t other_count) {
+  InputLine& sentinel = line[count + 1];
+  sentinel.Matched = sentinel.NoMatch = sentinel.IsDp = sentinel.IsPartDp = false;
+  sentinel.IsReformat = sentinel.Moved = false;
+  sentinel.BlockStart = true;
+  sentinel.end_sentinel = true;
+  sentinel.Text.clear();
+  sentinel.Link = static_cast<uint16_t>(other_count + 1);
+}
+
+bool LinesEqual(const InputLine& a, const InputLine& b) {
+  // Equal squeezed lengths are required as well as equal hashes: comparing
+  // only the new line's length would let a prefix of a longer old line pass.
+  return a.Hash == b.Hash && a.SqueezedLen == b.SqueezedLen &&
+         std::memcmp(a.Text.data(), b.Text.data(), a.SqueezedLen) == 0;
+}
+
+}  // namespace kestrin

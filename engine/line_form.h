@@ -1,0 +1,25 @@
+// The compare form of a line: case folding, blank squeezing and the 16-bit
+// hash the matcher compares first.
+#ifndef KESTRIN_ENGINE_LINE_FORM_H_
+#define KESTRIN_ENGINE_LINE_FORM_H_
+
+#include <cstdint>
+#include <string>
+
+namespace kestrin {
+
+// Folds A-Z to a-z over the first `length` characters of `text`.
+void FoldCase(std::string& text, int32_t length);
+
+// Removes every blank from the first `length` characters of `text` and cuts
+// the text after what is left, padded with zero bytes to an even length of at
+// least 2 (an all-blank line becomes two zero bytes). Returns that length.
+int32_t Squeeze(std::string& text, int32_t length);
+
+// The 16-bit wrap-around sum of a squeezed text read as little-endian 16-bit
+// words; a sum of 0 is returned as 65535.
+uint16_t HashSqueezed(const std::string& text, int32_t squeezed_length);
+
+}  // namespace kestrin
+
+#endif  // KESTRIN_ENGINE_LINE_FORM_H_
