@@ -1,0 +1,117 @@
+// Bad settings files: loading never fails, takes what is sound and keeps the
+// defaults for the rest.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "tests/settings/settings_support.h"
+#include "ui/settings/settings_file.h"
+#include "ui/settings/settings_texts.h"
+
+namespace kestrin {
+namespace {
+
+// Bytes of every value from a fixed pseudo-random sequence.
+std::string Garbage(std::size_t size) {
+  std::string bytes(size, '\0');
+  uint32_t state = 12345;
+  for (char& byte : bytes) {
+    state = state * 1103515245 + 12345;
+    byte = static_cast<char>(state >> 24);
+  }
+  return bytes;
+}
+
+class SettingsBadInputTest : public ::testing::Test {
+ protected:
+  KestrinSettings Loaded(const std::string& contents) {
+    return SettingsLoadedFromText(directory_, contents);
+  }
+
+  SettingsScratchDir directory_;
+  const std::string defaults_ = SettingsDescription(KestrinSettings{});
+};
+
+TEST_F(SettingsBadInputTest, FilesThatGiveTheDefaults) {
+  const std::string cases[] = {
+      "",
+      "\n\n\n",
+      Garbage(65536),
+      "[Kestrin]\rTop=5\rLeft=6\r",
+      "[Kestrin\nTop=5\n",
+      "Top=5\nLeft=6\n",
+      "[Kestrin]\nno equals sign here\n=\n==\nTop\n",
+      std::string("[Kestrin]\n\0Top=5\n", 17),
+  };
+  for (const std::string& contents : cases) {
+    EXPECT_EQ(SettingsDescription(Loaded(contents)), defaults_)
+        << "file: " << contents.substr(0, 60);
+  }
+}
+
+TEST_F(SettingsBadInputTest, SoundLinesAmongGarbageAreTaken) {
+  const KestrinSettings settings = Loaded(Garbage(100000) + "\n[kestrin]\n" + Garbage(5000) +
+                                          "\nTop=5\n" + Garbage(5000) + "\nLeft=6");
+  EXPECT_EQ(settings.Top, 5);
+  EXPECT_EQ(settings.Left, 6);
+  EXPECT_EQ(settings.controls.subc_text.size(), 3u);
+}
+
+TEST_F(SettingsBadInputTest, CarriageReturnLineEndsAreNotPartOfValues) {
+  const KestrinSettings settings = Loaded(
+      "[Other]\r\nx=1\r\n[KESTRIN]\r\nTop=5\r\nSubC=\"-\"\r\nVLTop1=12\r\nCmpSt2Col=3:eol\r\n"
+      "ViewResults=1\r\n");
+  EXPECT_EQ(settings.Top, 5);
+  EXPECT_EQ(settings.controls.subc_text, "\"-\"");
+  EXPECT_EQ(settings.layout.VLTop1, "12");
+  EXPECT_EQ(settings.controls.new_range2, "3:eol");
+  EXPECT_TRUE(settings.ViewResults);
+}
+
+TEST_F(SettingsBadInputTest, SeveralMegabytesLoad) {
+  std::string contents = "[Kestrin]\n";
+  while (contents.size() < (6u << 20))
+    contents += "Top=1\nthis line has no key\nUnknownKey=value value value\n";
+  contents += "Top=2\nNewDirNm=" + std::string(3u << 20, 'n') + "\n";
+  const KestrinSettings settings = Loaded(contents);
+  EXPECT_EQ(settings.Top, 2);
+  EXPECT_EQ(settings.NewDirNm.size(), 3u << 20);
+}
+
+TEST_F(SettingsBadInputTest, ValuesOfThousandsOfCharacters) {
+  std::string options;
+  for (int i = 0; i < 2000; ++i) options += "Icas ";
+  const KestrinSettings settings = Loaded(
+      "[Kestrin]\nOutFn=" + std::string(10000, 'o') + "\nCompareType=" + std::string(5000, 'c') +
+      "\nSubC=" + std::string(5000, 's') + "\nVLTop1=" + std::string(5000, '9') +
+      "\nPFontSz=" + std::string(5000, '1') + "\nTop=" + std::string(5000, '7') +
+      "\nOptsUsed=" + options + "\nCmpSt1Col=" + std::string(4000, '1') + ":eol\n");
+  EXPECT_EQ(settings.OutFn, std::string(149, 'o'));
+  EXPECT_EQ(settings.CompareType, std::string(5000, 'c'));
+  EXPECT_EQ(settings.controls.subc_text, "\"s\"");
+  EXPECT_EQ(settings.layout.VLTop1, "9999");
+  EXPECT_EQ(settings.layout.PFontSz, "11");
+  EXPECT_EQ(settings.Top, 163);
+  EXPECT_EQ(settings.OptsUsed.size(), 254u);
+  EXPECT_TRUE(settings.OptsUsed.ends_with("Icas Icas")) << settings.OptsUsed;
+  EXPECT_TRUE(settings.controls.Checked(Preference::kIcas));
+  EXPECT_EQ(settings.controls.new_range1.size(), 4004u);
+}
+
+TEST_F(SettingsBadInputTest, DirectoryNamedLikeTheFileGivesTheDefaults) {
+  const std::string path = directory_.Name("Kestrin.ini");
+  std::filesystem::create_directory(path);
+  EXPECT_EQ(SettingsDescription(LoadSettings(path, DefaultFileSystem())), defaults_);
+}
+
+TEST_F(SettingsBadInputTest, OversizedFileIsNotRead) {
+  const std::string path = directory_.Name("Kestrin.ini");
+  SettingsWriteFile(path, "[Kestrin]\nTop=5\n");
+  std::filesystem::resize_file(path, static_cast<uintmax_t>(kLargestSettingsFile) + 1);
+  EXPECT_EQ(SettingsDescription(LoadSettings(path, DefaultFileSystem())), defaults_);
+}
+
+}  // namespace
+}  // namespace kestrin

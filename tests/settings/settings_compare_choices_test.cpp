@@ -1,0 +1,86 @@
+// The compare choices a run takes from a settings file, as the batch program
+// uses them.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "engine/compare_settings.h"
+#include "tests/settings/settings_support.h"
+#include "ui/settings/settings_file.h"
+#include "ui/settings/settings_texts.h"
+
+namespace kestrin {
+namespace {
+
+class SettingsCompareChoicesTest : public ::testing::Test {
+ protected:
+  SettingsScratchDir directory_;
+  const std::string path_ = directory_.Name("choices.ini");
+};
+
+TEST_F(SettingsCompareChoicesTest, FileChoicesReachTheSnapshot) {
+  SettingsWriteFile(
+      path_,
+      "[Kestrin]\nCompareType=2. All Like-Named Files\nListType=Long\n"
+      "OptsUsed=Dudc Icas Subc Xtab Ccol\nSubC=\"~\"\nXTab=8\nDpEdUdc=%\nUdcYN=Yes\n"
+      "CmpSt1Col=3:40\nCmpSt2Col=50:eol\nCmpOSt1Col=1:eol\nCmpOSt2Col=\nNewDirNm=/ignored\n");
+  const CompareChoicesRead read = LoadCompareChoices(path_, DefaultFileSystem());
+  ASSERT_TRUE(read.choices.has_value()) << read.reason;
+  EXPECT_EQ(read.reason, "");
+  CompareChoices choices = *read.choices;
+  EXPECT_EQ(choices.compare_type, "2. All Like-Named Files");
+  EXPECT_EQ(choices.controls.listing_type_text, "Long");
+  EXPECT_EQ(choices.controls.dp_choice, static_cast<int>(DpChoice::kDudc));
+  EXPECT_EQ(choices.controls.dudc_embedded, "Yes");
+
+  CompareSettings settings;
+  ASSERT_EQ(TakeSnapshot(choices.controls, settings), SnapshotVerdict::kValid);
+  EXPECT_TRUE(settings.Long);
+  EXPECT_TRUE(settings.Icas && settings.Subc && settings.Xtab && settings.Ccol && settings.Dudc);
+  EXPECT_FALSE(settings.Rovr || settings.Sbsl);
+  EXPECT_EQ(settings.TabSize, 8);
+  EXPECT_EQ(settings.SubcChar, '~');
+  EXPECT_EQ(settings.DudcTag, "%");
+  EXPECT_TRUE(settings.DudcEmbedded);
+  EXPECT_EQ(settings.new_ranges.start1, 3);
+  EXPECT_EQ(settings.new_ranges.stop1, 40);
+  EXPECT_TRUE(settings.new_ranges.range2_valid);
+  EXPECT_EQ(settings.new_ranges.start2, 50);
+  EXPECT_EQ(settings.new_ranges.stop2, 0);
+}
+
+TEST_F(SettingsCompareChoicesTest, AbsentKeysGiveTheControlsDefaults) {
+  SettingsWriteFile(path_, "[Kestrin]\nTop=1\n");
+  const CompareChoicesRead read = LoadCompareChoices(path_, DefaultFileSystem());
+  ASSERT_TRUE(read.choices.has_value()) << read.reason;
+  EXPECT_EQ(read.choices->compare_type, "1. New and Old Files Specified");
+  EXPECT_EQ(read.choices->controls.subc_text, "\".\"");
+  EXPECT_EQ(read.choices->controls.new_range1, "1:eol");
+  EXPECT_EQ(OptionsText(read.choices->controls.dp_choice, read.choices->controls.preferences),
+            "None");
+}
+
+TEST_F(SettingsCompareChoicesTest, FileThatGivesNoChoicesSaysWhy) {
+  const std::string folder = directory_.Name("folder.ini");
+  std::filesystem::create_directory(folder);
+  const std::string large = directory_.Name("large.ini");
+  SettingsWriteFile(large, "");
+  std::filesystem::resize_file(large, static_cast<uintmax_t>(kLargestSettingsFile) + 1);
+  const struct {
+    std::string path;
+    std::string reason;
+  } cases[] = {
+      {path_, "Cannot read the settings file \"" + path_ + "\": no such file."},
+      {folder, "Cannot read the settings file \"" + folder + "\": no such file."},
+      {large, "Cannot read the settings file \"" + large + "\": the file is larger than 64 MiB."},
+  };
+  for (const auto& c : cases) {
+    const CompareChoicesRead read = LoadCompareChoices(c.path, DefaultFileSystem());
+    EXPECT_FALSE(read.choices.has_value()) << c.path;
+    EXPECT_EQ(read.reason, c.reason) << c.path;
+  }
+}
+
+}  // namespace
+}  // namespace kestrin

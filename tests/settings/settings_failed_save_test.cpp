@@ -1,0 +1,168 @@
+// Saves that cannot succeed: each leaves the old file as it was, leaves no
+// temporary file behind and says why.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "tests/settings/settings_support.h"
+#include "ui/settings/settings_file.h"
+#include "ui/settings/settings_texts.h"
+
+namespace kestrin {
+namespace {
+
+const char kOldContents[] =
+    "[Other]\nkeep=this\n\n[Kestrin]\nTop=12\nLeft=34\nOutFn=/old/report.txt\n";
+
+// The names in a directory, sorted, "|" after each.
+std::string DirectoryNames(const std::string& directory) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  std::string text;
+  for (const std::string& name : names) text += name + "|";
+  return text;
+}
+
+KestrinSettings ChangedSettings() {
+  KestrinSettings settings;
+  settings.Top = 999;
+  settings.OutFn = "/new/report.txt";
+  return settings;
+}
+
+std::string ErrorText(int error) { return std::generic_category().message(error); }
+
+// While it lives, files this process writes cannot grow beyond `limit` bytes,
+// as on a full disk; writing past it fails instead of ending the process.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t limit) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = saved_;
+    lowered.rlim_cur = limit;
+    applied_ = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_handler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  bool applied() const { return applied_; }
+
+ private:
+  rlimit saved_{};
+  void (*previous_handler_)(int) = nullptr;
+  bool applied_ = false;
+};
+
+// The real file system, except that the settings file exists but cannot be read.
+class UnreadableSettingsFileSystem : public FileSystem {
+ public:
+  explicit UnreadableSettingsFileSystem(std::string path) : path_(std::move(path)) {}
+  std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override {
+    if (path != path_) return real_.OpenRead(path, error);
+    *error = EACCES;
+    return nullptr;
+  }
+  bool IsFile(const std::string& path) override { return real_.IsFile(path); }
+  bool IsDirectory(const std::string& path) override { return real_.IsDirectory(path); }
+  std::vector<std::string> ListFiles(const std::string& directory) override {
+    return real_.ListFiles(directory);
+  }
+  std::string ExecutableDirectory() override { return real_.ExecutableDirectory(); }
+  int LastError() override { return real_.LastError(); }
+
+ private:
+  std::string path_;
+  FileSystem& real_ = DefaultFileSystem();
+};
+
+class SettingsFailedSaveTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SettingsWriteFile(path_, kOldContents); }
+
+  // Saves changed settings, expecting the failure `reason` and the old file kept.
+  void ExpectSaveFails(FileSystem& file_system, const std::string& reason) {
+    const SaveOutcome outcome = SaveSettings(ChangedSettings(), path_, file_system);
+    EXPECT_FALSE(outcome.saved);
+    EXPECT_EQ(outcome.reason, reason);
+    EXPECT_EQ(SettingsReadFile(path_), kOldContents);
+    EXPECT_EQ(DirectoryNames(directory_.path()), "Kestrin.ini|");
+  }
+
+  SettingsScratchDir directory_;
+  const std::string path_ = directory_.Name("Kestrin.ini");
+};
+
+TEST_F(SettingsFailedSaveTest, FullDiskLeavesTheOldFile) {
+  FileSizeLimit limit(64);
+  ASSERT_TRUE(limit.applied());
+  ExpectSaveFails(DefaultFileSystem(),
+                  SaveFailureText(path_, kCannotWriteTemporary, ErrorText(EFBIG)));
+}
+
+TEST_F(SettingsFailedSaveTest, ReadOnlyDirectoryLeavesTheOldFile) {
+  if (geteuid() == 0) GTEST_SKIP() << "permission bits do not stop the superuser from writing";
+  std::filesystem::permissions(
+      directory_.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  ExpectSaveFails(DefaultFileSystem(),
+                  SaveFailureText(path_, kCannotCreateTemporary, ErrorText(EACCES)));
+}
+
+TEST_F(SettingsFailedSaveTest, UnreadableOldFileIsNotReplaced) {
+  UnreadableSettingsFileSystem file_system(path_);
+  ExpectSaveFails(file_system, SaveFailureText(path_, kCannotReadOldFile, ErrorText(EACCES)));
+}
+
+TEST_F(SettingsFailedSaveTest, OversizedOldFileIsNotReplaced) {
+  std::filesystem::resize_file(path_, static_cast<uintmax_t>(kLargestSettingsFile) + 1);
+  const SaveOutcome outcome = SaveSettings(ChangedSettings(), path_, DefaultFileSystem());
+  EXPECT_FALSE(outcome.saved);
+  EXPECT_EQ(outcome.reason, "The settings were not saved to \"" + path_ +
+                                "\": the file is larger than 64 MiB. The old file is unchanged.");
+  EXPECT_EQ(std::filesystem::file_size(path_), static_cast<uintmax_t>(kLargestSettingsFile) + 1);
+  std::ifstream file(path_, std::ios::binary);
+  std::string start(sizeof kOldContents - 1, '\0');
+  file.read(start.data(), static_cast<std::streamsize>(start.size()));
+  EXPECT_EQ(start, kOldContents);
+  EXPECT_EQ(DirectoryNames(directory_.path()), "Kestrin.ini|");
+}
+
+TEST_F(SettingsFailedSaveTest, DirectoryInPlaceOfTheFileStays) {
+  const std::string folder = directory_.Name("folder");
+  const std::string inner = folder + "/Kestrin.ini";
+  std::filesystem::create_directories(inner);
+  SettingsWriteFile(inner + "/inside.txt", "inside\n");
+  const SaveOutcome outcome = SaveSettings(ChangedSettings(), inner, DefaultFileSystem());
+  EXPECT_FALSE(outcome.saved);
+  EXPECT_NE(outcome.reason.find(std::string(kCannotReplaceOldFile)), std::string::npos)
+      << outcome.reason;
+  EXPECT_EQ(SettingsReadFile(inner + "/inside.txt"), "inside\n");
+  EXPECT_EQ(DirectoryNames(folder), "Kestrin.ini|");
+}
+
+TEST_F(SettingsFailedSaveTest, FileInPlaceOfTheDirectoryStays) {
+  const std::string blocker = directory_.Name("config");
+  SettingsWriteFile(blocker, "not a directory\n");
+  const std::string path = blocker + "/kestrin/Kestrin.ini";
+  const SaveOutcome outcome = SaveSettings(ChangedSettings(), path, DefaultFileSystem());
+  EXPECT_FALSE(outcome.saved);
+  EXPECT_EQ(outcome.reason, SaveFailureText(path, kCannotMakeDirectory, ErrorText(ENOTDIR)));
+  EXPECT_EQ(SettingsReadFile(blocker), "not a directory\n");
+}
+
+}  // namespace
+}  // namespace kestrin

@@ -1,2 +1,0 @@
-// Placeholder so the settings library has a source until the settings file lands.
-namespace kestrin {}
