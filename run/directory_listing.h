@@ -1,0 +1,52 @@
+// The file names of a directory under a wildcard mask, and one side's
+// listing as the pair dialogs hold it.
+#ifndef KESTRIN_RUN_DIRECTORY_LISTING_H_
+#define KESTRIN_RUN_DIRECTORY_LISTING_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/file_system.h"
+
+namespace kestrin {
+
+inline constexpr char kAllFilesMask[] = "*.*";
+
+// True iff `name` matches `mask`: "*" stands for any run of characters, "?"
+// for any one character, other characters match themselves without regard
+// to case. "*.*" matches every name, with or without a dot.
+bool MatchesMask(std::string_view name, std::string_view mask);
+
+// Compares two names without regard to case: <0, 0 or >0.
+int CompareWithoutCase(std::string_view a, std::string_view b);
+
+// Orders names ascending without regard to case; names equal but for case
+// keep a fixed order by their bytes.
+bool NameLess(std::string_view a, std::string_view b);
+
+// The file names (never subdirectories) of `directory` that match `mask`, in
+// NameLess order. An unreadable or missing directory lists as empty.
+std::vector<std::string> ListDirectory(FileSystem& fs, const std::string& directory,
+                                       const std::string& mask);
+
+// One side's listing: a directory, its mask and the names found there.
+struct DirectoryListing {
+  std::string directory;
+  std::string mask = kAllFilesMask;
+  std::vector<std::string> names;  // on-disk names in NameLess order
+
+  // Lists `directory` under `mask` again.
+  void Refresh(FileSystem& fs) { names = ListDirectory(fs, directory, mask); }
+  // True iff a listed name equals `name` without regard to case.
+  bool Holds(std::string_view name) const { return OnDiskName(name).has_value(); }
+  // The listed name that `name` stands for, compared without regard to case:
+  // the name spelled exactly as `name` when listed, otherwise the first
+  // listed one. Empty when none matches.
+  std::optional<std::string> OnDiskName(std::string_view name) const;
+};
+
+}  // namespace kestrin
+
+#endif  // KESTRIN_RUN_DIRECTORY_LISTING_H_

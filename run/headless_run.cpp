@@ -1,0 +1,87 @@
+// The run controller on a main view and dialogs that need no screen.
+#include "run/headless_run.h"
+
+#include <cassert>
+
+#include "run/like_name_dialog.h"
+#include "run/run_controller.h"
+#include "run/two_list_dialog.h"
+
+namespace kestrin {
+namespace {
+
+// The main window of a headless run: fixed names, type and controls; the
+// status line goes to the request's callback.
+class HeadlessView : public MainView {
+ public:
+  explicit HeadlessView(const HeadlessRequest& request) : request_(request) {}
+
+  std::string NameText(NameField field) const override {
+    return field == NameField::kNew ? request_.new_name : request_.old_name;
+  }
+  std::vector<std::string> NameHistory(NameField) const override { return {}; }
+  void InsertNameHistoryTop(NameField, const std::string&) override {}
+  void RememberNameTexts() override {}
+  std::string CompareTypeText() const override {
+    const int index = request_.compare_type - 1;
+    return index >= 0 && index < kCompareTypeCount ? kCompareTypeTexts[index] : "";
+  }
+  void SetCompareTypeIndex(int) override {}
+  bool BypassChecked() const override { return true; }
+  ControlValues Controls() const override { return request_.controls; }
+  void SetDpChoice(int) override {}
+  void SetEnabled(MainControl, bool) override {}
+  void SetStatus(const std::string& text) override {
+    if (request_.on_status) request_.on_status(text);
+  }
+  void SetFocus(MainFocus) override {}
+  void ToggleBusyImages() override {}
+  void ShowFirstBusyImage() override {}
+  void HideBusyImages() override {}
+  void ProcessEvents() override {}
+
+ private:
+  const HeadlessRequest& request_;
+};
+
+// Collects messages, answers No, and presses Start Compare in a pair dialog.
+class HeadlessDialogs : public RunDialogs {
+ public:
+  explicit HeadlessDialogs(std::vector<std::string>& messages) : messages_(messages) {}
+
+  bool AskYesNo(const std::string& question) override {
+    messages_.push_back(question);
+    return false;
+  }
+  void ShowMessage(const std::string& text) override { messages_.push_back(text); }
+  void ShowLikeNameDialog(LikeNameDialog& dialog) override { dialog.StartCompareClicked(); }
+  void ShowTwoListDialog(TwoListDialog& dialog) override { dialog.StartCompareClicked(); }
+  void HidePairDialog() override {}
+  void ShowDirectoryLookup(const std::string&, const std::string&) override {
+    assert(false && "a headless run opens no lookup");
+  }
+  void ShowReportViewer(const ReportLines&) override {}
+
+ private:
+  std::vector<std::string>& messages_;
+};
+
+}  // namespace
+
+HeadlessOutcome RunHeadless(const HeadlessRequest& request, FileSystem& fs) {
+  HeadlessOutcome outcome;
+  HeadlessView view(request);
+  HeadlessDialogs dialogs(outcome.messages);
+  RunController controller(view, dialogs, fs);
+  controller.SetListingMask(request.mask);
+  if (request.compare_type == 3) controller.RestoreSavedSelections(request.selection, "");
+  if (request.compare_type == 4) controller.RestoreSavedSelections("", request.selection);
+  controller.StartClicked();
+  outcome.ran = controller.ReportMade();
+  outcome.final_message = controller.FinalMessage();
+  outcome.pairs = controller.Pairs();
+  outcome.report = controller.Report();
+  return outcome;
+}
+
+}  // namespace kestrin

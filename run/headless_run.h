@@ -1,0 +1,43 @@
+// One compare request run without windows, as the batch program needs it:
+// two files (compare type 1) or two directories (types 2 to 4) under a mask,
+// with the pairs of types 3 and 4 taken from a saved selection text.
+#ifndef KESTRIN_RUN_HEADLESS_RUN_H_
+#define KESTRIN_RUN_HEADLESS_RUN_H_
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/compare_settings.h"
+#include "engine/file_system.h"
+#include "engine/pair_run.h"
+#include "report/report_lines.h"
+
+namespace kestrin {
+
+struct HeadlessRequest {
+  std::string new_name;
+  std::string old_name;
+  int compare_type = 1;      // 1 to 4, as the selector numbers them
+  std::string mask = "*.*";  // the directory listings' mask
+  std::string selection;     // type 3: "a.txt;b.txt;"; type 4: "new.c : old.c;"
+  ControlValues controls;    // the preferences and listing type
+  std::function<void(const std::string&)> on_status;  // status texts, when wanted
+};
+
+struct HeadlessOutcome {
+  bool ran = false;           // the engine ran the pair list
+  std::string final_message;  // the engine's final message when it ran
+  // Start's messages and any question (answered No), in order.
+  std::vector<std::string> messages;
+  PairList pairs;  // the pairs run, each side's name as it was opened
+  ReportLines report;
+};
+
+// Runs `request` through the run controller as Start would, with every
+// question answered No and the pair dialogs' Start Compare pressed at once.
+HeadlessOutcome RunHeadless(const HeadlessRequest& request, FileSystem& fs);
+
+}  // namespace kestrin
+
+#endif  // KESTRIN_RUN_HEADLESS_RUN_H_

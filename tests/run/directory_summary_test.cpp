@@ -1,0 +1,105 @@
+// Whole reports of directory compares (types 2, 3 and 4, with and without
+// Chgo and Inpn, and Txfo skipping binary pairs), compared with golden files
+// under tests/run/golden/. KESTRIN_UPDATE_GOLDEN=1 rewrites the goldens.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+
+#include "run/headless_run.h"
+#include "tests/run/run_support.h"
+
+namespace kestrin {
+namespace {
+
+using run_support::RunScratch;
+
+// A first line with nine control characters makes a pair binary.
+const std::string kBinaryNew = std::string("\x01\x02\x03\x04\x05\x06\x07\x08\x0e\x0f", 10) + "n";
+const std::string kBinaryOld = std::string("\x01\x02\x03\x04\x05\x06\x07\x08\x0e\x0f", 10) + "o";
+
+// new/: alpha.txt (changed), Beta.txt (same as old beta.txt), code.dat
+// (binary, changed), gamma.c (same), new-only1.txt, new-only2.txt;
+// old/: alpha.txt, beta.txt, code.dat, gamma.c, old-only.txt.
+void MakeDirectories(const RunScratch& scratch) {
+  scratch.Write("new/alpha.txt", "one\r\ntwo\r\nthree\r\nfour\r\n");
+  scratch.Write("old/alpha.txt", "one\r\n2\r\nthree\r\nfour\r\nfive\r\n");
+  scratch.Write("new/Beta.txt", "b1\r\nb2\r\n");
+  scratch.Write("old/beta.txt", "b1\r\nb2\r\n");
+  scratch.Write("new/code.dat", kBinaryNew);
+  scratch.Write("old/code.dat", kBinaryOld);
+  scratch.Write("new/gamma.c", "int g;\r\n");
+  scratch.Write("old/gamma.c", "int g;\r\n");
+  scratch.Write("new/new-only1.txt", "x\r\n");
+  scratch.Write("new/new-only2.txt", "x\r\n");
+  scratch.Write("old/old-only.txt", "x\r\n");
+}
+
+struct SummaryCase {
+  const char* golden;
+  int compare_type;
+  const char* selection;
+  std::vector<Preference> preferences;
+};
+
+// The report as text, with the scratch directory written as "<dir>".
+std::string ReportText(const HeadlessOutcome& outcome, const std::string& scratch) {
+  std::string text;
+  for (std::string line : outcome.report.Primary) {
+    for (size_t at = line.find(scratch); at != std::string::npos; at = line.find(scratch)) {
+      line.replace(at, scratch.size(), "<dir>");
+    }
+    text += line + "\n";
+  }
+  return text;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST(DirectorySummaryTest, ReportsMatchTheirGoldens) {
+  setenv("TZ", "UTC", 1);
+  tzset();
+  const SummaryCase cases[] = {
+      {"type2", 2, "", {}},
+      {"type2_chgo", 2, "", {Preference::kChgo}},
+      {"type2_inpn", 2, "", {Preference::kInpn}},
+      {"type2_chgo_inpn", 2, "", {Preference::kChgo, Preference::kInpn}},
+      {"type2_txfo", 2, "", {Preference::kTxfo}},
+      {"type3", 3, "gamma.c;ALPHA.TXT;beta.txt;", {}},
+      {"type3_chgo_inpn", 3, "gamma.c;ALPHA.TXT;beta.txt;", {Preference::kChgo, Preference::kInpn}},
+      {"type4", 4, "alpha.txt : beta.txt;Beta.txt : beta.txt;code.dat : code.dat;", {}},
+      {"type4_chgo_inpn",
+       4,
+       "alpha.txt : beta.txt;Beta.txt : beta.txt;code.dat : code.dat;",
+       {Preference::kChgo, Preference::kInpn}},
+  };
+  const bool update = std::getenv("KESTRIN_UPDATE_GOLDEN") != nullptr;
+  for (const SummaryCase& c : cases) {
+    RunScratch scratch;
+    MakeDirectories(scratch);
+    HeadlessRequest request;
+    request.new_name = scratch.PathOf("new");
+    request.old_name = scratch.PathOf("old");
+    request.compare_type = c.compare_type;
+    request.selection = c.selection;
+    for (Preference preference : c.preferences) request.controls.SetChecked(preference, true);
+    const HeadlessOutcome outcome = RunHeadless(request, DefaultFileSystem());
+    EXPECT_TRUE(outcome.ran) << c.golden;
+    EXPECT_TRUE(outcome.messages.empty()) << c.golden;
+    const std::string golden =
+        std::string(KESTRIN_SOURCE_DIR) + "/tests/run/golden/" + c.golden + ".txt";
+    const std::string text = ReportText(outcome, scratch.path());
+    if (update) std::ofstream(golden, std::ios::binary) << text;
+    EXPECT_EQ(text, ReadFile(golden)) << c.golden;
+  }
+}
+
+}  // namespace
+}  // namespace kestrin

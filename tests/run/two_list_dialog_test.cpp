@@ -1,0 +1,224 @@
+// Compare type 4: the two-list dialog's listings, buttons, messages, filters,
+// lookup and saved selection, on real directories.
+#include "run/two_list_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/pair_driver.h"
+#include "run/run_texts.h"
+#include "tests/run/run_support.h"
+
+namespace kestrin {
+namespace {
+
+using run_support::RunHarness;
+using Strings = std::vector<std::string>;
+
+// Directories "new" and "old" with the given files, all of one content.
+void MakeDirectories(RunHarness& harness, const Strings& new_files, const Strings& old_files) {
+  harness.scratch.MakeDirectory("new");
+  harness.scratch.MakeDirectory("old");
+  for (const std::string& name : new_files) harness.scratch.Write("new/" + name, "text\r\n");
+  for (const std::string& name : old_files) harness.scratch.Write("old/" + name, "text\r\n");
+  harness.Names(harness.scratch.PathOf("new"), harness.scratch.PathOf("old"), 3);
+  harness.view.bypass = true;
+}
+
+void OpenWith(RunHarness& harness, std::function<void(TwoListDialog&)> script) {
+  harness.dialogs.two_list_scripts.push_back(std::move(script));
+  harness.controller.StartClicked();
+}
+
+// Highlights one file on each side and adds the pair.
+void AddPair(TwoListDialog& dialog, int new_row, int old_row) {
+  dialog.HighlightNew(new_row);
+  dialog.HighlightOld(old_row);
+  dialog.SelectPairClicked();
+}
+
+TEST(TwoListDialogTest, AnEmptyDirectoryShowsItsMessageAndOpensNoDialog) {
+  struct Case {
+    Strings new_files;
+    Strings old_files;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{},
+       {"a"},
+       "New Input File Directory has no files to compare. \r Respecify the New Directory Name."},
+      {{"a"},
+       {},
+       "Old Input File Directory has no files to compare. \r Respecify the Old Directory Name."},
+  };
+  for (const Case& c : cases) {
+    RunHarness harness;
+    MakeDirectories(harness, c.new_files, c.old_files);
+    harness.controller.StartClicked();
+    EXPECT_EQ(harness.log.Only("message:"), Strings{c.message}) << c.message;
+    EXPECT_FALSE(harness.log.Has("two-list-dialog")) << c.message;
+  }
+}
+
+TEST(TwoListDialogTest, ADirectoryGoneBeforeListingShowsWhichNameIsInvalid) {
+  const run_support::VanishingSideCase cases[] = {
+      {true, "Invalid New Input File Directory specified.", "new"},
+      {false, "Invalid Old Input File Directory specified.", "old"},
+  };
+  for (const auto& c : cases) {
+    run_support::WatchedFileSystem fs;
+    RunHarness harness(fs);
+    MakeDirectories(harness, {"a"}, {"a"});
+    run_support::StartWithOneSideVanishing(harness, fs, c.new_side_vanishes);
+    EXPECT_EQ(harness.log.Only("message:"), Strings{c.message}) << c.message;
+    EXPECT_EQ(harness.log.Only("focus:"), Strings{c.focus}) << c.message;
+    EXPECT_FALSE(harness.log.Has("two-list-dialog")) << c.message;
+  }
+}
+
+TEST(TwoListDialogTest, OpensOnBothListingsWithCountsCaptionsAndMasks) {
+  RunHarness harness;
+  MakeDirectories(harness, {"b.c", "A.c"}, {"x.h"});
+  bool open_flag = false;
+  OpenWith(harness, [&](TwoListDialog& dialog) {
+    open_flag = harness.controller.Flags().TwoListDialogOpen;
+    EXPECT_EQ(dialog.NewFiles(), (Strings{"A.c", "b.c"}));
+    EXPECT_EQ(dialog.OldFiles(), Strings{"x.h"});
+    EXPECT_EQ(dialog.NewCountLabel(), "(2)");
+    EXPECT_EQ(dialog.OldCountLabel(), "(1)");
+    EXPECT_EQ(dialog.SelectedCountLabel(), "(0)");
+    EXPECT_EQ(dialog.NewSelectionText(), "*.*");
+    dialog.HighlightNew(1);
+    EXPECT_EQ(dialog.NewSelectionText(), "b.c");
+    EXPECT_EQ(dialog.OldPathCaption(), harness.scratch.PathOf("old"));
+  });
+  EXPECT_TRUE(open_flag);
+  EXPECT_FALSE(harness.controller.Flags().TwoListDialogOpen);
+}
+
+TEST(TwoListDialogTest, ButtonsWithNothingToActOnShowTheirMessages) {
+  RunHarness harness;
+  MakeDirectories(harness, {"a.c"}, {"b.c"});
+  OpenWith(harness, [](TwoListDialog& dialog) {
+    dialog.HighlightNew(0);
+    EXPECT_EQ(dialog.SelectPairClicked(), DialogNext::kStayOpen);
+    EXPECT_EQ(dialog.UndoSelectedClicked({}), DialogNext::kStayOpen);
+    EXPECT_EQ(dialog.StartCompareClicked(), DialogNext::kStayOpen);
+    EXPECT_EQ(dialog.SelectedPairs(), Strings{});
+  });
+  EXPECT_EQ(harness.log.Only("message:"),
+            (Strings{"The Compare files must be individually selected. \r\nSelect each separate "
+                     "component and then \r\npress the \"Select New-Old Pair\" arrow",
+                     "No file pairs have been selected to undo",
+                     "No paired filenames have been selected.\r\nHighlight one or more Like "
+                     "Named Paired Files,\r\n and \"Select New-Old Pair\" button to transfer "
+                     "components to \"Selected List\"."}));
+}
+
+TEST(TwoListDialogTest, TheSamePairTwiceGivesTwoRowsAndTwoCompares) {
+  RunHarness harness;
+  MakeDirectories(harness, {"New.c", "other.c"}, {"Old.c"});
+  OpenWith(harness, [](TwoListDialog& dialog) {
+    AddPair(dialog, 0, 0);
+    AddPair(dialog, 0, 0);
+    AddPair(dialog, 1, 0);
+    EXPECT_EQ(dialog.SelectedPairs(),
+              (Strings{"New.c : Old.c", "New.c : Old.c", "other.c : Old.c"}));
+    EXPECT_EQ(dialog.SelectedCountLabel(), "(3)");
+    dialog.UndoSelectedClicked({2});
+    EXPECT_EQ(dialog.StartCompareClicked(), DialogNext::kClose);
+  });
+  EXPECT_EQ(harness.controller.Pairs().new_names, (Strings{"New.c", "New.c"}));
+  EXPECT_EQ(harness.controller.Pairs().old_names, (Strings{"Old.c", "Old.c"}));
+  EXPECT_TRUE(harness.log.Has("hide-dialog"));
+  EXPECT_EQ(harness.log.Only("status:").back(), kEquivalentMessage);
+}
+
+TEST(TwoListDialogTest, ARowWhoseOldFileWasDeletedIsSkippedAtStart) {
+  RunHarness harness;
+  MakeDirectories(harness, {"a.c", "b.c"}, {"x.c", "y.c"});
+  OpenWith(harness, [&harness](TwoListDialog& dialog) {
+    AddPair(dialog, 0, 0);
+    AddPair(dialog, 1, 1);
+    harness.scratch.Remove("old/x.c");
+    EXPECT_EQ(dialog.StartCompareClicked(), DialogNext::kClose);
+  });
+  EXPECT_EQ(harness.controller.Pairs().new_names, Strings{"b.c"});
+  EXPECT_EQ(harness.controller.Pairs().old_names, Strings{"y.c"});
+}
+
+TEST(TwoListDialogTest, FilterMasksOneSideAndLeavesTheSelectedPairs) {
+  RunHarness harness;
+  MakeDirectories(harness, {"a.c", "b.h"}, {"x.c", "y.h"});
+  OpenWith(harness, [](TwoListDialog& dialog) {
+    AddPair(dialog, 1, 1);
+    dialog.NewFilterEntered("*.c");
+    EXPECT_EQ(dialog.NewFiles(), Strings{"a.c"});
+    EXPECT_EQ(dialog.OldFiles(), (Strings{"x.c", "y.h"}));
+    EXPECT_EQ(dialog.NewCountLabel(), "(1)");
+    EXPECT_EQ(dialog.NewSelectionText(), "*.c");
+    EXPECT_EQ(dialog.NewFilterHistory(), Strings{"*.c"});
+    EXPECT_EQ(dialog.SelectedPairs(), Strings{"b.h : y.h"});
+    dialog.OldFilterEntered("");
+    EXPECT_EQ(dialog.OldFilterText(), "*.*");
+    EXPECT_EQ(dialog.OldFilterHistory(), Strings{"*.*"});
+  });
+}
+
+TEST(TwoListDialogTest, SavedSelectionIsUsedOnceAndRowsOfVanishedFilesDropped) {
+  RunHarness harness;
+  MakeDirectories(harness, {"a.c", "b.c"}, {"x.c"});
+  harness.controller.RestoreSavedSelections("", "A.C : X.c;b.c : gone.c;no separator;b.c : x.c;");
+  OpenWith(harness, [](TwoListDialog& dialog) {
+    EXPECT_EQ(dialog.SelectedPairs(), (Strings{"A.C : X.c", "b.c : x.c"}));
+    EXPECT_EQ(dialog.SelectedCountLabel(), "(2)");
+    EXPECT_EQ(dialog.StartCompareClicked(), DialogNext::kClose);
+  });
+  EXPECT_EQ(harness.controller.Pairs().new_names, (Strings{"a.c", "b.c"}));
+  EXPECT_EQ(harness.controller.Pairs().old_names, (Strings{"x.c", "x.c"}));
+  EXPECT_EQ(harness.controller.SavedPairSelection(), "A.C : X.c;b.c : x.c;");
+}
+
+TEST(TwoListDialogTest, LookupListsTheNewDirectoriesKeepingTheMasks) {
+  RunHarness harness;
+  MakeDirectories(harness, {"a.c", "a.h"}, {"x.c"});
+  harness.scratch.Write("new2/q.h", "x");
+  harness.scratch.Write("old2/r.c", "x");
+  harness.LookupReturns("new2", "old2");
+  harness.dialogs.two_list_scripts.push_back([](TwoListDialog& dialog) {
+    AddPair(dialog, 0, 0);
+    dialog.NewFilterEntered("*.c");
+    EXPECT_EQ(dialog.DirLookUpClicked(), DialogNext::kClose);
+  });
+  harness.controller.StartClicked();
+  // The new directory now holds no "*.c" file: the later pass says so.
+  EXPECT_EQ(harness.log.Only("message:"),
+            Strings{"New Input File Directory has no files to compare. \r Respecify the New "
+                    "Directory Name or use a different filter mask."});
+  EXPECT_TRUE(harness.log.Has("lookup:" + harness.scratch.PathOf("new") + "|" +
+                              harness.scratch.PathOf("old")));
+  EXPECT_EQ(harness.log.Only("two-list-dialog").size(), 1u);
+  EXPECT_EQ(harness.controller.TwoLists().NewFilterText(), "*.c");
+}
+
+TEST(TwoListDialogTest, LookupOnListedDirectoriesOpensTheDialogAgain) {
+  RunHarness harness;
+  MakeDirectories(harness, {"a.c"}, {"x.c"});
+  harness.scratch.Write("new2/q.c", "x");
+  harness.scratch.Write("old2/x.c", "x");
+  harness.LookupReturns("new2", "old2");
+  harness.dialogs.two_list_scripts.push_back([](TwoListDialog& dialog) {
+    AddPair(dialog, 0, 0);
+    dialog.DirLookUpClicked();
+  });
+  harness.dialogs.two_list_scripts.push_back([&harness](TwoListDialog& dialog) {
+    EXPECT_EQ(dialog.NewFiles(), Strings{"q.c"});
+    EXPECT_EQ(dialog.SelectedPairs(), Strings{});  // a.c is not listed any more
+    EXPECT_EQ(dialog.NewPathCaption(), harness.scratch.PathOf("new2"));
+  });
+  harness.controller.StartClicked();
+  EXPECT_EQ(harness.log.Only("two-list-dialog").size(), 2u);
+  EXPECT_TRUE(harness.log.Only("message:").empty());
+}
+
+}  // namespace
+}  // namespace kestrin
