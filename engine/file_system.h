@@ -35,7 +35,8 @@ class FileSystem {
   // Opens `path` for reading. On failure returns null and stores the
   // platform's error number in *error.
   virtual std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) = 0;
-  // True iff `path` names an existing file that is not a directory.
+  // True iff `path` names an existing file that is not a directory (on this
+  // platform: a regular file, symbolic links followed).
   virtual bool IsFile(const std::string& path) = 0;
   // True iff `path` names an existing directory.
   virtual bool IsDirectory(const std::string& path) = 0;

@@ -1,12 +1,15 @@
 // Section arrays and line equality in compare form.
 #include "engine/input_line.h"
 
+#include <algorithm>
+#include <cassert>
 #include <cstring>
 
 namespace kestrin {
 
 void Section::Reset() {
-  for (InputLine& record : line) {
+  for (int32_t index = 0; index <= used_limit_; ++index) {
+    InputLine& record = line[index];
     std::string text = std::move(record.Text);
     std::string saved = std::move(record.SavedText);
     text.clear();
@@ -16,9 +19,25 @@ void Section::Reset() {
     record.SavedText = std::move(saved);
   }
   count = 0;
+  used_limit_ = 0;
+}
+
+InputLine& Section::Append() {
+  assert(count + 1 < kSectionLimit);
+  ++count;
+  used_limit_ = std::max(used_limit_, count + 1);
+  return line[count];
+}
+
+void Section::ReleaseTexts() {
+  for (int32_t index = 0; index <= used_limit_; ++index) {
+    std::string().swap(line[index].Text);
+    std::string().swap(line[index].SavedText);
+  }
 }
 
 void Section::WriteSentinel(int32_t other_count) {
+  used_limit_ = std::max(used_limit_, count + 1);
   InputLine& sentinel = line[count + 1];
   sentinel.Matched = sentinel.NoMatch = sentinel.IsDp = sentinel.IsPartDp = false;
   sentinel.IsReformat = sentinel.Moved = false;

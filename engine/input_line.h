@@ -46,10 +46,19 @@ struct Section {
   std::vector<InputLine> line = std::vector<InputLine>(kSectionLimit + 2);
   int32_t count = 0;
 
-  // Clears every record of the section (texts keep their capacity).
+  // Clears every record the section has used (texts keep their capacity).
   void Reset();
+  // Counts one more line and returns its record. REQUIRES: count + 1 < kSectionLimit.
+  InputLine& Append();
   // Writes the end sentinel at count + 1 with `other_count` + 1 as its Link.
   void WriteSentinel(int32_t other_count);
+  // Frees the texts the section holds.
+  void ReleaseTexts();
+
+ private:
+  // Records above this index are untouched since the last Reset, so a
+  // section of a few lines costs a few records to clear, not the whole array.
+  int32_t used_limit_ = kSectionLimit + 1;
 };
 
 // True iff new line `a` equals old line `b` in compare form: equal hashes,

@@ -14,7 +14,9 @@ namespace kestrin {
 void PositionBothSides(CompareRun& run);
 
 // Fills both section arrays with the next section's lines, sets the section
-// counts, Differs and PairDone.
+// counts, Differs and PairDone, and records each side's line starts for the
+// section so that it, and the next section, can be positioned by seeking.
+// Shows its progress every 500 new lines; stops at a halt request.
 void ReadSection(CompareRun& run);
 
 // Applies the side's Ccol ranges to one stored line: the selection is written

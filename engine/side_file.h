@@ -59,11 +59,17 @@ struct SideFile {
 };
 
 // Reads the side's next line into LineBuffer and line_length; sets AtEof
-// instead when no line is left.
+// instead when no line is left. CR, LF and CR LF end a line; a tab is read
+// as one blank; an empty line is read as one blank; a line longer than
+// kMaxLineLength comes back in segments (LineSplit). Character 26 ends the
+// file as its last byte, and elsewhere unless Ieof (SawEofChar either way).
+// The file is read up to file_size, the length it had when it was opened.
 void ReadLine(SideFile& side);
 
 // Positions the side at the start of file line `SectionStart` + 1: clears
-// AtEof and sets LinesRead. Returns false when the file cannot be positioned.
+// AtEof and sets LinesRead. Seeks straight to the line when its offset is in
+// line_starts, else reads forward from byte 0. Returns false when the file
+// cannot be positioned.
 bool PositionSide(SideFile& side);
 
 // The byte offset at which the side's next unread line begins.

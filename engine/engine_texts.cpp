@@ -1,0 +1,54 @@
+// The engine's fixed texts.
+#include "engine/engine_texts.h"
+
+namespace kestrin {
+
+namespace {
+
+// The piece of "NFile = %s   OFile = %s" that names both files.
+std::string FilePairText(const std::string& new_name, const std::string& old_name) {
+  return "NFile = " + new_name + "   OFile = " + old_name;
+}
+
+}  // namespace
+
+std::string ReadingDataStatus(int32_t pair, int32_t start_line) {
+  return "Reading Data File(" + std::to_string(pair) +
+         ") - Start Line = " + std::to_string(start_line);
+}
+
+std::string ProcessingDataStatus(const std::string& new_name, const std::string& old_name) {
+  return "Processing Data   " + FilePairText(new_name, old_name);
+}
+
+std::string FindingMatchesStatus(int32_t pair, int32_t start_line, int32_t up_to_line) {
+  return "Finding Matching Lines(" + std::to_string(pair) +
+         ") - Start Line = " + std::to_string(start_line) +
+         " UpTo Line = " + std::to_string(up_to_line) + " .";
+}
+
+std::string GeneratingReportStatus(const std::string& new_name, const std::string& old_name) {
+  return "Generating Report   " + FilePairText(new_name, old_name);
+}
+
+std::string ReadInputStatus(int32_t line) {
+  return "Read Input Processing   - Line = " + std::to_string(line) + " ";
+}
+
+std::string BinaryReadStatus(int32_t pair, int64_t offset) {
+  return "Binary ReadFile-Pair(" + std::to_string(pair) + ") File-Offset(" +
+         std::to_string(offset) + ")";
+}
+
+std::string OpenErrorQuestion(OpenStep step, int error, const std::string& path) {
+  const char* piece = "\" while trying to seek Input File. \"";
+  if (step == OpenStep::kOpenNew) piece = "\" while trying to open New Input File. \"";
+  if (step == OpenStep::kOpenOld) piece = "\" while trying to open Old Input File. \"";
+  return "Error code \"" + std::to_string(error) + piece + path + "\". Exit Now?";
+}
+
+std::string PositionErrorMessage(const std::string& path) {
+  return "Error while trying to open \"" + path + "\" File";
+}
+
+}  // namespace kestrin

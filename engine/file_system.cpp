@@ -1,0 +1,171 @@
+// The POSIX file system: input files read-only, directory listings, and the
+// file time as text.
+#include "engine/file_system.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <ctime>
+
+#include "engine/path.h"
+
+namespace kestrin {
+
+namespace {
+
+// The error number of this thread's last failed call, kept apart from errno
+// so that later successful library calls cannot overwrite it.
+thread_local int last_error = 0;
+
+int RecordError() {
+  last_error = errno;
+  return last_error;
+}
+
+class PosixInputFile : public InputFile {
+ public:
+  explicit PosixInputFile(int descriptor) : descriptor_(descriptor) {}
+  ~PosixInputFile() override { close(descriptor_); }
+  PosixInputFile(const PosixInputFile&) = delete;
+  PosixInputFile& operator=(const PosixInputFile&) = delete;
+
+  bool SeekToEnd(int64_t* size) override {
+    const off_t end = lseek(descriptor_, 0, SEEK_END);
+    if (end < 0) {
+      RecordError();
+      return false;
+    }
+    *size = end;
+    return true;
+  }
+
+  bool Seek(int64_t offset) override {
+    if (lseek(descriptor_, static_cast<off_t>(offset), SEEK_SET) < 0) {
+      RecordError();
+      return false;
+    }
+    return true;
+  }
+
+  // Reads until `count` bytes are in or the file ends, so that a short read
+  // of the system never looks like an early end of the file.
+  int64_t Read(char* buffer, int64_t count) override {
+    int64_t total = 0;
+    while (total < count) {
+      const ssize_t got = read(descriptor_, buffer + total, static_cast<size_t>(count - total));
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0) {
+        RecordError();
+        return total > 0 ? total : -1;
+      }
+      if (got == 0) break;
+      total += got;
+    }
+    return total;
+  }
+
+  int64_t ModifiedTime() override {
+    struct stat status {};
+    if (fstat(descriptor_, &status) != 0) {
+      RecordError();
+      return 0;
+    }
+    return static_cast<int64_t>(status.st_mtime);
+  }
+
+ private:
+  int descriptor_;
+};
+
+bool StatPath(const std::string& path, struct stat* status) {
+  if (stat(path.c_str(), status) == 0) return true;
+  RecordError();
+  return false;
+}
+
+class PosixFileSystem : public FileSystem {
+ public:
+  // Opens without blocking, so that a name of a pipe cannot hang the run; a
+  // directory is refused as no input file.
+  std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override {
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0) {
+      *error = RecordError();
+      return nullptr;
+    }
+    struct stat status {};
+    if (fstat(descriptor, &status) != 0 || S_ISDIR(status.st_mode)) {
+      if (S_ISDIR(status.st_mode)) errno = EISDIR;
+      *error = RecordError();
+      close(descriptor);
+      return nullptr;
+    }
+    return std::make_unique<PosixInputFile>(descriptor);
+  }
+
+  bool IsFile(const std::string& path) override {
+    struct stat status {};
+    return StatPath(path, &status) && S_ISREG(status.st_mode);
+  }
+
+  bool IsDirectory(const std::string& path) override {
+    struct stat status {};
+    return StatPath(path, &status) && S_ISDIR(status.st_mode);
+  }
+
+  // Symbolic links and entries of unknown type are followed, so that a link
+  // to a file lists as a file and a link to a directory does not.
+  std::vector<std::string> ListFiles(const std::string& directory) override {
+    std::vector<std::string> names;
+    DIR* stream = opendir(directory.c_str());
+    if (stream == nullptr) {
+      RecordError();
+      return names;
+    }
+    while (const dirent* entry = readdir(stream)) {
+      const std::string name = entry->d_name;
+      if (entry->d_type == DT_REG || ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
+                                      IsFile(JoinPath(directory, name)))) {
+        names.push_back(name);
+      }
+    }
+    closedir(stream);
+    return names;
+  }
+
+  std::string ExecutableDirectory() override {
+    char target[PATH_MAX + 1];
+    const ssize_t length = readlink("/proc/self/exe", target, PATH_MAX);
+    if (length <= 0) {
+      RecordError();
+      return ".";
+    }
+    std::string directory = DirectoryPart(std::string_view(target, static_cast<size_t>(length)));
+    if (directory.size() > 1) directory.pop_back();
+    return directory;
+  }
+
+  int LastError() override { return last_error; }
+};
+
+}  // namespace
+
+FileSystem& DefaultFileSystem() {
+  static PosixFileSystem file_system;
+  return file_system;
+}
+
+std::string FormatFileTime(int64_t packed_time) {
+  const auto seconds = static_cast<time_t>(packed_time);
+  struct tm local {};
+  if (localtime_r(&seconds, &local) == nullptr) return std::string();
+  char text[128];
+  const size_t length = strftime(text, sizeof text, "%x %X", &local);
+  return std::string(text, length);
+}
+
+}  // namespace kestrin

@@ -1,0 +1,178 @@
+// Reading one section of a text pair into the two section arrays, and
+// preparing every line's compare form.
+#include "engine/section_reader.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstring>
+
+#include "engine/engine_texts.h"
+#include "engine/line_form.h"
+
+namespace kestrin {
+
+namespace {
+
+// The status text is refreshed, and pending events run, after this many new
+// lines of a section.
+constexpr int32_t kStatusLineInterval = 500;
+
+// Dcob marks a line whose seventh character is an asterisk as a comment.
+constexpr int32_t kDcobCommentColumn = 7;
+constexpr char kDcobCommentMark = '*';
+
+// One side as the section read sees it.
+struct SideFeed {
+  SideFile& side;
+  Section& section;
+  int32_t& ccol_blank_count;
+};
+
+// Starts recording the byte offset of every line start of the section, so
+// that the next section and the listing's re-read can seek straight there.
+void BeginLineStarts(SideFile& side) {
+  side.line_starts_base = side.SectionStart;
+  side.line_starts.clear();
+  if (!side.OpenFailed) side.line_starts.push_back(NextLineOffset(side));
+}
+
+bool IsDcobComment(const InputLine& line) {
+  return line.RawLen >= kDcobCommentColumn && line.Text[kDcobCommentColumn - 1] == kDcobCommentMark;
+}
+
+// Reads the side's next line into the next record of its section. Returns
+// false when the side has no line left.
+bool StoreNextLine(const CompareSettings& settings, SideFeed& feed) {
+  if (feed.side.AtEof) return false;
+  ReadLine(feed.side);
+  if (feed.side.AtEof) return false;
+  InputLine& line = feed.section.Append();
+  line.RawLen = static_cast<int16_t>(feed.side.line_length);
+  line.Text.assign(feed.side.LineBuffer, static_cast<size_t>(feed.side.line_length));
+  feed.side.line_starts.push_back(NextLineOffset(feed.side));
+  if (settings.Dcob && IsDcobComment(line)) {
+    line.IsDp = true;
+  } else if (settings.Ccol) {
+    SelectColumns(feed.side, line, feed.ccol_blank_count);
+  }
+  return true;
+}
+
+bool SameRawLine(const SideFile& a, const SideFile& b) {
+  return a.line_length == b.line_length &&
+         std::memcmp(a.LineBuffer, b.LineBuffer, static_cast<size_t>(a.line_length)) == 0;
+}
+
+// Moves columns `start` to `start` + `count` - 1 (1-based) of the line to
+// index `at` of its text and returns how many were moved. The selection only
+// ever moves towards the start of the text, past columns already taken, so
+// the raw columns still to be read are intact. A range whose stop lies before
+// its start selects nothing.
+int32_t MoveColumns(InputLine& line, int32_t start, int32_t count, int32_t at) {
+  count = std::max(count, 0);
+  std::memmove(line.Text.data() + at, line.Text.data() + (start - 1), static_cast<size_t>(count));
+  return count;
+}
+
+void PrepareLine(const CompareSettings& settings, DpCarry& carry, InputLine& line) {
+  // Dcob comment lines were marked while reading and keep their raw text.
+  if (line.IsDp) return;
+  const int32_t length = settings.Ccol ? line.CmpLen : line.RawLen;
+  if (settings.DpActive) {
+    FilterLine(settings, carry, line, length);
+    if (line.IsDp) return;
+  }
+  if (settings.Icas) FoldCase(line.Text, line.RawLen);
+  line.SqueezedLen = static_cast<uint16_t>(Squeeze(line.Text, length));
+  line.Hash = HashSqueezed(line.Text, line.SqueezedLen);
+}
+
+void PrepareSide(const CompareSettings& settings, SideFile& side, Section& section) {
+  for (int32_t index = 1; index <= section.count; ++index) {
+    PrepareLine(settings, side.dp_carry, section.line[index]);
+  }
+}
+
+}  // namespace
+
+void PositionBothSides(CompareRun& run) {
+  for (SideFile* side : {&run.new_side, &run.old_side}) {
+    if (side->OpenFailed) continue;
+    if (!PositionSide(*side)) {
+      run.host.ShowMessage(PositionErrorMessage(side->file_name));
+      side->OpenFailed = true;
+      side->AtEof = true;
+    }
+  }
+}
+
+void ReadSection(CompareRun& run) {
+  run.new_section.Reset();
+  run.old_section.Reset();
+  PositionBothSides(run);
+  BeginLineStarts(run.new_side);
+  BeginLineStarts(run.old_side);
+
+  PairResult& pair = run.pair;
+  SideFeed new_feed{run.new_side, run.new_section, pair.new_ccol_blank_count};
+  SideFeed old_feed{run.old_side, run.old_section, pair.old_ccol_blank_count};
+  while (!run.state.HaltRequested && !(run.new_side.AtEof && run.old_side.AtEof)) {
+    if (run.new_section.count + 1 >= kSectionLimit) break;
+    const bool new_came = StoreNextLine(run.settings, new_feed);
+    if (new_came && run.new_section.count % kStatusLineInterval == 0) {
+      run.host.SetStatus(ReadInputStatus(run.new_section.count));
+      run.host.ToggleProgress();
+      run.host.ProcessEvents();
+    }
+    if (run.old_section.count + 1 >= kSectionLimit) break;
+    const bool old_came = StoreNextLine(run.settings, old_feed);
+    if (!pair.Differs && new_came && old_came && !SameRawLine(run.new_side, run.old_side)) {
+      pair.Differs = true;
+    }
+  }
+
+  run.new_side.ccol_blank_count = pair.new_ccol_blank_count;
+  run.old_side.ccol_blank_count = pair.old_ccol_blank_count;
+  run.new_section.WriteSentinel(run.old_section.count);
+  run.old_section.WriteSentinel(run.new_section.count);
+  if (run.new_section.count != run.old_section.count) pair.Differs = true;
+  if (run.new_side.AtEof && run.old_side.AtEof) pair.PairDone = true;
+}
+
+void SelectColumns(SideFile& side, InputLine& line, int32_t& ccol_blank_count) {
+  const ColumnRanges& ranges = side.ranges;
+  const int32_t raw_length = line.RawLen;
+  if (raw_length < ranges.start1) {
+    side.CcolWarn = true;
+    line.CcolBlank = true;
+    line.CmpLen = 1;
+    line.Text[0] = ' ';
+    ++ccol_blank_count;
+    return;
+  }
+  assert(ranges.range1_valid && ranges.start1 >= 1);
+  assert(!ranges.range2_valid || ranges.start2 >= 1);
+  int32_t length = 0;
+  if (ranges.stop1 == 0) {
+    length = MoveColumns(line, ranges.start1, raw_length - ranges.start1 + 1, 0);
+  } else {
+    length =
+        MoveColumns(line, ranges.start1,
+                    std::min(raw_length - ranges.start1 + 1, ranges.stop1 - ranges.start1 + 1), 0);
+    if (ranges.range2_valid && ranges.start2 <= raw_length) {
+      const int32_t stop = ranges.stop2 == 0 ? raw_length : ranges.stop2;
+      length +=
+          MoveColumns(line, ranges.start2,
+                      std::min(raw_length - ranges.start2 + 1, stop - ranges.start2 + 1), length);
+    }
+  }
+  line.CmpLen = static_cast<int16_t>(length);
+  side.MaxCmpLen = std::max(side.MaxCmpLen, length);
+}
+
+void PrepareLines(CompareRun& run) {
+  PrepareSide(run.settings, run.new_side, run.new_section);
+  PrepareSide(run.settings, run.old_side, run.old_section);
+}
+
+}  // namespace kestrin

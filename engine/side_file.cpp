@@ -1,0 +1,168 @@
+// The line reader: one side's bytes turned into lines, and positioning a side
+// at a section's first line.
+#include "engine/side_file.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kestrin {
+
+namespace {
+
+constexpr char kCarriageReturn = 13;
+constexpr char kLineFeed = 10;
+constexpr char kEndOfFileChar = 26;
+constexpr char kTab = 9;
+constexpr char kBlank = ' ';
+
+// Makes the next unread byte available in ReadBlock. Returns false at the end
+// of the file. The file is read only up to the length it had when the pair
+// was opened: one that grows meanwhile is read as it was, one that shrinks
+// simply ends sooner, and a read error ends it too.
+bool FillBlock(SideFile& side) {
+  if (side.block_fill > 0) return true;
+  side.block_offset += side.block_pos;
+  side.block_pos = 0;
+  const int64_t left = side.file_size - side.block_offset;
+  if (left <= 0 || side.handle == nullptr) return false;
+  // Small files need no more than their own length of block.
+  if (side.ReadBlock.empty()) side.ReadBlock.resize(std::min(kReadBlockSize, side.file_size));
+  const int64_t wanted = std::min(left, static_cast<int64_t>(side.ReadBlock.size()));
+  const int64_t got = side.handle->Read(side.ReadBlock.data(), wanted);
+  if (got <= 0) return false;
+  side.block_fill = got;
+  return true;
+}
+
+char PeekByte(const SideFile& side) { return side.ReadBlock[side.block_pos]; }
+
+void ConsumeByte(SideFile& side) {
+  ++side.block_pos;
+  --side.block_fill;
+}
+
+// A line that ends with no characters is read as one blank.
+void EndLine(SideFile& side, int32_t length) {
+  if (length == 0) {
+    side.LineBuffer[0] = kBlank;
+    length = 1;
+  }
+  side.line_length = length;
+  side.LongestLine = std::max(side.LongestLine, length);
+  ++side.LinesRead;
+}
+
+void EndFile(SideFile& side) {
+  side.AtEof = true;
+  side.line_length = 0;
+}
+
+bool IsLastByte(const SideFile& side) { return NextLineOffset(side) + 1 >= side.file_size; }
+
+// The recorded byte offset of file line `line` + 1, or null when it is not
+// recorded. The first line always starts at byte 0.
+const int64_t* RecordedLineStart(const SideFile& side, int32_t line) {
+  static constexpr int64_t kFileStart = 0;
+  if (line == 0) return &kFileStart;
+  const int64_t index = static_cast<int64_t>(line) - side.line_starts_base;
+  if (index < 0 || index >= static_cast<int64_t>(side.line_starts.size())) return nullptr;
+  return &side.line_starts[static_cast<size_t>(index)];
+}
+
+// True iff `c` needs no decision of the reader: it is stored as it is.
+bool IsPlainCharacter(char c) {
+  return c != kCarriageReturn && c != kLineFeed && c != kEndOfFileChar && c != kTab;
+}
+
+// Copies the run of plain characters at the read position into the line,
+// as far as the block and the line's room allow. Returns the new length.
+int32_t TakePlainRun(SideFile& side, int32_t length) {
+  const char* bytes = side.ReadBlock.data() + side.block_pos;
+  const int64_t limit = std::min<int64_t>(side.block_fill, kMaxLineLength - length);
+  int64_t run = 0;
+  while (run < limit && IsPlainCharacter(bytes[run])) ++run;
+  std::memcpy(side.LineBuffer + length, bytes, static_cast<size_t>(run));
+  side.block_pos += run;
+  side.block_fill -= run;
+  return length + static_cast<int32_t>(run);
+}
+
+}  // namespace
+
+void SideFile::Clear() {
+  const ColumnRanges kept_ranges = ranges;
+  const bool kept_ieof = Ieof;
+  *this = SideFile();
+  ranges = kept_ranges;
+  Ieof = kept_ieof;
+}
+
+void ReadLine(SideFile& side) {
+  int32_t length = 0;
+  while (FillBlock(side)) {
+    length = TakePlainRun(side, length);
+    if (side.block_fill == 0) continue;
+    const char c = PeekByte(side);
+    if (c == kCarriageReturn || c == kLineFeed) {
+      ConsumeByte(side);
+      // The line feed of a CR LF may begin the next block.
+      if (c == kCarriageReturn && FillBlock(side) && PeekByte(side) == kLineFeed) ConsumeByte(side);
+      EndLine(side, length);
+      return;
+    }
+    if (c == kEndOfFileChar) {
+      if (IsLastByte(side)) {
+        // The customary end mark: ends the file with or without Ieof.
+        ConsumeByte(side);
+        break;
+      }
+      side.SawEofChar = true;
+      if (!side.Ieof) {
+        // Left unread, so that the next read ends the file as well.
+        if (length == 0) {
+          EndFile(side);
+        } else {
+          EndLine(side, length);
+        }
+        return;
+      }
+    }
+    // A line is split only when a character beyond the limit is there to be
+    // stored: a line of exactly kMaxLineLength characters is one line.
+    if (length == kMaxLineLength) {
+      side.LineSplit = true;
+      EndLine(side, length);
+      return;
+    }
+    side.LineBuffer[length++] = c == kTab ? kBlank : c;
+    ConsumeByte(side);
+  }
+  if (length == 0) {
+    EndFile(side);
+    return;
+  }
+  EndLine(side, length);
+}
+
+bool PositionSide(SideFile& side) {
+  if (side.handle == nullptr) return false;
+  const int32_t wanted = side.SectionStart;
+  const int64_t* recorded = RecordedLineStart(side, wanted);
+  const int64_t offset = recorded != nullptr ? *recorded : 0;
+  if (!side.handle->Seek(offset)) return false;
+  side.block_offset = offset;
+  side.block_pos = 0;
+  side.block_fill = 0;
+  side.AtEof = false;
+  if (recorded != nullptr) {
+    side.LinesRead = wanted;
+    return true;
+  }
+  side.LinesRead = 0;
+  while (side.LinesRead < wanted && !side.AtEof) ReadLine(side);
+  return true;
+}
+
+int64_t NextLineOffset(const SideFile& side) { return side.block_offset + side.block_pos; }
+
+}  // namespace kestrin

@@ -1,0 +1,103 @@
+#include "engine/file_system.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+
+#include "engine/path.h"
+#include "engine_support.h"
+
+namespace kestrin {
+namespace {
+
+using engine_support::ScratchDirectory;
+
+TEST(FileSystemTest, OpensReadsAndMeasuresAFile) {
+  ScratchDirectory scratch;
+  const std::string path = scratch.Write("a.txt", "hello\nworld\n");
+  engine_support::SetModifiedTime(path, 1234567890);
+  FileSystem& fs = DefaultFileSystem();
+  int error = 0;
+  std::unique_ptr<InputFile> file = fs.OpenRead(path, &error);
+  ASSERT_NE(file, nullptr);
+  int64_t size = 0;
+  ASSERT_TRUE(file->SeekToEnd(&size));
+  EXPECT_EQ(size, 12);
+  ASSERT_TRUE(file->Seek(6));
+  char buffer[16] = {};
+  EXPECT_EQ(file->Read(buffer, sizeof buffer), 6);
+  EXPECT_EQ(std::string(buffer, 6), "world\n");
+  EXPECT_EQ(file->Read(buffer, sizeof buffer), 0);
+  EXPECT_EQ(file->ModifiedTime(), 1234567890);
+}
+
+TEST(FileSystemTest, OpenFailuresGiveTheSystemErrorNumber) {
+  ScratchDirectory scratch;
+  struct Case {
+    std::string path;
+    int error;
+  } const cases[] = {
+      {scratch.PathOf("missing.txt"), ENOENT},
+      {scratch.path(), EISDIR},
+  };
+  for (const Case& c : cases) {
+    int error = 0;
+    EXPECT_EQ(DefaultFileSystem().OpenRead(c.path, &error), nullptr) << c.path;
+    EXPECT_EQ(error, c.error) << c.path;
+    EXPECT_EQ(DefaultFileSystem().LastError(), c.error) << c.path;
+  }
+}
+
+TEST(FileSystemTest, FilesAndDirectoriesAreToldApart) {
+  ScratchDirectory scratch;
+  const std::string file = scratch.Write("a.txt", "x");
+  std::filesystem::create_directory(scratch.PathOf("sub"));
+  std::filesystem::create_symlink(file, scratch.PathOf("link.txt"));
+  std::filesystem::create_directory_symlink(scratch.PathOf("sub"), scratch.PathOf("dirlink"));
+  std::filesystem::create_symlink(scratch.PathOf("gone"), scratch.PathOf("dangling"));
+  struct Case {
+    const char* name;
+    bool is_file;
+    bool is_directory;
+  } const cases[] = {
+      {"a.txt", true, false},   {"sub", false, true},       {"link.txt", true, false},
+      {"dirlink", false, true}, {"dangling", false, false}, {"missing", false, false},
+  };
+  FileSystem& fs = DefaultFileSystem();
+  for (const Case& c : cases) {
+    EXPECT_EQ(fs.IsFile(scratch.PathOf(c.name)), c.is_file) << c.name;
+    EXPECT_EQ(fs.IsDirectory(scratch.PathOf(c.name)), c.is_directory) << c.name;
+  }
+  std::vector<std::string> names = fs.ListFiles(scratch.path());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"a.txt", "link.txt"}));
+  EXPECT_TRUE(fs.ListFiles(scratch.PathOf("missing")).empty());
+}
+
+TEST(FileSystemTest, ExecutableDirectoryHoldsTheRunningProgram) {
+  EXPECT_EQ(DefaultFileSystem().ExecutableDirectory(),
+            std::filesystem::canonical(KESTRIN_BINARY_DIR "/tests").string());
+}
+
+TEST(FileSystemTest, FileTimeInTheShortDateAndLongTimeForm) {
+  const char* zone = std::getenv("TZ");
+  const std::string saved = zone != nullptr ? zone : "";
+  setenv("TZ", "UTC", 1);
+  tzset();
+  EXPECT_EQ(FormatFileTime(0), "01/01/70 00:00:00");
+  EXPECT_EQ(FormatFileTime(1234567890), "02/13/09 23:31:30");
+  if (zone != nullptr) {
+    setenv("TZ", saved.c_str(), 1);
+  } else {
+    unsetenv("TZ");
+  }
+  tzset();
+}
+
+}  // namespace
+}  // namespace kestrin

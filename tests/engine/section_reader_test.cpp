@@ -1,0 +1,252 @@
+#include "engine/section_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine_support.h"
+
+namespace kestrin {
+namespace {
+
+using engine_support::NumberedLines;
+using engine_support::OpenSideFile;
+using engine_support::PairFixture;
+using engine_support::ReadRemainingLines;
+using engine_support::RecordingHost;
+using engine_support::ScratchDirectory;
+using engine_support::TestFileSystem;
+
+// A compare run over two files whose sides are opened and ready to read.
+struct SectionFixture {
+  SectionFixture() : run(pairs, halt, host, fs) {}
+
+  void Open(const std::string& new_bytes, const std::string& old_bytes) {
+    OpenSideFile(fs, scratch.Write("new.txt", new_bytes), run.new_side);
+    OpenSideFile(fs, scratch.Write("old.txt", old_bytes), run.old_side);
+    run.new_side.Ieof = run.old_side.Ieof = run.settings.Ieof;
+    run.new_side.ranges = run.settings.new_ranges;
+    run.old_side.ranges = run.settings.old_ranges;
+  }
+
+  std::string Text(const Section& section, int32_t index, int32_t length) const {
+    return section.line[index].Text.substr(0, static_cast<size_t>(length));
+  }
+
+  ScratchDirectory scratch;
+  PairList pairs;
+  bool halt = false;
+  RecordingHost host;
+  TestFileSystem fs;
+  CompareRun run;
+};
+
+TEST(SectionReaderTest, IdentityTestSetsDiffersOnAnyDifference) {
+  struct Case {
+    const char* name;
+    std::string new_bytes;
+    std::string old_bytes;
+    bool differs;
+  } const cases[] = {
+      {"byte-identical", "a\r\nb\r\n", "a\r\nb\r\n", false},
+      {"same lines, other line ends", "a\nb", "a\r\nb\r\n", false},
+      {"one extra trailing line", "a\nb\nc\n", "a\nb\n", true},
+      {"one changed byte", "a\nb\n", "a\nB\n", true},
+      {"blanks differ", "a b\n", "ab\n", true},
+      {"both empty", "", "", false},
+  };
+  for (const Case& c : cases) {
+    SectionFixture fixture;
+    fixture.Open(c.new_bytes, c.old_bytes);
+    ReadSection(fixture.run);
+    EXPECT_EQ(fixture.run.pair.Differs, c.differs) << c.name;
+    EXPECT_TRUE(fixture.run.pair.PairDone) << c.name;
+    const Section& section = fixture.run.new_section;
+    EXPECT_TRUE(section.line[section.count + 1].end_sentinel) << c.name;
+    EXPECT_EQ(section.line[section.count + 1].Link, fixture.run.old_section.count + 1) << c.name;
+  }
+}
+
+TEST(SectionReaderTest, SectionsHoldAtMost7999LinesAndShowReadProgress) {
+  SectionFixture fixture;
+  fixture.Open(NumberedLines(8500), NumberedLines(8500));
+  ReadSection(fixture.run);
+  EXPECT_EQ(fixture.run.new_section.count, 7999);
+  EXPECT_EQ(fixture.run.old_section.count, 7999);
+  EXPECT_FALSE(fixture.run.pair.PairDone);
+  const std::vector<std::string> statuses = fixture.host.Only("status:");
+  ASSERT_EQ(statuses.size(), 15u);
+  EXPECT_EQ(statuses.front(), "Read Input Processing   - Line = 500 ");
+  EXPECT_EQ(statuses.back(), "Read Input Processing   - Line = 7500 ");
+  EXPECT_EQ(fixture.run.new_side.line_starts.size(), 8000u);
+}
+
+TEST(SectionReaderTest, HaltStopsTheReadAtTheNextLine) {
+  SectionFixture fixture;
+  fixture.Open(NumberedLines(3000), NumberedLines(3000));
+  fixture.host.halt = &fixture.halt;
+  fixture.host.halt_at_events = 2;
+  ReadSection(fixture.run);
+  EXPECT_EQ(fixture.run.new_section.count, 1000);
+  EXPECT_EQ(fixture.run.old_section.count, 1000);
+}
+
+TEST(SectionReaderTest, SelectColumnsTakesTheRangesOfEachLine) {
+  struct Case {
+    const char* ranges;
+    const char* range2;
+    const char* raw;
+    const char* selected;
+    bool blank;
+  } const cases[] = {
+      {"5:eol", "", "abc", " ", true},
+      {"1:3", "10:12", "abcdefghijklmno", "abcjkl", false},
+      {"1:3", "10:12", "abcdefghij", "abcj", false},
+      {"1:3", "10:12", "abcdefgh", "abc", false},
+      {"2:eol", "", "abcdef", "bcdef", false},
+      {"3:4", "6:eol", "abcdefgh", "cdfgh", false},
+      {"10:5", "", "abcdefghijkl", "", false},
+      {"2:2", "", "ab", "b", false},
+  };
+  for (const Case& c : cases) {
+    SideFile side;
+    side.ranges = ParseCcolRanges(c.ranges, c.range2, "1:eol", "")->new_side;
+    InputLine line;
+    line.Text = c.raw;
+    line.RawLen = static_cast<int16_t>(line.Text.size());
+    int32_t blank_count = 0;
+    SelectColumns(side, line, blank_count);
+    EXPECT_EQ(line.Text.substr(0, line.CmpLen), c.selected) << c.ranges << " " << c.raw;
+    EXPECT_EQ(line.CcolBlank, c.blank) << c.ranges << " " << c.raw;
+    EXPECT_EQ(side.CcolWarn, c.blank) << c.ranges << " " << c.raw;
+    EXPECT_EQ(blank_count, c.blank ? 1 : 0) << c.ranges << " " << c.raw;
+    EXPECT_EQ(side.MaxCmpLen, c.blank ? 0 : line.CmpLen) << c.ranges << " " << c.raw;
+  }
+}
+
+TEST(SectionReaderTest, CcolCountsShortLinesPerSide) {
+  SectionFixture fixture;
+  fixture.run.settings.Ccol = true;
+  fixture.run.settings.new_ranges = ParseCcolRanges("5:eol", "", "5:eol", "")->new_side;
+  fixture.run.settings.old_ranges = fixture.run.settings.new_ranges;
+  fixture.Open("abc\nabcdefg\nab\n", "abcdefg\nxy\n");
+  ReadSection(fixture.run);
+  EXPECT_EQ(fixture.run.pair.new_ccol_blank_count, 2);
+  EXPECT_EQ(fixture.run.pair.old_ccol_blank_count, 1);
+  EXPECT_EQ(fixture.Text(fixture.run.new_section, 2, fixture.run.new_section.line[2].CmpLen),
+            "efg");
+}
+
+TEST(SectionReaderTest, DcobMarksAnAsteriskInColumnSevenBeforeColumnSelection) {
+  SectionFixture fixture;
+  fixture.run.settings.DpActive = fixture.run.settings.Dcob = true;
+  fixture.run.settings.DpOption = DpChoice::kDcob;
+  fixture.run.settings.Ccol = true;
+  fixture.run.settings.new_ranges = ParseCcolRanges("8:eol", "", "1:eol", "")->new_side;
+  fixture.Open("000100* comment\n00020*\n000300 code\n", "");
+  ReadSection(fixture.run);
+  const Section& section = fixture.run.new_section;
+  EXPECT_TRUE(section.line[1].IsDp);
+  EXPECT_FALSE(section.line[2].IsDp);
+  EXPECT_FALSE(section.line[3].IsDp);
+  EXPECT_EQ(section.line[3].CmpLen, 4);
+}
+
+// The hash and squeezed text of one prepared new line.
+std::string Prepared(const char* raw, bool icas) {
+  SectionFixture fixture;
+  fixture.run.settings.Icas = icas;
+  fixture.Open(raw, "");
+  ReadSection(fixture.run);
+  PrepareLines(fixture.run);
+  const InputLine& line = fixture.run.new_section.line[1];
+  return std::to_string(line.Hash) + ":" + line.Text.substr(0, line.SqueezedLen);
+}
+
+TEST(SectionReaderTest, PreparedLinesCompareWithoutBlanksAndOptionallyWithoutCase) {
+  EXPECT_EQ(Prepared("a b\n", false), Prepared("ab\n", false));
+  EXPECT_EQ(Prepared("a b\n", false), std::to_string('a' | 'b' << 8) + ":ab");
+  EXPECT_NE(Prepared("A\n", false), Prepared("a\n", false));
+  EXPECT_EQ(Prepared("A\n", true), Prepared("a\n", false));
+  EXPECT_EQ(Prepared("   \n", false), "65535:" + std::string(2, '\0'));
+  EXPECT_EQ(Prepared("\n", false), "65535:" + std::string(2, '\0'));
+}
+
+TEST(SectionReaderTest, ASideThatCannotBePositionedIsReadAsEmpty) {
+  SectionFixture fixture;
+  fixture.Open("a\nb\n", "a\nb\n");
+  fixture.fs.fail_seek = fixture.run.old_side.file_name;
+  ReadSection(fixture.run);
+  EXPECT_EQ(fixture.host.Only("message:"),
+            std::vector<std::string>{"Error while trying to open \"" +
+                                     fixture.run.old_side.file_name + "\" File"});
+  EXPECT_TRUE(fixture.run.old_side.OpenFailed);
+  EXPECT_EQ(fixture.run.new_section.count, 2);
+  EXPECT_EQ(fixture.run.old_section.count, 0);
+  EXPECT_TRUE(fixture.run.pair.Differs);
+  EXPECT_TRUE(fixture.run.pair.PairDone);
+}
+
+TEST(SectionReaderTest, RereadAfterTheFileShrankEndsWithoutHarm) {
+  SectionFixture fixture;
+  fixture.Open(NumberedLines(9000), NumberedLines(9000));
+  ReadSection(fixture.run);
+  fixture.run.new_side.SectionStart = fixture.run.old_side.SectionStart = 7999;
+  ReadSection(fixture.run);
+  std::filesystem::resize_file(fixture.run.new_side.file_name, 100);
+  std::filesystem::remove(fixture.run.old_side.file_name);
+  PositionBothSides(fixture.run);
+  EXPECT_EQ(ReadRemainingLines(fixture.run.new_side), "");
+  EXPECT_EQ(ReadRemainingLines(fixture.run.old_side).substr(0, 21), "line 8000|line 8001|l");
+  ReadSection(fixture.run);
+  EXPECT_EQ(fixture.run.new_section.count, 0);
+  EXPECT_EQ(fixture.run.old_section.count, 1001);
+  EXPECT_TRUE(fixture.run.pair.PairDone);
+}
+
+TEST(SectionReaderTest, A20000LinePairIsReadIn3SectionsWithContinuingNumbers) {
+  for (const bool identical : {true, false}) {
+    PairFixture fixture;
+    std::string changed = NumberedLines(20000);
+    // A change in the last section only, which the matcher never cuts.
+    if (!identical) changed.replace(changed.find("line 19000"), 10, "line 19OOO");
+    fixture.scratch.Write("new.txt", NumberedLines(20000));
+    fixture.scratch.Write("old.txt", changed);
+    fixture.Add("new.txt", "old.txt");
+    fixture.controls.SetChecked(Preference::kFmvl, true);
+    fixture.Run();
+    std::string sections;
+    for (const engine_support::ReportedStep& step : fixture.report.steps) {
+      sections += std::to_string(step.new_start) + "+" + std::to_string(step.new_count) + "/" +
+                  std::to_string(step.old_start) + "+" + std::to_string(step.old_count) +
+                  (step.result.Differs ? "d" : "") + (step.result.PairDone ? " done" : "") +
+                  (step.result.MovedSubOptimal ? " sub" : "") + ";";
+    }
+    EXPECT_EQ(sections, identical ? "0+7999/0+7999;7999+7999/7999+7999 sub;"
+                                    "15998+4002/15998+4002 done sub;"
+                                  : "0+7999/0+7999;7999+7999/7999+7999 sub;"
+                                    "15998+4002/15998+4002d done sub;")
+        << "identical " << identical;
+    std::vector<std::string> reading;
+    for (const std::string& status : fixture.host.Only("status:")) {
+      if (status.starts_with("Reading") || status.starts_with("Finding")) {
+        reading.push_back(status);
+      }
+    }
+    const std::vector<std::string> expected_identical = {
+        "Reading Data File(0) - Start Line = 1",
+        "Reading Data File(0) - Start Line = 8000",
+        "Reading Data File(0) - Start Line = 15999",
+    };
+    const std::vector<std::string> expected_changed = {
+        "Reading Data File(0) - Start Line = 1",
+        "Reading Data File(0) - Start Line = 8000",
+        "Reading Data File(0) - Start Line = 15999",
+        "Finding Matching Lines(0) - Start Line = 15999 UpTo Line = 20000 .",
+    };
+    EXPECT_EQ(reading, identical ? expected_identical : expected_changed);
+  }
+}
+
+}  // namespace
+}  // namespace kestrin

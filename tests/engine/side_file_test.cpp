@@ -1,0 +1,248 @@
+#include "engine/side_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine_support.h"
+
+namespace kestrin {
+namespace {
+
+using engine_support::OpenSideFile;
+using engine_support::ReadRemainingLines;
+using engine_support::ScratchDirectory;
+
+// The lines of `bytes` joined by "|", then the flags the reader raised.
+std::string ReadAll(const std::string& bytes, bool ieof) {
+  ScratchDirectory scratch;
+  SideFile side;
+  side.Ieof = ieof;
+  OpenSideFile(DefaultFileSystem(), scratch.Write("in.txt", bytes), side);
+  std::string text = ReadRemainingLines(side);
+  text += " lines=" + std::to_string(side.LinesRead);
+  if (side.SawEofChar) text += " eofchar";
+  if (side.LineSplit) text += " split";
+  return text;
+}
+
+TEST(SideFileTest, ReadsEveryLineEndAndEndOfFileCase) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    bool ieof;
+    std::string expected;
+  } const cases[] = {
+      {"CR only", "a\rb\rc", false, "a|b|c lines=3"},
+      {"LF only", "a\nb\nc\n", false, "a|b|c lines=3"},
+      {"CR LF", "a\r\nb\r\nc\r\n", false, "a|b|c lines=3"},
+      {"empty line", "a\n\nb", false, "a| |b lines=3"},
+      {"CR then CR LF", "a\r\r\nb", false, "a| |b lines=3"},
+      {"LF CR is two ends", "a\n\rb", false, "a| |b lines=3"},
+      {"lone line end", "\n", false, "  lines=1"},
+      {"empty file", "", false, " lines=0"},
+      {"tab as blank", "x\ty\t", false, "x y  lines=1"},
+      {"control bytes kept", std::string("a\x01\x7f\xff\x00z", 6), false,
+       std::string("a\x01\x7f\xff\x00z lines=1", 14)},
+      {"eof char ends file",
+       "abc\x1a"
+       "def\r\n",
+       false, "abc lines=1 eofchar"},
+      {"eof char ordinary with Ieof",
+       "abc\x1a"
+       "def\r\n",
+       true,
+       "abc\x1a"
+       "def lines=1 eofchar"},
+      {"eof char first",
+       "\x1a"
+       "abc",
+       false, " lines=0 eofchar"},
+      {"eof char last after CR LF", "abc\r\n\x1a", false, "abc lines=1"},
+      {"eof char last after CR LF, Ieof", "abc\r\n\x1a", true, "abc lines=1"},
+      {"eof char last after text", "abc\x1a", true, "abc lines=1"},
+      {"eof char after line end", "a\n\x1a\n", false, "a lines=1 eofchar"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReadAll(c.bytes, c.ieof), c.expected) << c.name;
+  }
+}
+
+TEST(SideFileTest, LongLinesAreSplitAt2048Characters) {
+  struct Case {
+    int length;
+    const char* expected_lengths;
+    bool split;
+  } const cases[] = {
+      {5000, "2048,2048,904,1", true},
+      {2048, "2048,1", false},
+      {2049, "2048,1,1", true},
+      {4096, "2048,2048,1", true},
+  };
+  for (const Case& c : cases) {
+    ScratchDirectory scratch;
+    SideFile side;
+    OpenSideFile(DefaultFileSystem(),
+                 scratch.Write("long.txt", std::string(c.length, 'x') + "\r\nb"), side);
+    std::string lengths;
+    for (ReadLine(side); !side.AtEof; ReadLine(side)) {
+      if (!lengths.empty()) lengths += ',';
+      lengths += std::to_string(side.line_length);
+    }
+    EXPECT_EQ(lengths, c.expected_lengths) << c.length;
+    EXPECT_EQ(side.LineSplit, c.split) << c.length;
+    EXPECT_EQ(side.LongestLine, 2048) << c.length;
+  }
+}
+
+// Lines of 1023 characters and a line feed fill the first block up to its
+// last byte, where `end_of_block` goes; `next_block` begins the second.
+std::string AcrossBlocks(const std::string& end_of_block, const std::string& next_block) {
+  std::string bytes;
+  while (bytes.size() + 1024 <= static_cast<size_t>(kReadBlockSize) - 1024) {
+    bytes += std::string(1023, 'x') + "\n";
+  }
+  bytes +=
+      std::string(static_cast<size_t>(kReadBlockSize) - bytes.size() - end_of_block.size(), 'y');
+  return bytes + end_of_block + next_block;
+}
+
+TEST(SideFileTest, LineEndsAcrossReadBlocks) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    const char* tail;  // the lines after the 1023 filler lines
+  } const cases[] = {
+      {"CR LF split by the block end", AcrossBlocks("\r", "\nz\r\n"), "y|z"},
+      {"CR at block end, no LF", AcrossBlocks("\r", "z"), "y|z"},
+      {"LF at block end", AcrossBlocks("\n", "\nz"), "y| |z"},
+      {"CR LF before the block end", AcrossBlocks("\r\n", "z"), "y|z"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_GT(c.bytes.size(), static_cast<size_t>(kReadBlockSize)) << c.name;
+    ScratchDirectory scratch;
+    SideFile side;
+    OpenSideFile(DefaultFileSystem(), scratch.Write("blocks.txt", c.bytes), side);
+    for (int filler = 0; filler < 1023; ++filler) ReadLine(side);
+    std::string tail = ReadRemainingLines(side);
+    tail.erase(0, tail.find_first_not_of('y') - 1);  // one "y" stands for the line
+    EXPECT_EQ(tail, c.tail) << c.name;
+  }
+}
+
+// A file with every kind of line start: split lines, each line end, empty
+// lines, tabs and end-of-file characters inside lines.
+std::string MixedLines() {
+  std::string bytes;
+  for (int i = 0; i < 3000; ++i) {
+    switch (i % 6) {
+      case 0:
+        bytes += "cr line " + std::to_string(i) + "\r";
+        break;
+      case 1:
+        bytes += "lf\tline " + std::to_string(i) + "\n";
+        break;
+      case 2:
+        bytes += "\r\n";
+        break;
+      case 3:
+        bytes += std::string(2048 + i, 'a' + i % 26) + "\r\n";
+        break;
+      case 4:
+        bytes +=
+            "eof\x1a"
+            "inside " +
+            std::to_string(i) + "\n";
+        break;
+      default:
+        bytes += "\n";
+        break;
+    }
+  }
+  return bytes;
+}
+
+// LinesRead, the flags and the next 40 lines once positioned.
+std::string Positioned(SideFile& side, int32_t section_start) {
+  side.SectionStart = section_start;
+  EXPECT_TRUE(PositionSide(side));
+  std::string text = "at=" + std::to_string(side.LinesRead) + " ";
+  for (int i = 0; i < 40 && !side.AtEof; ++i) {
+    ReadLine(side);
+    text += side.AtEof ? "<eof>" : std::string(side.LineBuffer, side.line_length) + "|";
+  }
+  return text + (side.LineSplit ? " split" : "") + (side.SawEofChar ? " eofchar" : "");
+}
+
+TEST(SideFileTest, PositioningByRecordedOffsetsGivesWhatARereadGives) {
+  ScratchDirectory scratch;
+  const std::string path = scratch.Write("mixed.txt", MixedLines());
+  for (const bool ieof : {false, true}) {
+    SideFile recorded;
+    recorded.Ieof = ieof;
+    OpenSideFile(DefaultFileSystem(), path, recorded);
+    recorded.line_starts.push_back(0);
+    for (ReadLine(recorded); !recorded.AtEof; ReadLine(recorded)) {
+      recorded.line_starts.push_back(NextLineOffset(recorded));
+    }
+    const auto line_count = static_cast<int32_t>(recorded.line_starts.size()) - 1;
+    for (const int32_t start :
+         {0, 1, 2, 3, 4, 5, 6, 7, 100, 997, line_count - 3, line_count, line_count + 5}) {
+      SideFile reread;
+      reread.Ieof = ieof;
+      OpenSideFile(DefaultFileSystem(), path, reread);
+      const std::string from_byte_0 = Positioned(reread, start);
+      const std::string by_offset = Positioned(recorded, start);
+      // The flags of the first read stay raised; the re-read raises them too
+      // when it passes the lines that raise them.
+      EXPECT_EQ(by_offset.substr(0, by_offset.find("<eof>")),
+                from_byte_0.substr(0, from_byte_0.find("<eof>")))
+          << "start " << start << " ieof " << ieof;
+    }
+  }
+}
+
+TEST(SideFileTest, AShrunkFileSimplyEndsSooner) {
+  ScratchDirectory scratch;
+  const std::string path = scratch.Write("shrinks.txt", engine_support::NumberedLines(1000));
+  SideFile side;
+  OpenSideFile(DefaultFileSystem(), path, side);
+  side.line_starts.push_back(0);
+  for (ReadLine(side); !side.AtEof; ReadLine(side)) {
+    side.line_starts.push_back(NextLineOffset(side));
+  }
+  std::filesystem::resize_file(path, 25);  // "line 1\r\n" ... "line 3\r\n" "l"
+  EXPECT_EQ(Positioned(side, 800), "at=800 <eof>");
+  EXPECT_EQ(Positioned(side, 2), "at=2 line 3|l|<eof>");
+  side.line_starts.clear();
+  EXPECT_EQ(Positioned(side, 2), "at=2 line 3|l|<eof>");
+  // Read from byte 0, the file ends after its fourth line.
+  EXPECT_EQ(Positioned(side, 900), "at=4 ");
+}
+
+TEST(SideFileTest, AGrownFileIsReadAsItWasWhenOpened) {
+  ScratchDirectory scratch;
+  const std::string path = scratch.Write("grows.txt", "one\ntwo\n");
+  SideFile side;
+  OpenSideFile(DefaultFileSystem(), path, side);
+  scratch.Write("grows.txt", "one\ntwo\nthree\n");
+  EXPECT_EQ(ReadRemainingLines(side), "one|two");
+}
+
+TEST(SideFileTest, ClearKeepsOnlyRangesAndIeof) {
+  SideFile side;
+  side.Ieof = true;
+  side.ranges.start1 = 5;
+  side.LineSplit = true;
+  side.line_starts = {0, 10};
+  side.SectionStart = 7;
+  side.Clear();
+  EXPECT_TRUE(side.Ieof);
+  EXPECT_EQ(side.ranges.start1, 5);
+  EXPECT_FALSE(side.LineSplit);
+  EXPECT_TRUE(side.line_starts.empty());
+  EXPECT_EQ(side.SectionStart, 0);
+}
+
+}  // namespace
+}  // namespace kestrin
