@@ -1,0 +1,135 @@
+// Navigation, line equality, bridging, old-side indexing and the candidate
+// table of the line matcher.
+#include "engine/line_matcher_state.h"
+
+#include <algorithm>
+#include <cassert>
+#include <utility>
+
+namespace kestrin::matching {
+namespace {
+
+// The skips a bridge tries, in order, as (new lines, old lines): one changed
+// line on either side or both first, then two, then the uneven pairs.
+constexpr std::array<LinePair, 8> kBridgeSkips = {{
+    {1, 1},
+    {1, 0},
+    {0, 1},
+    {2, 2},
+    {2, 0},
+    {0, 2},
+    {2, 1},
+    {1, 2},
+}};
+
+int32_t Bucket(uint16_t hash) { return hash & (kHashBuckets - 1); }
+
+}  // namespace
+
+void CandidateTable::Clear(int32_t threshold) {
+  entries_ = {};
+  size_ = 0;
+  threshold_ = threshold;
+}
+
+int32_t CandidateTable::EntryNineLength() const {
+  return size_ == kCandidateSlots ? entries_[kCandidateSlots - 1].length : threshold_;
+}
+
+void CandidateTable::Record(const Candidate& block) {
+  if (block.length <= EntryNineLength()) return;
+  if (size_ == kCandidateSlots) --size_;
+  int slot = 0;
+  while (slot < size_ && entries_[slot].length >= block.length) ++slot;
+  std::move_backward(entries_.begin() + slot, entries_.begin() + size_,
+                     entries_.begin() + size_ + 1);
+  entries_[slot] = block;
+  ++size_;
+}
+
+bool CandidateTable::Resettle(int k) {
+  assert(k >= 0 && k < size_);
+  if (entries_[k].length <= EntryNineLength()) {
+    entries_[k].length = 0;
+    return true;
+  }
+  for (int m = k; m + 1 < size_ && entries_[m + 1].length >= entries_[m].length; ++m) {
+    std::swap(entries_[m], entries_[m + 1]);
+  }
+  return false;
+}
+
+MatchState::MatchState(Section& new_section, Section& old_section,
+                       const MatchOptions& match_options)
+    : fresh(new_section), old(old_section), options(match_options) {}
+
+int32_t MatchState::AdvanceNew(int32_t from, int32_t steps) const {
+  for (int32_t k = 0; k < steps; ++k) from = NextNew(from + 1);
+  return from;
+}
+
+int32_t MatchState::AdvanceOld(int32_t from, int32_t steps) const {
+  for (int32_t k = 0; k < steps; ++k) from = NextOld(from + 1);
+  return from;
+}
+
+std::optional<LinePair> MatchState::Bridge(int32_t a, int32_t b) const {
+  if (a + kBridgeReach > NewCount() || b + kBridgeReach > OldCount()) return std::nullopt;
+  for (const LinePair& skip : kBridgeSkips) {
+    const LinePair landing{AdvanceNew(a, skip.fresh), AdvanceOld(b, skip.old)};
+    LinePair at = landing;
+    int32_t proven = 0;
+    while (proven < kBridgeProof && Same(at.fresh, at.old)) {
+      ++proven;
+      at = {NextNew(at.fresh + 1), NextOld(at.old + 1)};
+    }
+    if (proven == kBridgeProof) return landing;
+  }
+  return std::nullopt;
+}
+
+void MatchState::Pair(int32_t a, int32_t b) {
+  New(a).Matched = true;
+  Old(b).Matched = true;
+  New(a).Link = static_cast<uint16_t>(b);
+  Old(b).Link = static_cast<uint16_t>(a);
+  ++pairs_made;
+}
+
+void MatchState::IndexOldSide() {
+  const auto bucket_end = static_cast<uint16_t>(OldCount() + 1);
+  buckets.assign(kHashBuckets, bucket_end);
+  for (int32_t j = OldCount(); j >= 1; --j) {
+    InputLine& line = Old(j);
+    line.Chain = 0;
+    if (line.IsDp) continue;
+    uint16_t& head = buckets[static_cast<size_t>(Bucket(line.Hash))];
+    line.Link = head;
+    head = static_cast<uint16_t>(j);
+  }
+}
+
+int32_t MatchState::FirstEqualOld(int32_t i) {
+  const int32_t bucket_end = OldCount() + 1;
+  int32_t j = buckets[static_cast<size_t>(Bucket(New(i).Hash))];
+  while (j < bucket_end && !Same(i, j)) j = Old(j).Link;
+  if (j >= bucket_end) return bucket_end;
+  if (Old(j).Chain == 0) {
+    int32_t last = j;
+    for (int32_t m = Old(j).Link; m < bucket_end; m = Old(m).Link) {
+      if (!Same(i, m)) continue;
+      Old(last).Chain = static_cast<uint16_t>(m);
+      last = m;
+    }
+    Old(last).Chain = static_cast<uint16_t>(bucket_end);
+  }
+  return j;
+}
+
+void MatchState::EndOpenChains() {
+  for (int32_t j = 1; j <= OldCount(); ++j) {
+    if (Old(j).Chain == 0) Old(j).Chain = static_cast<uint16_t>(OldCount() + 1);
+  }
+}
+
+}  // namespace kestrin::matching
