@@ -1,17 +1,65 @@
-// Placeholder until the report lands: only --help and --version.
+// The batch program: reads the command line and runs the compare.
 #include "cli/batch_program.h"
 
+#include <cstdio>
+#include <iostream>
 #include <ostream>
 
+#include "cli/batch_choices.h"
+#include "cli/batch_compare.h"
+#include "cli/batch_options.h"
+#include "cli/batch_texts.h"
+#include "engine/file_system.h"
+#include "report/directory_run_info.h"
+
+#if defined(_WIN32)
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace kestrin {
+namespace {
+
+constexpr int kExitSuccess = 0;
+constexpr int kExitUsage = 2;
+
+// True iff `err` is the process's standard error and that is a terminal.
+bool IsTerminal(const std::ostream& err) {
+  if (&err != &std::cerr) return false;
+#if defined(_WIN32)
+  return _isatty(_fileno(stderr)) != 0;
+#else
+  return isatty(STDERR_FILENO) != 0;
+#endif
+}
+
+}  // namespace
 
 int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  if (arguments.size() == 1 && arguments[0] == "--version") {
-    out << "Kestrin V1.4b\n";
-    return 0;
+  const BatchArguments parsed = ParseBatchArguments(arguments);
+  if (!parsed.valid) {
+    err << parsed.error << '\n' << kBatchUsage;
+    return kExitUsage;
   }
-  err << "usage: kestrin-batch [options] NEW OLD\n";
-  return arguments.size() == 1 && arguments[0] == "--help" ? 0 : 2;
+  if (parsed.options.help) {
+    out << kBatchUsage;
+    return kExitSuccess;
+  }
+  if (parsed.options.version) {
+    out << kBatchVersion << '\n';
+    return kExitSuccess;
+  }
+  const BatchChoices choices = ResolveBatchChoices(parsed.options, DefaultFileSystem());
+  if (!choices.error.empty()) {
+    err << choices.error << '\n';
+    return kExitUsage;
+  }
+  if (choices.compare_type == kCompareTwoFiles) {
+    return RunBatchCompare(parsed.options, choices.controls, out, err, IsTerminal(err));
+  }
+  return RunBatchDirectoryCompare(parsed.options, choices.controls, choices.compare_type, out,
+                                  err, IsTerminal(err));
 }
 
 }  // namespace kestrin

@@ -29,6 +29,11 @@ Rgb ColourRgb(RowColourName colour);
 // summary. A row outside the list gives the out-of-range text.
 std::string RowText(const ReportLines& report, const std::vector<std::string>& list, int64_t i);
 
+// The display text of row `i` of the list `side` shows, with that side's own
+// out-of-range text. RowText on a list gives the single panel's out-of-range
+// text for Primary and the deletes side's for Secondary.
+std::string RowText(const ReportLines& report, RowSide side, int64_t i);
+
 // The text colour of row `i` of the list `side` shows.
 RowColourName RowColour(const ReportLines& report, RowSide side, int64_t i);
 

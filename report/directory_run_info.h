@@ -1,0 +1,49 @@
+// What the run controller tells the report about a run beyond its pair list:
+// the compare type, the directories and file lists behind the pairs, and the
+// main panel's texts that the summaries print.
+#ifndef KESTRIN_REPORT_DIRECTORY_RUN_INFO_H_
+#define KESTRIN_REPORT_DIRECTORY_RUN_INFO_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kestrin {
+
+// The compare types of the main panel's selector, numbered as it shows them.
+inline constexpr int kCompareTwoFiles = 1;         // "1. New and Old Files Specified"
+inline constexpr int kCompareLikeNamedFiles = 2;   // every like-named pair of two directories
+inline constexpr int kComparePickedLikeNames = 3;  // pairs picked from one like-name list
+inline constexpr int kComparePickedPairs = 4;      // pairs picked from the two directories' lists
+
+struct DirectoryRunInfo {
+  int compare_type = kCompareTwoFiles;  // 1 to 4
+  // The new and old directory names as the main panel shows them.
+  std::string new_directory;
+  std::string old_directory;
+  // Every file of the new and old directory, in listing order (compare types
+  // 2 to 4); the unpaired-file rows walk them.
+  std::vector<std::string> new_directory_files;
+  std::vector<std::string> old_directory_files;
+  int32_t unpaired_new_files = 0;
+  int32_t unpaired_old_files = 0;
+  // The OPTIONS text as the main panel shows it: "None" or keywords such as
+  // "Dcpp Icas Fmvl".
+  std::string options_text = "None";
+  // The Dudc comment text and its embedded-use choice as entered on the Dp
+  // page ("Yes" or "No").
+  std::string dudc_text = "#";
+  std::string dudc_embedded = "No";
+
+  // True iff the run compares every like-named pair of two directories: only
+  // then does the summary count the directories' files and list the unpaired.
+  bool DirectoryCompare() const { return compare_type == kCompareLikeNamedFiles; }
+  // True iff the user picked the pairs by hand (compare type 3 or 4).
+  bool PairsPicked() const {
+    return compare_type == kComparePickedLikeNames || compare_type == kComparePickedPairs;
+  }
+};
+
+}  // namespace kestrin
+
+#endif  // KESTRIN_REPORT_DIRECTORY_RUN_INFO_H_

@@ -1,0 +1,24 @@
+// printf-style formatting of report lines, and the fixed-width pieces the
+// report's columns are built from.
+#ifndef KESTRIN_REPORT_REPORT_FORMAT_H_
+#define KESTRIN_REPORT_REPORT_FORMAT_H_
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kestrin {
+
+// The text `format` produces with the given arguments, like snprintf but of
+// any length.
+[[gnu::format(printf, 1, 2)]] std::string FormatText(const char* format, ...);
+
+// `text` cut to `width` characters and padded with blanks to exactly `width`.
+std::string PadTo(std::string_view text, size_t width);
+
+// `text` cut to at most `width` characters.
+std::string_view CutTo(std::string_view text, size_t width);
+
+}  // namespace kestrin
+
+#endif  // KESTRIN_REPORT_REPORT_FORMAT_H_

@@ -1,0 +1,183 @@
+// The report line store's operations.
+#include "report/report_store.h"
+
+#include <algorithm>
+#include <new>
+#include <stdexcept>
+#include <utility>
+
+#include "report/report_format.h"
+#include "report/report_texts.h"
+
+namespace kestrin {
+namespace {
+
+constexpr unsigned char kTab = 9;
+constexpr unsigned char kFirstPrintable = 32;
+constexpr char kPlainReplacement = '.';
+
+// Where a listing line goes with Sbsl, by its first three characters.
+enum class Route { kBoth, kReformNew, kRight, kLeft };
+
+Route RouteOf(std::string_view line) {
+  const std::string_view flag = line.substr(0, 3);
+  if (flag == kFlagBlank.substr(0, 3)) return Route::kBoth;
+  if (flag == kFlagReformNew.substr(0, 3)) return Route::kReformNew;
+  if (flag == kFlagReformOld.substr(0, 3) || flag == kFlagDeleted.substr(0, 3) ||
+      flag == kFlagDeletedMoved.substr(0, 3)) {
+    return Route::kRight;
+  }
+  return Route::kLeft;
+}
+
+// Blanks that bring a tab at 1-based column `column` to the next tab stop,
+// the stops lying at the multiples of `tab_size`.
+size_t BlanksToTabStop(size_t column, int32_t tab_size) {
+  const size_t size = tab_size > 0 ? static_cast<size_t>(tab_size) : 1;
+  return size - column % size;
+}
+
+}  // namespace
+
+std::string CleanListingLine(std::string_view line, const CompareSettings& settings) {
+  std::string cleaned(CutTo(line, kFlagWidth));
+  for (size_t i = cleaned.size(); i < line.size() && cleaned.size() < kReportLineWidth; ++i) {
+    const auto c = static_cast<unsigned char>(line[i]);
+    if (c == kTab && settings.Xtab) {
+      cleaned.append(BlanksToTabStop(cleaned.size() + 1, settings.TabSize), ' ');
+    } else if (c < kFirstPrintable) {
+      cleaned.push_back(settings.Subc ? settings.SubcChar : kPlainReplacement);
+    } else {
+      cleaned.push_back(static_cast<char>(c));
+    }
+  }
+  cleaned.resize(std::min(cleaned.size(), kReportLineWidth));
+  return cleaned;
+}
+
+ReportStore::ReportStore(ReportLines& lines, EngineHost& host, size_t line_capacity)
+    : lines_(lines), host_(host), line_capacity_(line_capacity) {}
+
+void ReportStore::SetPair(int32_t pair_index, int32_t pair_count, PairHeading heading) {
+  pair_index_ = pair_index;
+  pair_count_ = pair_count;
+  heading_ = std::move(heading);
+}
+
+bool ReportStore::Append(std::vector<std::string>& list, std::string_view text) {
+  // A list that cannot grow is the store's only limit: the pair's report
+  // ends there, and the run goes on with the next pair.
+  bool appended = false;
+  if (list.size() < line_capacity_) {
+    try {
+      list.emplace_back(CutTo(text, kReportLineWidth));
+      appended = true;
+    } catch (const std::bad_alloc&) {
+      appended = false;
+    } catch (const std::length_error&) {
+      appended = false;
+    }
+  }
+  if (!appended && !lines_.ReportFull) {
+    lines_.ReportFull = true;
+    host_.ShowMessage(FormatText(kStoreFullFormat, static_cast<int>(lines_.Primary.size())));
+  }
+  return appended;
+}
+
+void ReportStore::AddLine(std::string_view text) {
+  WritePendingHeading();
+  if (lines_.ReportFull) return;
+  if (lines_.settings.Sbsl && !lines_.SummaryStarted && !Append(lines_.Secondary, text)) return;
+  Append(lines_.Primary, text);
+}
+
+ListingPlace ReportStore::WriteListingLine(std::string_view line) {
+  WritePendingHeading();
+  ListingPlace place;
+  if (lines_.ReportFull) return place;
+  const std::string cleaned = CleanListingLine(line, lines_.settings);
+  const auto left = [&] {
+    if (Append(lines_.Primary, cleaned)) place.primary = lines_.Primary.size() - 1;
+  };
+  const auto right = [&](std::string_view text) {
+    if (Append(lines_.Secondary, text)) place.secondary = lines_.Secondary.size() - 1;
+  };
+  if (!lines_.settings.Sbsl) {
+    left();
+  } else {
+    switch (RouteOf(cleaned)) {
+      case Route::kBoth:
+        Equalize();
+        left();
+        right(cleaned);
+        break;
+      case Route::kReformNew:
+        Equalize();
+        left();
+        // Without Lorl no RO- line follows, so a blank keeps the right side level.
+        if (!lines_.settings.Lorl) right(kOneBlankLine);
+        break;
+      case Route::kRight:
+        right(cleaned);
+        break;
+      case Route::kLeft:
+        left();
+        break;
+    }
+  }
+  if (!lines_.ReportFull) CountListingLine();
+  return place;
+}
+
+void ReportStore::AppendToLine(const ListingPlace& place, std::string_view text) {
+  for (auto [index, list] :
+       {std::pair{place.primary, &lines_.Primary}, std::pair{place.secondary, &lines_.Secondary}}) {
+    if (index >= list->size()) continue;
+    std::string& line = (*list)[index];
+    line.append(text);
+    line.resize(std::min(line.size(), kReportLineWidth));
+  }
+}
+
+bool ReportStore::ArmHeading() {
+  if (lines_.HeaderArmed || lines_.HeaderPending) return false;
+  lines_.HeaderArmed = true;
+  lines_.HeaderPending = true;
+  return true;
+}
+
+void ReportStore::WriteHeading() {
+  lines_.HeaderArmed = true;
+  lines_.HeaderPending = true;
+  WritePendingHeading();
+}
+
+void ReportStore::WritePendingHeading() {
+  if (!lines_.HeaderPending) return;
+  lines_.HeaderPending = false;
+  if (!lines_.Primary.empty()) AddLine(kOneBlankLine);
+  for (const std::string& line : HeadingLines(heading_, lines_.settings.Fscl)) AddLine(line);
+}
+
+void ReportStore::Equalize() {
+  if (!lines_.settings.Sbsl) return;
+  while (lines_.Primary.size() != lines_.Secondary.size()) {
+    auto& shorter =
+        lines_.Primary.size() < lines_.Secondary.size() ? lines_.Primary : lines_.Secondary;
+    if (!Append(shorter, kOneBlankLine)) return;
+  }
+}
+
+void ReportStore::AppendFinalLine(std::string_view text) { Append(lines_.Primary, text); }
+
+void ReportStore::CountListingLine() {
+  ++lines_.OutputLineCount;
+  if (lines_.OutputLineCount % kProgressInterval != 0) return;
+  host_.SetStatus(
+      FormatText(kWritingReportStatusFormat, lines_.OutputLineCount, pair_index_, pair_count_));
+  host_.ToggleProgress();
+  host_.ProcessEvents();
+}
+
+}  // namespace kestrin

@@ -1,0 +1,80 @@
+// The report line store's operations: adding heading and summary lines,
+// writing cleaned and routed listing lines, the lazy file heading, keeping
+// the two side-by-side lists aligned, and what happens when the store is full.
+#ifndef KESTRIN_REPORT_REPORT_STORE_H_
+#define KESTRIN_REPORT_REPORT_STORE_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/engine_host.h"
+#include "report/report_heading.h"
+#include "report/report_lines.h"
+
+namespace kestrin {
+
+// No limit of the store's own: only the lists' capacity ends it.
+inline constexpr size_t kUnlimitedLines = std::numeric_limits<size_t>::max();
+
+// Where a listing line went, so that text can still be added to it.
+struct ListingPlace {
+  static constexpr size_t kNowhere = std::numeric_limits<size_t>::max();
+  size_t primary = kNowhere;
+  size_t secondary = kNowhere;
+};
+
+// Cleans the text after the flag column of a listing line: a tab (with Xtab)
+// becomes blanks up to the next tab stop, any other character below 32
+// becomes the Subc character (with Subc) or ".". The result is cut at 132.
+std::string CleanListingLine(std::string_view line, const CompareSettings& settings);
+
+class ReportStore {
+ public:
+  // Writes into `lines`; its `settings` member steers cleaning and routing.
+  // Capacity failures are told to the user through `host`. `line_capacity`
+  // is the most lines either list takes.
+  ReportStore(ReportLines& lines, EngineHost& host, size_t line_capacity = kUnlimitedLines);
+
+  // The pair being reported: its index from 0, the run's pair count, and
+  // what its heading shows.
+  void SetPair(int32_t pair_index, int32_t pair_count, PairHeading heading);
+
+  // Adds a heading, separator or summary line (to both lists with Sbsl until
+  // the summary starts). Writes a pending file heading first.
+  void AddLine(std::string_view text);
+  // Writes a listing line: cleaned, routed by its change flag with Sbsl, and
+  // counted for the progress text. Returns where it went.
+  ListingPlace WriteListingLine(std::string_view line);
+  // Appends `text` to a line written before (cut at 132).
+  void AppendToLine(const ListingPlace& place, std::string_view text);
+  // Requests the pair's file heading. Returns true iff it was not requested
+  // before for this pair; nothing is written until the pair's next line.
+  bool ArmHeading();
+  // Writes the pair's file heading now.
+  void WriteHeading();
+  // Pads the shorter of the two lists with lines of one blank (Sbsl only).
+  void Equalize();
+  // Appends the run's final message to Primary, whatever the current pair's
+  // state; only a list that cannot grow keeps it out.
+  void AppendFinalLine(std::string_view text);
+
+ private:
+  bool Append(std::vector<std::string>& list, std::string_view text);
+  void WritePendingHeading();
+  void CountListingLine();
+
+  ReportLines& lines_;
+  EngineHost& host_;
+  size_t line_capacity_;
+  int32_t pair_index_ = 0;
+  int32_t pair_count_ = 0;
+  PairHeading heading_;
+};
+
+}  // namespace kestrin
+
+#endif  // KESTRIN_REPORT_REPORT_STORE_H_

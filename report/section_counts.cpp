@@ -1,0 +1,143 @@
+// Counting a section's lines into runs: deletions, insertions, exact matches
+// and reformats.
+#include <algorithm>
+#include <string>
+
+#include "engine/line_form.h"
+#include "engine/section_reader.h"
+#include "report/section_listing.h"
+
+namespace kestrin {
+namespace {
+
+// The text of `line` that the exactness test compares: case-folded with
+// Icas, column-selected with Ccol. Sets `length` to the characters that count.
+std::string CompareText(const CompareSettings& settings, SideFile& side, const InputLine& line,
+                        int32_t& length) {
+  InputLine copy;
+  copy.Text = line.Text;
+  copy.RawLen = line.RawLen;
+  length = std::min(static_cast<int32_t>(copy.Text.size()), static_cast<int32_t>(line.RawLen));
+  if (settings.Icas) FoldCase(copy.Text, length);
+  if (settings.Ccol) {
+    int32_t unused_blank_count = 0;
+    SelectColumns(side, copy, unused_blank_count);
+    length = std::min(static_cast<int32_t>(copy.Text.size()), static_cast<int32_t>(copy.CmpLen));
+  }
+  copy.Text.resize(static_cast<size_t>(std::max(length, 0)));
+  return std::move(copy.Text);
+}
+
+// True iff a matched pair is exact rather than a reformat: equal over the
+// shorter of the two texts, so that trailing blanks alone do not count.
+bool ExactPair(SectionView& view, const InputLine& new_line, const InputLine& old_line) {
+  const CompareSettings& settings = view.settings;
+  if (settings.Rovr) return true;
+  if (settings.Ccol && (new_line.CcolBlank || old_line.CcolBlank)) return true;
+  int32_t new_length = 0;
+  int32_t old_length = 0;
+  const std::string new_text = CompareText(settings, view.new_side, new_line, new_length);
+  const std::string old_text = CompareText(settings, view.old_side, old_line, old_length);
+  const auto shorter = static_cast<size_t>(std::min(new_length, old_length));
+  return new_text.compare(0, shorter, old_text, 0, shorter) == 0;
+}
+
+}  // namespace
+
+int32_t NextListed(const Section& section, int32_t index) {
+  while (index <= section.count && section.line[index].IsDp) ++index;
+  return std::min(index, section.count + 1);
+}
+
+void CountDeletions(SectionView& view) {
+  Section& old_lines = view.old_lines;
+  PairResult& pair = view.pair;
+  int32_t run_start = 0;
+  for (int32_t j = 1; j <= old_lines.count; ++j) {
+    InputLine& line = old_lines.line[j];
+    if (line.Matched) {
+      run_start = 0;
+    } else if (line.IsDp) {
+      ++pair.old_dp;
+    } else {
+      if (run_start == 0) {
+        run_start = j;
+        line.RunCount = 0;
+      }
+      if (line.Moved) ++pair.moved_lines;
+      ++old_lines.line[run_start].RunCount;
+      ++pair.deletions;
+    }
+  }
+}
+
+void CountInsertionsAndMatches(SectionView& view) {
+  Section& new_lines = view.new_lines;
+  Section& old_lines = view.old_lines;
+  PairResult& pair = view.pair;
+  int32_t insert_start = 0;
+  int32_t matched_start = 0;
+  int32_t last_exact_old = 0;
+  for (int32_t i = 1; i <= new_lines.count; ++i) {
+    InputLine& line = new_lines.line[i];
+    if (!line.Matched && line.IsDp) {
+      ++pair.new_dp;
+    } else if (!line.Matched) {
+      matched_start = 0;
+      if (insert_start == 0) {
+        insert_start = i;
+        line.RunCount = 0;
+      }
+      ++new_lines.line[insert_start].RunCount;
+      ++pair.insertions;
+    } else {
+      insert_start = 0;
+      const int32_t j = line.Link;
+      InputLine& partner = old_lines.line[j];
+      if (!ExactPair(view, line, partner)) {
+        line.IsReformat = true;
+        partner.IsReformat = true;
+        matched_start = 0;
+        ++pair.reformats;
+        line.RunCount = 1;
+      } else {
+        const bool continues = matched_start != 0 && j == NextListed(old_lines, last_exact_old + 1);
+        if (!continues) {
+          matched_start = i;
+          line.RunCount = 0;
+        }
+        ++new_lines.line[matched_start].RunCount;
+        ++pair.matches;
+        last_exact_old = j;
+      }
+    }
+  }
+}
+
+void MarkReformatRuns(SectionView& view) {
+  Section& new_lines = view.new_lines;
+  const Section& old_lines = view.old_lines;
+  int32_t run_start = 0;
+  int32_t previous_old = 0;
+  for (int32_t i = NextListed(new_lines, 1); i <= new_lines.count;
+       i = NextListed(new_lines, i + 1)) {
+    InputLine& line = new_lines.line[i];
+    if (!line.IsReformat) {
+      run_start = 0;
+      continue;
+    }
+    // A run goes on only while the reformats follow each other on the old
+    // side too: an old line between two partners (a deleted line) ends it, so
+    // that the listing reaches that line in its place.
+    const bool continues = run_start != 0 && line.Link == NextListed(old_lines, previous_old + 1);
+    if (continues) {
+      ++new_lines.line[run_start].RunCount;
+    } else {
+      run_start = i;
+      line.RunCount = 1;
+    }
+    previous_old = line.Link;
+  }
+}
+
+}  // namespace kestrin

@@ -1,0 +1,183 @@
+// The built kestrin-batch comparing directories (compare types 2 to 4) and
+// taking its compare choices from a settings file.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/cli/cli_support.h"
+
+namespace kestrin {
+namespace {
+
+using cli_support::CliScratch;
+using cli_support::LinesOf;
+using cli_support::ProcessResult;
+using cli_support::RunProcess;
+
+const std::string kProgram = std::string(KESTRIN_BINARY_DIR) + "/bin/kestrin-batch";
+const std::string kGoldenDir = std::string(KESTRIN_SOURCE_DIR) + "/tests/cli/golden/";
+
+// Two directories: a.txt differs, b.txt is equal, Main.C pairs with main.c
+// without regard to case, only_new.txt and only_old.txt are unpaired.
+struct DirectoryFixture {
+  DirectoryFixture() {
+    for (const char* side : {"new", "old"}) std::filesystem::create_directory(Path(side));
+    scratch.Write("new/a.txt", "1\n2\nthree\n");
+    scratch.Write("old/a.txt", "1\n2\n3\n");
+    scratch.Write("new/b.txt", "same\n");
+    scratch.Write("old/b.txt", "same\n");
+    scratch.Write("new/Main.C", "int main;\n");
+    scratch.Write("old/main.c", "int main;\n");
+    scratch.Write("new/only_new.txt", "n\n");
+    scratch.Write("old/only_old.txt", "o\n");
+  }
+  std::string Path(const std::string& name) const { return scratch.path() + "/" + name; }
+  ProcessResult Run(std::vector<std::string> arguments) const {
+    return RunProcess(kProgram, arguments, scratch.path());
+  }
+  CliScratch scratch;
+};
+
+bool Holds(const std::vector<std::string>& lines, const std::string& line) {
+  for (const std::string& each : lines) {
+    if (each == line) return true;
+  }
+  return false;
+}
+
+TEST(BatchDirectoryTest, TwoDirectoriesCompareEveryLikeNamedPair) {
+  DirectoryFixture f;
+  const ProcessResult result = f.Run({"--list", "Ovsum", "--options", "Inpn", "new", "old"});
+  EXPECT_EQ(result.exit_status, 1) << result.err;
+  const std::vector<std::string> lines = LinesOf(result.out);
+  EXPECT_TRUE(Holds(lines, "      3 Total New/Old Paired Text Files Processed.")) << result.out;
+  EXPECT_TRUE(Holds(lines, "      1 Total UnPaired New Files Not Processed.")) << result.out;
+  EXPECT_TRUE(Holds(lines, "      1 Total UnPaired Old Files Not Processed.")) << result.out;
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.back(), "INFORM: The processed files have differences.");
+}
+
+// A run of two or more hand-picked pairs ends with the directory summary and
+// its list of the pairs picked.
+TEST(BatchDirectoryTest, SelectionsPickThePairs) {
+  DirectoryFixture f;
+  struct Case {
+    std::vector<std::string> arguments;
+    int status;
+    std::string listed;  // a line of the hand-picked pair list
+  };
+  const std::vector<Case> cases = {
+      {{"--list", "Ovsum", "--select", "b.txt;main.c;", "new", "old"}, 0, "  b.txt"},
+      {{"--list", "Ovsum", "--select-pairs", "only_new.txt : only_old.txt;b.txt : b.txt;", "new",
+        "old"},
+       1,
+       "  only_new.txt  :  only_old.txt"},
+  };
+  for (const Case& c : cases) {
+    const ProcessResult result = f.Run(c.arguments);
+    EXPECT_EQ(result.exit_status, c.status) << c.arguments[3] << result.err;
+    EXPECT_TRUE(Holds(LinesOf(result.out), c.listed)) << c.arguments[3] << "\n" << result.out;
+  }
+}
+
+TEST(BatchDirectoryTest, MaskLimitsTheListing) {
+  DirectoryFixture f;
+  const ProcessResult result = f.Run({"--list", "Ovsum", "--mask", "*.c", "new", "old"});
+  EXPECT_EQ(result.exit_status, 0) << result.err;
+  EXPECT_TRUE(Holds(LinesOf(result.out), "      1 Total New/Old Paired Text Files Processed."))
+      << result.out;
+}
+
+TEST(BatchDirectoryTest, StartMessagesGoToStandardErrorWithStatusTwo) {
+  DirectoryFixture f;
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {{"new", "old/a.txt"},
+       "The specified New and/or Old file names are invalid file names.\n"},
+      {{"--select", "gone.txt;", "new", "old"},
+       "No paired filenames have been selected.\r\nHighlight one or more Like Named Paired File "
+       "and repeat.\n"},
+  };
+  for (const Case& c : cases) {
+    const ProcessResult result = f.Run(c.arguments);
+    EXPECT_EQ(result.exit_status, 2) << c.arguments[0];
+    EXPECT_EQ(result.out, "") << c.arguments[0];
+    EXPECT_EQ(result.err, c.message) << c.arguments[0];
+  }
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+// Compares `actual` with the golden file `name`; KESTRIN_UPDATE_GOLDEN=1
+// writes it instead.
+void ExpectGolden(const std::string& actual, const std::string& name) {
+  const std::string path = kGoldenDir + name;
+  if (std::getenv("KESTRIN_UPDATE_GOLDEN") != nullptr) {
+    std::ofstream(path, std::ios::binary) << actual;
+    return;
+  }
+  EXPECT_EQ(actual, ReadFile(path)) << "golden " << path;
+}
+
+// The settings file sets what the command line cannot: compare columns, the
+// Dudc tag with its embedded choice, the tab size and the listing type.
+TEST(BatchSettingsTest, SettingsFileStepsTheCompare) {
+  CliScratch scratch;
+  scratch.Write("compare.ini",
+                "[Kestrin]\r\n"
+                "ListType=Long\r\n"
+                "OptsUsed=Dudc Xtab Ccol\r\n"
+                "XTab=8\r\n"
+                "DpEdUdc=%\r\n"
+                "UdcYN=Yes\r\n"
+                "CmpSt1Col=1:12\r\n"
+                "CmpOSt1Col=1:12\r\n");
+  scratch.Write("new.cfg",
+                "alpha   = 1 % first\n"
+                "% a whole comment line\n"
+                "beta    = 2       tail differs\n"
+                "gamma   = 33\n");
+  scratch.Write("old.cfg",
+                "alpha   = 1\n"
+                "beta    = 2       tail was here\n"
+                "gamma   = 3\n");
+  const ProcessResult result =
+      RunProcess(kProgram, {"--settings", "compare.ini", "new.cfg", "old.cfg"}, scratch.path());
+  EXPECT_EQ(result.exit_status, 1) << result.err;
+  EXPECT_EQ(result.err, "");
+  ExpectGolden(result.out, "settings_dudc_ccol_long.txt");
+
+  // --list overrides the file's listing type.
+  const ProcessResult ovsum = RunProcess(
+      kProgram, {"--settings", "compare.ini", "--list", "Ovsum", "new.cfg", "old.cfg"},
+      scratch.path());
+  EXPECT_TRUE(Holds(LinesOf(ovsum.out),
+                    "LISTING-TYPE = Ovsum  OPTIONS = Dudc Xtab Ccol  LONGEST-LINE = (30/31)"))
+      << ovsum.out;
+}
+
+TEST(BatchSettingsTest, MissingSettingsFileIsAUsageError) {
+  CliScratch scratch;
+  scratch.Write("a.txt", "a\n");
+  const ProcessResult result =
+      RunProcess(kProgram, {"--settings", "none.ini", "a.txt", "a.txt"}, scratch.path());
+  EXPECT_EQ(result.exit_status, 2);
+  EXPECT_EQ(result.out, "");
+  EXPECT_NE(result.err.find("none.ini"), std::string::npos) << result.err;
+}
+
+}  // namespace
+}  // namespace kestrin

@@ -1,0 +1,229 @@
+// The built kestrin-batch, run as a process: its report on standard output,
+// its messages on standard error and its exit status.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/cli/cli_support.h"
+
+namespace kestrin {
+namespace {
+
+using cli_support::CliScratch;
+using cli_support::LinesOf;
+using cli_support::ProcessResult;
+using cli_support::RunProcess;
+
+const std::string kProgram = std::string(KESTRIN_BINARY_DIR) + "/bin/kestrin-batch";
+
+constexpr char kDiffers[] = "INFORM: The processed files have differences.";
+constexpr char kEquivalent[] = "INFORM: The processed files compare as equivalent files. ";
+constexpr char kInvalidNames[] =
+    "The specified New and/or Old file names are invalid file names.\n";
+
+std::string Text80(const std::string& text) { return text + std::string(80 - text.size(), ' '); }
+
+struct BatchFixture {
+  BatchFixture() {
+    scratch.Write("new.txt", "1\n2\nthree\n4\n5\n");
+    scratch.Write("old.txt", "1\n2\n3\n4\n5\n");
+    scratch.Write("same.txt", "1\n2\n3\n4\n5\n");
+  }
+  ProcessResult Run(const std::vector<std::string>& arguments) const {
+    return RunProcess(kProgram, arguments, scratch.path());
+  }
+  CliScratch scratch;
+};
+
+TEST(BatchProgramTest, LongListingOfTwoFilesWithDifferences) {
+  BatchFixture f;
+  const ProcessResult result = f.Run({"--list", "Long", "new.txt", "old.txt"});
+  EXPECT_EQ(result.exit_status, 1);
+  EXPECT_EQ(result.err, "");
+  const std::vector<std::string> expected = {
+      "New File = new.txt  01/02/24 03:04:05",
+      "Old File = old.txt  01/02/24 03:04:05",
+      "ID  ----+----1----+----2----+----3----+----4----+----5----+----6----+----7----+----8 "
+      "N-REF# CHNG-TYPE   O-REF# LEN",
+      "    " + Text80("1") + " 00001              00001   2    ",
+      "    " + Text80("2") + " 00002              00002",
+      "I - " + Text80("three") + " 00003 INSERT(NEW)          1    ",
+      "D - " + Text80("3") + "       DELETED(OLD) 00003   1    ",
+      "    " + Text80("4") + " 00004              00004   2    ",
+      "    " + Text80("5") + " 00005              00005",
+      " ",
+      "INDIVIDUAL PAIRED FILE COMPARE TOTALS AND STATISTICS SECTION",
+      "New File = new.txt  01/02/24 03:04:05",
+      "Old File = old.txt  01/02/24 03:04:05",
+      " ",
+      "      4 Number Of Line Matches          1 Total Changes (Paired+NonPaired Chg) ",
+      "      0 Reformatted Lines               1 Paired Changes (Refm+Paired Ins/Del)",
+      "      1 New File Line Insertions        0 Non-Paired Inserts (Ins Paired-Chg)",
+      "      1 Old File Line Deletions         0 Non-Paired Deletes (Del Paired-Chg)",
+      "      5 New File Lines Processed ",
+      "      5 Old File Lines Processed ",
+      "LISTING-TYPE = Long  OPTIONS = None  LONGEST-LINE = (5/1)",
+      kDiffers,
+  };
+  EXPECT_EQ(LinesOf(result.out), expected);
+  EXPECT_TRUE(result.out.ends_with(std::string(kDiffers) + "\n"));
+}
+
+TEST(BatchProgramTest, ExitStatusFollowsTheFinalMessage) {
+  BatchFixture f;
+  f.scratch.Write("empty1.txt", "");
+  f.scratch.Write("empty2.txt", "");
+  f.scratch.Write("upper.txt", "1\n2\nTHREE\n4\n5\n");
+  f.scratch.Write("lower.txt", "1\n2\nthree\n4\n5\n");
+  std::string binary(5000, '\0');
+  f.scratch.Write("a.bin", binary);
+  binary[4999] = 1;
+  f.scratch.Write("b.bin", binary);
+  struct Case {
+    std::vector<std::string> arguments;
+    int status;
+    std::string last_line;
+  };
+  const std::vector<Case> cases = {
+      {{"new.txt", "old.txt"}, 1, kDiffers},
+      {{"old.txt", "same.txt"}, 0, kEquivalent},
+      {{"empty1.txt", "empty2.txt"}, 0, "INFORM: Nothing compared possibly due to filtering. "},
+      {{"--options", "Icas", "upper.txt", "lower.txt"},
+       0,
+       "INFORM: The processed files compare as filtered equivalent files. "},
+      {{"a.bin", "b.bin"}, 1, kDiffers},
+      {{"a.bin", "a.bin"}, 0, kEquivalent},
+  };
+  for (const Case& c : cases) {
+    const ProcessResult result = f.Run(c.arguments);
+    EXPECT_EQ(result.exit_status, c.status) << c.arguments.back();
+    const std::vector<std::string> lines = LinesOf(result.out);
+    ASSERT_FALSE(lines.empty()) << c.arguments.back();
+    EXPECT_EQ(lines.back(), c.last_line) << c.arguments.back();
+  }
+}
+
+TEST(BatchProgramTest, OptionsAndListingTypeInAnyLetterCase) {
+  BatchFixture f;
+  f.scratch.Write("code.c", "int a; // new\nint b;\n");
+  f.scratch.Write("code_old.c", "int a;\nint  b;\n");
+  const ProcessResult result =
+      f.Run({"--list=delta", "--options", "dcpp icas", "code.c", "code_old.c"});
+  EXPECT_EQ(result.exit_status, 1);
+  const std::vector<std::string> lines = LinesOf(result.out);
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(lines[3], std::string(88, ' ') + "Mat/Ins/Del/Rfm=(1,0,0,1)");
+  EXPECT_EQ(lines.end()[-2], "LISTING-TYPE = Delta  OPTIONS = Dcpp Icas  LONGEST-LINE = (13/7)");
+}
+
+TEST(BatchProgramTest, SecondaryListWithSbsl) {
+  BatchFixture f;
+  const ProcessResult result = f.Run(
+      {"--options", "Sbsl", "--secondary", "right.txt", "--list", "Long", "new.txt", "old.txt"});
+  EXPECT_EQ(result.exit_status, 1);
+  const std::vector<std::string> left = LinesOf(result.out);
+  const std::vector<std::string> right = LinesOf(f.scratch.Read("right.txt"));
+  ASSERT_EQ(right.size(), 8u);
+  EXPECT_EQ(right[5], "D - " + Text80("3") + "       DELETED(OLD) 00003   1    ");
+  EXPECT_EQ(left[5].substr(0, 9), "I - three");
+  for (size_t k : {0u, 1u, 2u, 3u, 4u, 6u, 7u}) EXPECT_EQ(left[k], right[k]) << "line " << k;
+}
+
+TEST(BatchProgramTest, SecondaryFileThatCannotBeWritten) {
+  BatchFixture f;
+  const ProcessResult result =
+      f.Run({"--options", "Sbsl", "--secondary", "no/such/dir/x.txt", "new.txt", "old.txt"});
+  EXPECT_EQ(result.exit_status, 2);
+  EXPECT_EQ(result.err, "Cannot write the Secondary list to \"no/such/dir/x.txt\".\n");
+  EXPECT_FALSE(result.out.empty());
+}
+
+TEST(BatchProgramTest, ProgressShowsStatusTextsOnStandardError) {
+  BatchFixture f;
+  const ProcessResult result = f.Run({"--progress", "new.txt", "old.txt"});
+  EXPECT_EQ(result.exit_status, 1);
+  const std::vector<std::string> lines = LinesOf(result.err);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), "Reading Data File(0) - Start Line = 1");
+  EXPECT_NE(std::find(lines.begin(), lines.end(),
+                      "Generating Report   NFile = new.txt   OFile = old.txt"),
+            lines.end());
+}
+
+TEST(BatchProgramTest, FilesThatAreNotFiles) {
+  BatchFixture f;
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"missing.txt", "old.txt"},
+        {"new.txt", "missing.txt"},
+        {".", "old.txt"}}) {
+    const ProcessResult result = f.Run(arguments);
+    EXPECT_EQ(result.exit_status, 2) << arguments[0] << " " << arguments[1];
+    EXPECT_EQ(result.err, kInvalidNames) << arguments[0] << " " << arguments[1];
+    EXPECT_EQ(result.out, "");
+  }
+}
+
+// Regression: a file that cannot be processed leaves nothing compared, which
+// must not end with the status of an equivalent pair. /proc/self/mem opens
+// but cannot be sought to its end, which the engine asks about.
+TEST(BatchProgramTest, FileThatCannotBeProcessedEndsWithStatusTwo) {
+  if (!std::filesystem::exists("/proc/self/mem")) GTEST_SKIP() << "no /proc/self/mem";
+  BatchFixture f;
+  const ProcessResult result = f.Run({"/proc/self/mem", "old.txt"});
+  EXPECT_EQ(result.exit_status, 2);
+  EXPECT_EQ(result.err,
+            "Error code \"22\" while trying to seek Input File. \"/proc/self/mem\". Exit Now? "
+            "(Yes/No) No\n");
+  EXPECT_EQ(LinesOf(result.out).back(), "INFORM: Nothing compared possibly due to filtering. ");
+}
+
+TEST(BatchProgramTest, UsageErrors) {
+  BatchFixture f;
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string first_line;
+  };
+  const std::vector<Case> cases = {
+      {{}, "two names, NEW and OLD, are needed"},
+      {{"new.txt"}, "two names, NEW and OLD, are needed"},
+      {{"a", "b", "c"}, "two names, NEW and OLD, are needed"},
+      {{"--lsit", "Long", "new.txt", "old.txt"}, "unknown option: --lsit"},
+      {{"--list", "Wide", "new.txt", "old.txt"}, "unknown listing type: Wide"},
+      {{"new.txt", "old.txt", "--list"}, "missing value for option: --list"},
+  };
+  for (const Case& c : cases) {
+    const ProcessResult result = f.Run(c.arguments);
+    EXPECT_EQ(result.exit_status, 2) << c.first_line;
+    const std::vector<std::string> lines = LinesOf(result.err);
+    ASSERT_GE(lines.size(), 2u) << c.first_line;
+    EXPECT_EQ(lines[0], c.first_line);
+    EXPECT_EQ(lines[1], "usage: kestrin-batch [options] NEW OLD");
+    EXPECT_EQ(result.out, "");
+  }
+}
+
+TEST(BatchProgramTest, HelpAndVersion) {
+  BatchFixture f;
+  const ProcessResult version = f.Run({"--version"});
+  EXPECT_EQ(version.exit_status, 0);
+  EXPECT_EQ(version.out, "Kestrin V1.4b\n");
+  const ProcessResult help = f.Run({"--help"});
+  EXPECT_EQ(help.exit_status, 0);
+  EXPECT_TRUE(help.out.starts_with("usage: kestrin-batch [options] NEW OLD\n"));
+  EXPECT_NE(help.out.find("--secondary FILE"), std::string::npos);
+  EXPECT_EQ(help.err, "");
+}
+
+TEST(BatchProgramTest, NamesAfterDoubleDashAreFiles) {
+  BatchFixture f;
+  f.scratch.Write("--odd.txt", "1\n2\n3\n4\n5\n");
+  const ProcessResult result = f.Run({"--", "--odd.txt", "same.txt"});
+  EXPECT_EQ(result.exit_status, 0);
+  EXPECT_EQ(LinesOf(result.out).back(), kEquivalent);
+}
+
+}  // namespace
+}  // namespace kestrin

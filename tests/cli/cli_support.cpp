@@ -1,0 +1,100 @@
+// Helpers for the batch program's tests.
+#include "tests/cli/cli_support.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace kestrin::cli_support {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+// In the child: standard streams, directory, time zone, then the program.
+[[noreturn]] void ExecChild(const std::string& program, const std::vector<std::string>& arguments,
+                            const std::string& directory, const std::string& out_path,
+                            const std::string& err_path) {
+  const int in = open("/dev/null", O_RDONLY);
+  const int out = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  const int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 ||
+      chdir(directory.c_str()) != 0) {
+    _exit(127);
+  }
+  setenv("TZ", "UTC", 1);
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(program.c_str()));
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  execv(program.c_str(), argv.data());
+  _exit(127);
+}
+
+}  // namespace
+
+CliScratch::CliScratch() {
+  std::string pattern = (fs::temp_directory_path() / "kestrin-cli-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make a scratch directory";
+  path_ = pattern;
+}
+
+CliScratch::~CliScratch() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
+
+void CliScratch::Write(const std::string& name, std::string_view bytes) const {
+  const std::string path = path_ + "/" + name;
+  {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
+  const timespec times[2] = {{kCliFileTime, 0}, {kCliFileTime, 0}};
+  if (utimensat(AT_FDCWD, path.c_str(), times, 0) != 0) ADD_FAILURE() << "cannot set " << path;
+}
+
+std::string CliScratch::Read(const std::string& name) const { return ReadAll(path_ + "/" + name); }
+
+ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& arguments,
+                         const std::string& directory) {
+  CliScratch capture;
+  const std::string out_path = capture.path() + "/stdout";
+  const std::string err_path = capture.path() + "/stderr";
+  ProcessResult result;
+  const pid_t child = fork();
+  if (child == 0) ExecChild(program, arguments, directory, out_path, err_path);
+  if (child < 0) {
+    ADD_FAILURE() << "cannot start " << program;
+    return result;
+  }
+  int status = 0;
+  if (waitpid(child, &status, 0) == child && WIFEXITED(status)) {
+    result.exit_status = WEXITSTATUS(status);
+  }
+  result.out = ReadAll(out_path);
+  result.err = ReadAll(err_path);
+  return result;
+}
+
+std::vector<std::string> LinesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace kestrin::cli_support

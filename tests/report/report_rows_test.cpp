@@ -1,0 +1,212 @@
+// Row texts and row colours of the viewers: numbering, summary rows,
+// out-of-range rows and every colour rule per side.
+#include "report/report_rows.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kestrin {
+namespace {
+
+const char* ColourName(RowColourName colour) {
+  switch (colour) {
+    case RowColourName::kBlack: return "black";
+    case RowColourName::kRed: return "red";
+    case RowColourName::kBlue: return "blue";
+    case RowColourName::kTeal: return "teal";
+    case RowColourName::kMaroon: return "maroon";
+    case RowColourName::kGreen: return "green";
+    case RowColourName::kNavy: return "navy";
+  }
+  return "?";
+}
+
+ReportLines ReportOf(std::vector<std::string> primary, std::vector<std::string> secondary = {}) {
+  ReportLines report;
+  report.Primary = std::move(primary);
+  report.Secondary = std::move(secondary);
+  return report;
+}
+
+TEST(ReportRowsTest, RowTextNumbersRowsFromOneInFourColumns) {
+  ReportLines report = ReportOf(std::vector<std::string>(10001, "    x"));
+  report.Primary[0] = "I - first";
+  struct Case {
+    int64_t row;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {0, "   1  I - first"},
+      {8, "   9      x"},
+      {998, " 999      x"},
+      {9998, "9999      x"},
+      {9999, "10000      x"},  // five digits shift the line one column
+      {10000, "10001      x"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(RowText(report, report.Primary, c.row), c.expected) << "row " << c.row;
+  }
+}
+
+TEST(ReportRowsTest, SummaryRowsCarryOneBlankInsteadOfANumber) {
+  ReportLines report = ReportOf({"    a", "    b", "SUMMARY", "Total"}, {"    a", "    b"});
+  report.SummaryStarted = true;
+  report.SummaryStartIndex = 2;
+  struct Case {
+    const std::vector<std::string>* list;
+    int64_t row;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {&report.Primary, 1, "   2      b"},
+      {&report.Primary, 2, " SUMMARY"},
+      {&report.Primary, 3, " Total"},
+      {&report.Secondary, 1, "   2      b"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(RowText(report, *c.list, c.row), c.expected) << "row " << c.row;
+  }
+}
+
+TEST(ReportRowsTest, SummaryIndexCountsOnlyOnceTheSummaryStarted) {
+  ReportLines report = ReportOf({"    a", "    b"});
+  report.SummaryStartIndex = 0;  // a left-over value without a started summary
+  EXPECT_EQ(RowText(report, report.Primary, 0), "   1      a");
+}
+
+TEST(ReportRowsTest, SummaryAppliesToTheSecondaryRowsAtTheSameIndex) {
+  ReportLines report = ReportOf({"    a", "S"}, {"    a", "    extra"});
+  report.SummaryStarted = true;
+  report.SummaryStartIndex = 1;
+  EXPECT_EQ(RowText(report, report.Secondary, 1), "     extra");
+}
+
+TEST(ReportRowsTest, RowsOutsideTheListGiveEachSidesErrorText) {
+  ReportLines report = ReportOf({"    a"}, {"    b"});
+  struct Case {
+    RowSide side;
+    int64_t row;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {RowSide::kSingle, -1,
+       "*** Orpheus VCL Program Error  - Negative index\" -1\" to GetItem*** "},
+      {RowSide::kSingle, 1, "*** Orpheus VCL Program Error  - Negative index\" 1\" to GetItem*** "},
+      {RowSide::kInserts, 7, "*** Orpheus VCL Program Error  - Invalid index\" 7\" to GetItem*** "},
+      {RowSide::kDeletes, 12345678901,
+       "*** Orpheus VCL Program Error  - Improper index\" 12345678901\" to GetItem*** "},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(RowText(report, c.side, c.row), c.expected) << "row " << c.row;
+    EXPECT_EQ(RowColour(report, c.side, c.row), RowColourName::kGreen) << "row " << c.row;
+  }
+  EXPECT_EQ(RowText(report, report.Primary, 3), RowText(report, RowSide::kSingle, 3));
+  EXPECT_EQ(RowText(report, report.Secondary, 3), RowText(report, RowSide::kDeletes, 3));
+}
+
+TEST(ReportRowsTest, RowTextOfASideReadsThatSidesList) {
+  ReportLines report = ReportOf({"I - new"}, {"D - old"});
+  EXPECT_EQ(RowText(report, RowSide::kInserts, 0), "   1  I - new");
+  EXPECT_EQ(RowText(report, RowSide::kDeletes, 0), "   1  D - old");
+}
+
+struct ColourCase {
+  std::string line;
+  RowColourName single, inserts, deletes;
+};
+
+void ExpectColours(const ReportLines& base, const std::vector<ColourCase>& cases) {
+  for (const ColourCase& c : cases) {
+    ReportLines report = base;
+    report.Primary = {c.line};
+    report.Secondary = {c.line};
+    EXPECT_STREQ(ColourName(RowColour(report, RowSide::kSingle, 0)), ColourName(c.single))
+        << "single: \"" << c.line << "\"";
+    EXPECT_STREQ(ColourName(RowColour(report, RowSide::kInserts, 0)), ColourName(c.inserts))
+        << "inserts: \"" << c.line << "\"";
+    EXPECT_STREQ(ColourName(RowColour(report, RowSide::kDeletes, 0)), ColourName(c.deletes))
+        << "deletes: \"" << c.line << "\"";
+  }
+}
+
+constexpr RowColourName kBlack = RowColourName::kBlack;
+constexpr RowColourName kRed = RowColourName::kRed;
+constexpr RowColourName kBlue = RowColourName::kBlue;
+constexpr RowColourName kTeal = RowColourName::kTeal;
+constexpr RowColourName kMaroon = RowColourName::kMaroon;
+
+TEST(ReportRowsTest, ChangeFlagsColourTheirOwnSideAndFallThroughOnTheOther) {
+  ExpectColours(ReportLines(), {
+      {"I - 00012 inserted", kBlue, kBlue, kBlack},
+      {"IM- 00012 moved in", kBlue, kBlue, kBlack},
+      {"D - 00012 deleted", kRed, kBlack, kRed},
+      {"DM- 00012 moved out", kRed, kBlack, kRed},
+      {"RN- 00012 reformatted", kTeal, kTeal, kBlack},
+      {"RO- 00012 reformatted", kMaroon, kBlack, kMaroon},
+      {"    00012 matched", kBlack, kBlack, kBlack},
+      {"i - lower case flag", kBlack, kBlack, kBlack},
+      {"I -", kBlue, kBlue, kBlack},
+      {"I ", kBlack, kBlack, kBlack},
+      {"", kBlack, kBlack, kBlack},
+  });
+}
+
+TEST(ReportRowsTest, HeadingsAndSummaryLinesHaveFixedColours) {
+  ExpectColours(ReportLines(), {
+      {"New File = /a/new.txt  01/02/03 04:05:06", kBlue, kBlue, kBlue},
+      {"New Dir = /a ", kBlue, kBlue, kBlue},
+      {"ID  ----+----1----+----2", kBlue, kBlue, kBlue},
+      {"ID  ----+", kBlack, kBlack, kBlack},  // shorter than the compared start
+      {"Old File = /b/old.txt  01/02/03 04:05:06", kRed, kRed, kRed},
+      {"Old Dir = /b ", kRed, kRed, kRed},
+      {"Kestrin GROUPED COMPARE SUMMARY", kRed, kRed, kRed},
+      {"Kestrin", kBlack, kBlack, kBlack},
+      {"KESTRIN heading in capitals", kBlack, kBlack, kBlack},
+      {"INDIVIDUAL PAIRED FILE COMPARE TOTALS", kRed, kRed, kRed},
+      {"LISTING-TYPE = Chng  OPTIONS = None", kRed, kRed, kRed},
+      {"   ************* 5 New File Lines Not Shown ****", kBlack, kBlack, kBlack},
+  });
+}
+
+TEST(ReportRowsTest, NotShownMarkerIsBlueOnlyInAChngListing) {
+  ReportLines chng;
+  chng.settings.ListingType = ListingKind::kChng;
+  chng.settings.Chng = true;
+  ExpectColours(chng, {
+      {"   ************* 5 New File Lines Not Shown *****************************", kBlue,
+       kBlue, kBlue},
+      {"   *************", kBlack, kBlack, kBlack},  // without the blank after the stars
+      {"   ************ 5", kBlack, kBlack, kBlack},
+      {"D - flag wins over the marker", kRed, kBlack, kRed},
+  });
+}
+
+TEST(ReportRowsTest, ColourRgbGivesTheViewerColours) {
+  struct Case {
+    RowColourName colour;
+    int red, green, blue;
+  };
+  const Case cases[] = {
+      {RowColourName::kBlack, 0, 0, 0},    {RowColourName::kRed, 255, 0, 0},
+      {RowColourName::kBlue, 0, 0, 255},   {RowColourName::kTeal, 0, 128, 128},
+      {RowColourName::kMaroon, 128, 0, 0}, {RowColourName::kGreen, 0, 128, 0},
+      {RowColourName::kNavy, 0, 0, 128},
+  };
+  for (const Case& c : cases) {
+    const Rgb rgb = ColourRgb(c.colour);
+    EXPECT_EQ(rgb.red, c.red) << ColourName(c.colour);
+    EXPECT_EQ(rgb.green, c.green) << ColourName(c.colour);
+    EXPECT_EQ(rgb.blue, c.blue) << ColourName(c.colour);
+  }
+}
+
+TEST(ReportRowsTest, ColourOfAnEmptyListIsGreen) {
+  const ReportLines report;
+  EXPECT_EQ(RowColour(report, RowSide::kSingle, 0), RowColourName::kGreen);
+  EXPECT_EQ(RowColour(report, RowSide::kDeletes, -1), RowColourName::kGreen);
+}
+
+}  // namespace
+}  // namespace kestrin
