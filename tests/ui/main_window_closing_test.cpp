@@ -1,0 +1,67 @@
+// Closing the real main window: from another page it only returns to the
+// Main Panel; from the Main Panel it saves the settings and ends.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+
+#include "tests/ui/main_support.h"
+
+namespace kestrin {
+namespace {
+
+using main_testing::Child;
+using main_testing::MainWindowFixture;
+
+const char* PageName(MainPage page) {
+  static const char* const kNames[] = {"Main Panel", "Dir/File Select", "Preferences",
+                                       "Dp Options", "About",           "OverView"};
+  return kNames[static_cast<int>(page)];
+}
+
+TEST(MainWindowClosingTest, FromAnotherPageOnlyTheMainPanelComesUp) {
+  for (const MainPage page : {MainPage::kDirFileSelect, MainPage::kPreferences,
+                              MainPage::kDpOptions, MainPage::kAbout, MainPage::kOverView}) {
+    MainWindowFixture fixture;
+    TFrmMain& window = fixture.Make();
+    window.GoToPage(page);
+    EXPECT_FALSE(window.close()) << PageName(page);
+    EXPECT_EQ(window.CurrentPage(), MainPage::kMainPanel) << PageName(page);
+    EXPECT_TRUE(window.isVisible()) << PageName(page);
+    EXPECT_EQ(fixture.program_endings, 0) << PageName(page);
+    EXPECT_FALSE(DefaultFileSystem().IsFile(fixture.SettingsPath())) << PageName(page);
+  }
+}
+
+TEST(MainWindowClosingTest, ASecondCloseSavesTheSettingsAndEnds) {
+  MainWindowFixture fixture;
+  TFrmMain& window = fixture.Make();
+  window.GoToPage(MainPage::kPreferences);
+  EXPECT_FALSE(window.close());
+  EXPECT_TRUE(window.close());
+  EXPECT_EQ(fixture.program_endings, 1);
+  EXPECT_NE(fixture.scratch.Read("Kestrin.ini").find("[Kestrin]"), std::string::npos);
+}
+
+TEST(MainWindowClosingTest, ExitClosesFromTheMainPanel) {
+  MainWindowFixture fixture;
+  TFrmMain& window = fixture.Make();
+  Child<QPushButton>(window, "MnBtnExit")->click();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(fixture.program_endings, 1);
+  EXPECT_TRUE(DefaultFileSystem().IsFile(fixture.SettingsPath()));
+}
+
+TEST(MainWindowClosingTest, ASaveThatFailsIsToldAndTheProgramStillEnds) {
+  MainWindowFixture fixture;
+  // A directory where the settings file belongs cannot be replaced by a file.
+  fixture.scratch.MakeDirectory("Kestrin.ini");
+  TFrmMain& window = fixture.Make();
+  EXPECT_TRUE(window.close());
+  EXPECT_EQ(fixture.program_endings, 1);
+  ASSERT_EQ(fixture.dialogs.Only("message:").size(), 1u);
+  EXPECT_TRUE(fixture.dialogs.Only("message:")[0].starts_with("The settings were not saved to"))
+      << fixture.dialogs.Only("message:")[0];
+}
+
+}  // namespace
+}  // namespace kestrin
