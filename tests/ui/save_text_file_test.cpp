@@ -1,0 +1,144 @@
+// Writing saved reports to files: CR LF line ends, replacing and appending,
+// and failures that name the file and the reason.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <string>
+
+#include "tests/ui/main_support.h"
+#include "tests/ui/print_support.h"
+#include "ui/save_text_file.h"
+
+namespace kestrin {
+namespace {
+
+using print_testing::FileContent;
+
+std::string Written(const std::string& path, bool append, const std::vector<std::string>& lines) {
+  OutputFile file;
+  EXPECT_TRUE(file.Open(path, append)) << file.failure();
+  for (const std::string& line : lines) EXPECT_TRUE(file.WriteLine(line)) << line;
+  EXPECT_TRUE(file.Close()) << file.failure();
+  EXPECT_EQ(file.failure(), "");
+  return FileContent(path);
+}
+
+TEST(SaveTextFileTest, LinesEndWithCarriageReturnAndLineFeed) {
+  main_testing::MainScratch directory;
+  EXPECT_EQ(Written(directory.PathOf("a.txt"), false, {" ", "caption", "   1  I - x\xE9"}),
+            " \r\ncaption\r\n   1  I - x\xE9\r\n");
+}
+
+TEST(SaveTextFileTest, ReplacingDropsTheOldContent) {
+  main_testing::MainScratch directory;
+  const std::string path = directory.Write("a.txt", "old content that is longer\r\n");
+  EXPECT_EQ(Written(path, false, {"new"}), "new\r\n");
+}
+
+TEST(SaveTextFileTest, AppendingFollowsTheLastLine) {
+  struct Case {
+    std::string existing;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"one\r\ntwo\r\n", "one\r\ntwo\r\nTitle\r\nx\r\n"},
+      {"one\ntwo\n", "one\ntwo\nTitle\r\nx\r\n"},
+      // A last line without a line end is ended first, never joined.
+      {"one\r\ntwo", "one\r\ntwo\r\nTitle\r\nx\r\n"},
+      {"", "Title\r\nx\r\n"},
+  };
+  for (const Case& c : cases) {
+    main_testing::MainScratch directory;
+    const std::string path = directory.Write("a.txt", c.existing);
+    EXPECT_EQ(Written(path, true, {"Title", "x"}), c.expected) << c.existing;
+  }
+}
+
+TEST(SaveTextFileTest, AppendingToAMissingFileCreatesIt) {
+  main_testing::MainScratch directory;
+  EXPECT_EQ(Written(directory.PathOf("new.txt"), true, {"x"}), "x\r\n");
+}
+
+TEST(SaveTextFileTest, AFileThatCannotBeOpenedIsNamedWithTheReason) {
+  main_testing::MainScratch directory;
+  struct Case {
+    std::string path;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {directory.Path(), "Is a directory"},
+      {directory.PathOf("missing/a.txt"), "No such file or directory"},
+  };
+  for (const Case& c : cases) {
+    OutputFile file;
+    EXPECT_FALSE(file.Open(c.path, false)) << c.path;
+    EXPECT_FALSE(file.WriteLine("x")) << c.path;
+    EXPECT_FALSE(file.Close()) << c.path;
+    EXPECT_EQ(file.failure(), "Cannot save to \"" + c.path + "\": " + c.reason + ".") << c.path;
+  }
+}
+
+TEST(SaveTextFileTest, AFullDeviceStopsTheSaveWithItsReason) {
+  OutputFile file;
+  ASSERT_TRUE(file.Open("/dev/full", false));
+  bool written = true;
+  for (int i = 0; i < 10000 && written; ++i) written = file.WriteLine("a line of the report");
+  EXPECT_FALSE(written && file.Close());
+  EXPECT_EQ(file.failure(), "Cannot save to \"/dev/full\": No space left on device.");
+}
+
+// Limits the size of files this process writes, for the life of the object.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_handler_ = signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    signal(SIGXFSZ, previous_handler_);
+  }
+
+ private:
+  rlimit saved_{};
+  sighandler_t previous_handler_;
+};
+
+TEST(SaveTextFileTest, LinesWrittenBeforeAFailureStayInTheFile) {
+  main_testing::MainScratch directory;
+  const std::string path = directory.PathOf("limited.txt");
+  std::string expected;
+  bool written = true;
+  {
+    FileSizeLimit limit(10000);
+    OutputFile file;
+    ASSERT_TRUE(file.Open(path, false));
+    for (int i = 0; i < 2000 && written; ++i) {
+      const std::string line = "row " + std::to_string(i);
+      expected += line + "\r\n";
+      written = file.WriteLine(line);
+    }
+    written = written && file.Close();
+    EXPECT_EQ(file.failure(), "Cannot save to \"" + path + "\": File too large.");
+  }
+  EXPECT_FALSE(written);
+  const std::string content = FileContent(path);
+  EXPECT_EQ(content.size(), 10000u);
+  EXPECT_EQ(content, expected.substr(0, content.size()));
+}
+
+TEST(SaveTextFileTest, WholeFilesReplaceTheOldContent) {
+  main_testing::MainScratch directory;
+  const std::string path = directory.Write("a.rtf", "a much longer old content");
+  EXPECT_EQ(WriteWholeFile(path, "{\\rtf1}"), "");
+  EXPECT_EQ(FileContent(path), "{\\rtf1}");
+  EXPECT_EQ(WriteWholeFile(directory.Path(), "x"),
+            "Cannot save to \"" + directory.Path() + "\": Is a directory.");
+}
+
+}  // namespace
+}  // namespace kestrin
