@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/engine_host.h"
+#include "bench/silent_host.h"
 #include "engine/input_line.h"
 #include "engine/line_form.h"
 #include "engine/line_matcher.h"
@@ -14,16 +14,6 @@
 namespace kestrin {
 namespace {
 
-class QuietHost : public EngineHost {
- public:
-  void SetStatus(const std::string&) override {}
-  void ToggleProgress() override {}
-  void ShowFirstProgress() override {}
-  void HideProgress() override {}
-  void ProcessEvents() override {}
-  bool AskYesNo(const std::string&) override { return true; }
-  void ShowMessage(const std::string&) override {}
-};
 
 void Prepare(Section& section, const std::vector<std::string>& texts) {
   section.Reset();
@@ -68,7 +58,7 @@ void RunMatch(benchmark::State& state, const std::vector<std::string>& new_texts
               const std::vector<std::string>& old_texts) {
   Section fresh;
   Section old;
-  QuietHost host;
+  SilentHost host;
   MatchOptions options;
   options.LastSection = true;
   options.Fmvl = state.range(0) != 0;

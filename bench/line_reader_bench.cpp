@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "engine/engine_host.h"
+#include "bench/silent_host.h"
 #include "engine/file_system.h"
 #include "engine/pair_run.h"
 #include "engine/section_reader.h"
@@ -18,17 +18,6 @@ namespace {
 constexpr int64_t kFileBytes = 100 * 1000 * 1000;
 constexpr int kLineCharacters = 80;
 
-// A host with no screen: the reader's status texts go nowhere.
-class SilentHost : public kestrin::EngineHost {
- public:
-  void SetStatus(const std::string&) override {}
-  void ToggleProgress() override {}
-  void ShowFirstProgress() override {}
-  void HideProgress() override {}
-  void ProcessEvents() override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  void ShowMessage(const std::string&) override {}
-};
 
 std::filesystem::path& InputDirectory() {
   static std::filesystem::path directory;
@@ -66,7 +55,7 @@ void OpenSide(kestrin::FileSystem& fs, const std::filesystem::path& path, kestri
 void BM_ReadSections(benchmark::State& state) {
   kestrin::PairList pairs;
   bool halt = false;
-  SilentHost host;
+  kestrin::SilentHost host;
   kestrin::FileSystem& fs = kestrin::DefaultFileSystem();
   auto run = std::make_unique<kestrin::CompareRun>(pairs, halt, host, fs);
   int64_t bytes = 0;

@@ -19,7 +19,6 @@ using cli_support::LinesOf;
 using cli_support::ProcessResult;
 using cli_support::RunProcess;
 
-const std::string kProgram = std::string(KESTRIN_BINARY_DIR) + "/bin/kestrin-batch";
 const std::string kGoldenDir = std::string(KESTRIN_SOURCE_DIR) + "/tests/cli/golden/";
 
 // Two directories: a.txt differs, b.txt is equal, Main.C pairs with main.c
@@ -38,7 +37,7 @@ struct DirectoryFixture {
   }
   std::string Path(const std::string& name) const { return scratch.path() + "/" + name; }
   ProcessResult Run(std::vector<std::string> arguments) const {
-    return RunProcess(kProgram, arguments, scratch.path());
+    return RunProcess(cli_support::BatchProgram(), arguments, scratch.path());
   }
   CliScratch scratch;
 };
@@ -155,14 +154,14 @@ TEST(BatchSettingsTest, SettingsFileStepsTheCompare) {
                 "beta    = 2       tail was here\n"
                 "gamma   = 3\n");
   const ProcessResult result =
-      RunProcess(kProgram, {"--settings", "compare.ini", "new.cfg", "old.cfg"}, scratch.path());
+      RunProcess(cli_support::BatchProgram(), {"--settings", "compare.ini", "new.cfg", "old.cfg"}, scratch.path());
   EXPECT_EQ(result.exit_status, 1) << result.err;
   EXPECT_EQ(result.err, "");
   ExpectGolden(result.out, "settings_dudc_ccol_long.txt");
 
   // --list overrides the file's listing type.
   const ProcessResult ovsum = RunProcess(
-      kProgram, {"--settings", "compare.ini", "--list", "Ovsum", "new.cfg", "old.cfg"},
+      cli_support::BatchProgram(), {"--settings", "compare.ini", "--list", "Ovsum", "new.cfg", "old.cfg"},
       scratch.path());
   EXPECT_TRUE(Holds(LinesOf(ovsum.out),
                     "LISTING-TYPE = Ovsum  OPTIONS = Dudc Xtab Ccol  LONGEST-LINE = (30/31)"))
@@ -173,7 +172,7 @@ TEST(BatchSettingsTest, MissingSettingsFileIsAUsageError) {
   CliScratch scratch;
   scratch.Write("a.txt", "a\n");
   const ProcessResult result =
-      RunProcess(kProgram, {"--settings", "none.ini", "a.txt", "a.txt"}, scratch.path());
+      RunProcess(cli_support::BatchProgram(), {"--settings", "none.ini", "a.txt", "a.txt"}, scratch.path());
   EXPECT_EQ(result.exit_status, 2);
   EXPECT_EQ(result.out, "");
   EXPECT_NE(result.err.find("none.ini"), std::string::npos) << result.err;

@@ -17,7 +17,6 @@ using cli_support::LinesOf;
 using cli_support::ProcessResult;
 using cli_support::RunProcess;
 
-const std::string kProgram = std::string(KESTRIN_BINARY_DIR) + "/bin/kestrin-batch";
 
 constexpr char kDiffers[] = "INFORM: The processed files have differences.";
 constexpr char kEquivalent[] = "INFORM: The processed files compare as equivalent files. ";
@@ -33,7 +32,7 @@ struct BatchFixture {
     scratch.Write("same.txt", "1\n2\n3\n4\n5\n");
   }
   ProcessResult Run(const std::vector<std::string>& arguments) const {
-    return RunProcess(kProgram, arguments, scratch.path());
+    return RunProcess(cli_support::BatchProgram(), arguments, scratch.path());
   }
   CliScratch scratch;
 };

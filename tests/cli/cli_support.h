@@ -31,6 +31,9 @@ class CliScratch {
   std::string path_;
 };
 
+// The built kestrin-batch.
+inline std::string BatchProgram() { return std::string(KESTRIN_BINARY_DIR) + "/bin/kestrin-batch"; }
+
 struct ProcessResult {
   int exit_status = -1;  // -1 when the program did not end normally
   std::string out;
