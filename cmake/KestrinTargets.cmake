@@ -36,6 +36,9 @@ function(kestrin_tests prefix)
     add_library(${prefix}_test_support STATIC ${support})
     target_link_libraries(${prefix}_test_support PUBLIC ${ARG_DEPS} GTest::gtest PRIVATE kestrin_warnings)
     target_include_directories(${prefix}_test_support PUBLIC ${PROJECT_SOURCE_DIR})
+    target_compile_definitions(${prefix}_test_support PUBLIC
+      KESTRIN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+      KESTRIN_BINARY_DIR="${CMAKE_BINARY_DIR}")
     set(support_lib ${prefix}_test_support)
   endif()
   foreach(test_source ${tests})
@@ -44,9 +47,11 @@ function(kestrin_tests prefix)
     add_executable(${target} ${test_source})
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     target_link_libraries(${target} PRIVATE ${support_lib} ${ARG_DEPS} GTest::gtest GTest::gtest_main kestrin_warnings)
-    target_compile_definitions(${target} PRIVATE
-      KESTRIN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-      KESTRIN_BINARY_DIR="${CMAKE_BINARY_DIR}")
+    if(NOT support_lib)
+      target_compile_definitions(${target} PRIVATE
+        KESTRIN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+        KESTRIN_BINARY_DIR="${CMAKE_BINARY_DIR}")
+    endif()
     if(ARG_NEEDS)
       add_dependencies(${target} ${ARG_NEEDS})
     endif()
