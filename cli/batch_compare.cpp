@@ -15,6 +15,7 @@
 #include "report/report_generator.h"
 #include "report/report_lines.h"
 #include "run/headless_run.h"
+#include "run/run_texts.h"
 
 namespace kestrin {
 namespace {
@@ -79,7 +80,7 @@ int RunBatchCompare(const BatchOptions& options, ControlValues controls, std::os
                     std::ostream& err, bool err_is_terminal) {
   FileSystem& fs = DefaultFileSystem();
   if (!fs.IsFile(options.new_file) || !fs.IsFile(options.old_file)) {
-    err << kInvalidFileNames << '\n';
+    err << kInvalidFileNamesMessage << '\n';
     return kExitTrouble;
   }
   PairList pairs;

@@ -7,6 +7,7 @@
 
 #include "cli/batch_texts.h"
 #include "engine/path.h"
+#include "run/directory_listing.h"
 
 namespace kestrin {
 namespace {
@@ -124,7 +125,7 @@ class ArgumentReader {
         options.settings_file = value;
         break;
       case ValueOption::kMask:
-        options.mask = value.empty() ? std::string(kDefaultMask) : value;
+        options.mask = value.empty() ? std::string(kAllFilesMask) : value;
         break;
       case ValueOption::kSelect:
         options.select = value;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "run/directory_listing.h"
+
 namespace kestrin {
 
 struct BatchOptions {
@@ -15,7 +17,7 @@ struct BatchOptions {
   std::optional<std::string> options_text;
   std::string settings_file;          // empty: every control keeps its default
   std::string secondary_file;         // empty: the Secondary list is not written
-  std::string mask = "*.*";           // the directory listings' mask
+  std::string mask = kAllFilesMask;   // the directory listings' mask
   std::string select;                 // compare type 3: "a.txt;b.txt;"
   std::string select_pairs;           // compare type 4: "new.c : old.c;"
   bool progress = false;

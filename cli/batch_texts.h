@@ -39,12 +39,9 @@ inline constexpr std::string_view kUnknownOptionError = "unknown option: ";
 inline constexpr std::string_view kMissingValueError = "missing value for option: ";
 inline constexpr std::string_view kUnknownListingTypeError = "unknown listing type: ";
 inline constexpr std::string_view kFileCountError = "two names, NEW and OLD, are needed";
-inline constexpr std::string_view kDefaultMask = "*.*";
-// "the settings file "my.ini" names an unknown compare type: 7. Other"
+// "unknown compare type in the settings file: 7. Other"
 inline constexpr std::string_view kUnknownCompareType = "unknown compare type in the settings file: ";
 
-inline constexpr std::string_view kInvalidFileNames =
-    "The specified New and/or Old file names are invalid file names.";
 // Follows each question on standard error, with the answer the program gives.
 inline constexpr std::string_view kQuestionAnsweredNo = " (Yes/No) No";
 // "Cannot write the Secondary list to "side.txt"."
