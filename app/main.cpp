@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "engine/file_system.h"
-#include "ui/main_texts.h"
-#include "ui/main_window.h"
-#include "ui/main_window_dialogs.h"
-#include "ui/main_window_help.h"
+#include "ui/main/main_window.h"
+#include "ui/main/main_window_dialogs.h"
+#include "ui/main/main_window_help.h"
+#include "views/main_texts.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

@@ -12,9 +12,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "ui/report_viewer.h"
-#include "ui/viewer_list_window.h"
-#include "ui/viewer_split_window.h"
+#include "ui/viewer/report_viewer.h"
+#include "ui/viewer/viewer_list_window.h"
+#include "ui/viewer/viewer_split_window.h"
 
 namespace kestrin {
 namespace {

@@ -4,7 +4,7 @@
 #include "cli/batch_texts.h"
 #include "report/directory_run_info.h"
 #include "run/run_controller.h"
-#include "ui/settings/settings_file.h"
+#include "settings/settings_file.h"
 
 namespace kestrin {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "engine/compare_settings.h"
+#include "settings/settings_file.h"
+#include "settings/settings_texts.h"
 #include "tests/settings/settings_support.h"
-#include "ui/settings/settings_file.h"
-#include "ui/settings/settings_texts.h"
 
 namespace kestrin {
 namespace {

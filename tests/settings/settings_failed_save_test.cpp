@@ -11,9 +11,9 @@
 #include <fstream>
 #include <string>
 
+#include "settings/settings_file.h"
+#include "settings/settings_texts.h"
 #include "tests/settings/settings_support.h"
-#include "ui/settings/settings_file.h"
-#include "ui/settings/settings_texts.h"
 
 namespace kestrin {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/settings_file.h"
 #include "tests/settings/settings_support.h"
-#include "ui/settings/settings_file.h"
 
 namespace kestrin {
 namespace {

@@ -1,5 +1,5 @@
 // Where the settings file lives.
-#include "ui/settings/settings_location.h"
+#include "settings/settings_location.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

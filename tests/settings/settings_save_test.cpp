@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "settings/settings_file.h"
 #include "tests/settings/settings_support.h"
-#include "ui/settings/settings_file.h"
 
 namespace kestrin {
 namespace {

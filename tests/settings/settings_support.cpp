@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "engine/path.h"
-#include "ui/settings/settings_file.h"
-#include "ui/settings/settings_texts.h"
+#include "settings/settings_file.h"
+#include "settings/settings_texts.h"
 
 namespace kestrin {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/settings/kestrin_settings.h"
+#include "settings/kestrin_settings.h"
 
 namespace kestrin {
 

@@ -8,9 +8,9 @@
 #include <QTreeWidget>
 #include <filesystem>
 
-#include "run/dir_browse_texts.h"
 #include "run/run_controller.h"
 #include "tests/ui/dir_support.h"
+#include "views/dir_browser_texts.h"
 
 namespace kestrin {
 namespace {

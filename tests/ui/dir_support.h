@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "tests/ui/main_support.h"
-#include "ui/dir_browser_windows.h"
+#include "ui/browse/dir_browser_windows.h"
 
 class QComboBox;
 class QDialog;

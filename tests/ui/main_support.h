@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "run/run_dialogs.h"
-#include "ui/main_window.h"
-#include "ui/main_window_help.h"
+#include "ui/main/main_window.h"
+#include "ui/main/main_window_help.h"
 
 namespace kestrin::main_testing {
 

@@ -1,6 +1,6 @@
 // The main window's questions and messages as real modal message boxes,
 // answered by a timer the moment they show.
-#include "ui/main_window_dialogs.h"
+#include "ui/main/main_window_dialogs.h"
 
 #include <gtest/gtest.h>
 

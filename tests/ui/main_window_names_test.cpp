@@ -6,7 +6,7 @@
 #include <QComboBox>
 
 #include "tests/ui/main_support.h"
-#include "ui/main_window_name_combo.h"
+#include "ui/main/main_window_name_combo.h"
 
 namespace kestrin {
 namespace {

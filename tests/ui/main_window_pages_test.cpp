@@ -15,11 +15,11 @@
 #include <QToolTip>
 
 #include "tests/ui/main_support.h"
-#include "ui/dir_lookup_dialog.h"
-#include "ui/like_name_dialog_window.h"
-#include "ui/sbs_window.h"
-#include "ui/two_list_dialog_window.h"
-#include "ui/main_texts.h"
+#include "ui/browse/dir_lookup_dialog.h"
+#include "ui/browse/like_name_dialog_window.h"
+#include "ui/browse/two_list_dialog_window.h"
+#include "ui/print_save/sbs_window.h"
+#include "views/main_texts.h"
 
 namespace kestrin {
 namespace {

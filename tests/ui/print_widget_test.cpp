@@ -18,15 +18,15 @@
 #include <string>
 
 #include "tests/ui/main_support.h"
-#include "tests/ui/print_support.h"
 #include "tests/ui/viewer_support.h"
-#include "ui/print_operations.h"
-#include "ui/print_qt_surface.h"
-#include "ui/print_save_viewer.h"
-#include "ui/rtf_qt_buffer.h"
-#include "ui/save_qt_dialog.h"
-#include "ui/sbs_window.h"
-#include "ui/viewer_texts.h"
+#include "tests/views/print_support.h"
+#include "ui/print_save/print_qt_surface.h"
+#include "ui/print_save/print_save_viewer.h"
+#include "ui/print_save/rtf_qt_buffer.h"
+#include "ui/print_save/save_qt_dialog.h"
+#include "ui/print_save/sbs_window.h"
+#include "views/print_operations.h"
+#include "views/viewer_texts.h"
 
 namespace kestrin {
 namespace {
@@ -65,8 +65,12 @@ class PdfViewer {
   RecordingPorts recorders_{nullptr};
   PdfPrinterChooser printer_;
   DocumentRichTextBuffer buffer_;
-  ViewerOutputPorts ports_{printer_,          buffer_, recorders_.save_dialog, recorders_.sbs_dialog,
-                           recorders_.feedback, DefaultFileSystem()};
+  ViewerOutputPorts ports_{printer_,
+                           buffer_,
+                           recorders_.save_dialog,
+                           recorders_.sbs_dialog,
+                           recorders_.feedback,
+                           DefaultFileSystem()};
 };
 
 // The full name of screenshot `name`, its directory made.
@@ -80,8 +84,8 @@ std::string ScreenshotPath(const std::string& name) {
 // text of that page.
 std::string FirstPage(const std::string& pdf, const std::string& name) {
   const std::string png = ScreenshotPath(name);
-  EXPECT_EQ(std::system(("pdftoppm -png -r 70 -f 1 -l 1 -singlefile '" + pdf + "' '" + png + "'")
-                            .c_str()),
+  EXPECT_EQ(std::system(
+                ("pdftoppm -png -r 70 -f 1 -l 1 -singlefile '" + pdf + "' '" + png + "'").c_str()),
             0);
   EXPECT_TRUE(std::filesystem::exists(png + ".png")) << png;
   const std::string text = pdf + ".txt";
@@ -104,10 +108,10 @@ TEST_F(PrintWidgetTest, PrintsARealSinglePanelReportWithTitlesAndPageNumbers) {
   const ReportLines report = viewer_testing::RealReport(directory_.PathOf("run"), false);
   const std::string pdf = directory_.PathOf("single.pdf");
   PdfViewer viewer(pdf);
-  PrintListing(PrintPanel::kSingle,
-               {report, Caption(kSingleCaptionTitle), kStamp, std::string(kSingleHeader), "8",
-                false, ""},
-               viewer.ports());
+  PrintListing(
+      PrintPanel::kSingle,
+      {report, Caption(kSingleCaptionTitle), kStamp, std::string(kSingleHeader), "8", false, ""},
+      viewer.ports());
   EXPECT_TRUE(viewer.feedback().messages.empty());
   const std::string page = FirstPage(pdf, "print_single_page1");
   EXPECT_NE(page.find("Single Panel Display of Comparison Report"), std::string::npos) << page;

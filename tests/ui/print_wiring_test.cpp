@@ -9,9 +9,9 @@
 #include <string>
 
 #include "tests/ui/main_support.h"
-#include "tests/ui/print_support.h"
 #include "tests/ui/viewer_support.h"
-#include "ui/print_save_wiring.h"
+#include "tests/views/print_support.h"
+#include "ui/print_save/print_save_wiring.h"
 
 namespace kestrin {
 namespace {

@@ -1,14 +1,15 @@
 // The RTF writer: the saved document parses, with its colour table, every
 // line in order in its colour, and special characters intact.
+#include "views/rtf_writer.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "tests/ui/main_support.h"
-#include "tests/ui/print_support.h"
-#include "ui/rtf_buffer.h"
-#include "ui/rtf_writer.h"
+#include "tests/views/print_support.h"
+#include "views/rtf_buffer.h"
 
 namespace kestrin {
 namespace {
@@ -25,8 +26,8 @@ constexpr Rgb kTeal{0, 128, 128};
 
 TEST(RtfWriterTest, WritesTheColourTableAndEveryLineInItsColour) {
   const std::vector<ColouredLine> lines = {
-      {"caption", kRed}, {" ", kRed}, {"   1  I - x", kBlue}, {"   2  RN- y", kTeal},
-      {"", kTeal},       {"   3  D - z", kRed}};
+      {"caption", kRed},      {" ", kRed}, {"   1  I - x", kBlue},
+      {"   2  RN- y", kTeal}, {"", kTeal}, {"   3  D - z", kRed}};
   const RtfReading reading = ReadRtf(RtfDocument(lines));
   ASSERT_EQ(reading.error, "");
   EXPECT_EQ(reading.font, "Courier New");
@@ -35,7 +36,8 @@ TEST(RtfWriterTest, WritesTheColourTableAndEveryLineInItsColour) {
   for (Rgb colour : reading.colour_table) table.push_back(ColourText(colour));
   EXPECT_EQ(Joined(table), "255,0,0|0,0,255|0,128,128");
   std::vector<std::string> read;
-  for (const ColouredLine& line : reading.lines) read.push_back(ColourText(line.colour) + " " + line.text);
+  for (const ColouredLine& line : reading.lines)
+    read.push_back(ColourText(line.colour) + " " + line.text);
   EXPECT_EQ(Joined(read),
             "255,0,0 caption|255,0,0  |0,0,255    1  I - x|0,128,128    2  RN- y|0,128,128 |"
             "255,0,0    3  D - z");
@@ -50,11 +52,14 @@ TEST(RtfWriterTest, SpecialCharactersSurvive) {
       {"a{b}c\\d", "a{b}c\\d"},
       {"\\par \\u65? {\\rtf1}", "\\par \\u65? {\\rtf1}"},
       {"tab\there", "tab\there"},
-      {"caf\xC3\xA9", "caf\xC3\xA9"},           // UTF-8 stays UTF-8
-      {"caf\xE9", "caf\xC3\xA9"},               // a Latin-1 byte becomes its character
-      {"\xE2\x82\xAC 5", "\xE2\x82\xAC 5"},     // beyond Latin-1
+      {"caf\xC3\xA9", "caf\xC3\xA9"},              // UTF-8 stays UTF-8
+      {"caf\xE9", "caf\xC3\xA9"},                  // a Latin-1 byte becomes its character
+      {"\xE2\x82\xAC 5", "\xE2\x82\xAC 5"},        // beyond Latin-1
       {"\xF0\x9F\x98\x80!", "\xF0\x9F\x98\x80!"},  // beyond U+FFFF
-      {"bell\x07" "del\x7F", "bell\x07" "del\x7F"},
+      {"bell\x07"
+       "del\x7F",
+       "bell\x07"
+       "del\x7F"},
       {"  leading and trailing  ", "  leading and trailing  "},
   };
   for (const Case& c : cases) {

@@ -1,23 +1,24 @@
 // The Save As decisions: the dialog's defaults, the completed name, RTF by
 // extension, and the stored name.
+#include "views/save_as.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "tests/ui/main_support.h"
-#include "tests/ui/print_support.h"
-#include "ui/save_as.h"
+#include "tests/views/print_support.h"
 
 namespace kestrin {
 namespace {
-
 
 TEST(SaveAsTest, TheDialogShowsItsTitleAndFileTypes) {
   const SaveDialogRequest request =
       SaveDialogFor(PrintPanel::kSingle, "", "/new/dir/", DefaultFileSystem());
   EXPECT_EQ(request.title, "Save Compare Results");
   std::string filters;
-  for (const SaveFilter& filter : request.filters) filters += filter.name + "=" + filter.pattern + ";";
+  for (const SaveFilter& filter : request.filters)
+    filters += filter.name + "=" + filter.pattern + ";";
   EXPECT_EQ(filters, "Any File (*.*)=*.*;Text File (*.Txt)=*.txt;RTF Color File (*.Rtf)=*.Rtf;");
 }
 
@@ -59,8 +60,8 @@ TEST(SaveAsTest, ANameWithoutExtensionGetsTxt) {
     const char* saved;
   };
   const Case cases[] = {
-      {"/tmp/report", "/tmp/report.txt"},   {"/tmp/report.TXT", "/tmp/report.TXT"},
-      {"/tmp/report.tdat", "/tmp/report.tdat"}, {"/tmp/report.rtf", "/tmp/report.rtf"},
+      {"/tmp/report", "/tmp/report.txt"},           {"/tmp/report.TXT", "/tmp/report.TXT"},
+      {"/tmp/report.tdat", "/tmp/report.tdat"},     {"/tmp/report.rtf", "/tmp/report.rtf"},
       {"/tmp/v1.2/report", "/tmp/v1.2/report.txt"}, {"report", "report.txt"},
   };
   for (const Case& c : cases) EXPECT_EQ(CompleteSaveName(c.chosen), c.saved) << c.chosen;
@@ -72,9 +73,9 @@ TEST(SaveAsTest, RtfIsChosenByTheExtensionInAnyCase) {
     bool rtf;
   };
   const Case cases[] = {
-      {"/tmp/a.rtf", true},     {"/tmp/a.RTF", true},    {"/tmp/a.Rtf", true},
-      {"/tmp/a.rTf", true},     {"/tmp/a.txt", false},   {"/tmp/a.rtfx", false},
-      {"/tmp/a.rtf.txt", false}, {"/tmp/rtf", false},    {"/tmp/x.rtf/a", false},
+      {"/tmp/a.rtf", true},      {"/tmp/a.RTF", true},  {"/tmp/a.Rtf", true},
+      {"/tmp/a.rTf", true},      {"/tmp/a.txt", false}, {"/tmp/a.rtfx", false},
+      {"/tmp/a.rtf.txt", false}, {"/tmp/rtf", false},   {"/tmp/x.rtf/a", false},
   };
   for (const Case& c : cases) EXPECT_EQ(IsRtfName(c.name), c.rtf) << c.name;
 }

@@ -1,12 +1,13 @@
 // Save As end to end without a screen: dialogs answered by recorders, files
 // written in a temporary directory.
+#include "views/save_operations.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "tests/ui/main_support.h"
-#include "tests/ui/print_support.h"
-#include "ui/save_operations.h"
+#include "tests/views/print_support.h"
 
 namespace kestrin {
 namespace {

@@ -1,5 +1,7 @@
 // Writing saved reports to files: CR LF line ends, replacing and appending,
 // and failures that name the file and the reason.
+#include "views/save_text_file.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -7,8 +9,7 @@
 #include <string>
 
 #include "tests/ui/main_support.h"
-#include "tests/ui/print_support.h"
-#include "ui/save_text_file.h"
+#include "tests/views/print_support.h"
 
 namespace kestrin {
 namespace {

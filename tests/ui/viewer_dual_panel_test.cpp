@@ -9,7 +9,7 @@
 #include <QSplitter>
 
 #include "tests/ui/viewer_support.h"
-#include "ui/viewer_display_text.h"
+#include "ui/common/display_text.h"
 
 namespace kestrin {
 namespace {
@@ -114,8 +114,8 @@ TEST_F(ViewerDualPanelTest, ToBtmSelectsEachListsLastRowAndToTopRowZero) {
     EXPECT_EQ(Left().SelectedRow(), 299);
     EXPECT_EQ(Right().SelectedRow(), 199);
     EXPECT_EQ(Right().TopRow(), 199);
-    EXPECT_TRUE(Right().viewport()->rect().intersects(
-        Right().visualRect(Right().model()->index(199, 0))));
+    EXPECT_TRUE(
+        Right().viewport()->rect().intersects(Right().visualRect(Right().model()->index(199, 0))));
     viewer.TopButton().click();
     EXPECT_EQ(Left().SelectedRow(), 0);
     EXPECT_EQ(Right().SelectedRow(), 0);

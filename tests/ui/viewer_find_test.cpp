@@ -1,6 +1,6 @@
 // Find on the single and the dual panel: the search text rules, the start
 // beside the selected row, no wrap-around, and the dual panel's two lists.
-#include "ui/viewer_find.h"
+#include "ui/viewer/viewer_find.h"
 
 #include <gtest/gtest.h>
 
@@ -42,8 +42,8 @@ TEST(ViewerFindTest, SearchTextIsTrimmedLowerCasedAndCutWhenAsked) {
 }
 
 TEST(ViewerFindTest, SingleFindStartsBesideTheSelectedRowWithoutWrapping) {
-  const ReportLines report = FilledReport({"    alpha", "I - Beta", "    gamma", "D - beta again",
-                                           "    delta"});
+  const ReportLines report =
+      FilledReport({"    alpha", "I - Beta", "    gamma", "D - beta again", "    delta"});
   struct Case {
     const char* typed;
     int64_t selected;
@@ -52,7 +52,7 @@ TEST(ViewerFindTest, SingleFindStartsBesideTheSelectedRowWithoutWrapping) {
   };
   const Case cases[] = {
       {"beta", 0, FindDirection::kDown, "1"},
-      {"  BETA  ", 1, FindDirection::kDown, "3"},  // the selected row is not searched
+      {"  BETA  ", 1, FindDirection::kDown, "3"},      // the selected row is not searched
       {"beta", 3, FindDirection::kDown, "not found"},  // no wrap-around
       {"beta", 4, FindDirection::kDown, "not found"},  // from the last row
       {"beta", 4, FindDirection::kUp, "3"},
@@ -60,9 +60,9 @@ TEST(ViewerFindTest, SingleFindStartsBesideTheSelectedRowWithoutWrapping) {
       {"alpha", 0, FindDirection::kUp, "not found"},
       {"", 0, FindDirection::kDown, "not found"},
       {"   ", 0, FindDirection::kDown, "not found"},
-      {"5  ", 0, FindDirection::kDown, "4"},  // row numbers are searched too
+      {"5  ", 0, FindDirection::kDown, "4"},     // row numbers are searched too
       {"   4  ", 0, FindDirection::kDown, "3"},  // blanks around a number are trimmed
-      {"beta", -1, FindDirection::kDown, "1"},  // nothing selected: from row 0
+      {"beta", -1, FindDirection::kDown, "1"},   // nothing selected: from row 0
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Show(FindSingleRow(report, Request(c.typed, c.selected, c.direction))), c.expected)
@@ -77,17 +77,26 @@ TEST(ViewerFindTest, FindOnAnEmptyReportFindsNothing) {
 }
 
 TEST(ViewerFindTest, FindSearchesTheDisplayedTextOfEitherEncoding) {
-  const ReportLines report = FilledReport({"    plain", "I - Gr\xC3\xBC\xC3\x9F" "e",
-                                           "D - Gr\xFC\xDF" "e", "I - \xC3\x84rger"});
-  EXPECT_EQ(Show(FindSingleRow(report, Request("GR\xC3\x9C\xC3\x9F" "E", 0))), "1");
-  EXPECT_EQ(Show(FindSingleRow(report, Request("gr\xC3\xBC\xC3\x9F" "e", 1))), "2");
+  const ReportLines report = FilledReport({"    plain",
+                                           "I - Gr\xC3\xBC\xC3\x9F"
+                                           "e",
+                                           "D - Gr\xFC\xDF"
+                                           "e",
+                                           "I - \xC3\x84rger"});
+  EXPECT_EQ(Show(FindSingleRow(report, Request("GR\xC3\x9C\xC3\x9F"
+                                               "E",
+                                               0))),
+            "1");
+  EXPECT_EQ(Show(FindSingleRow(report, Request("gr\xC3\xBC\xC3\x9F"
+                                               "e",
+                                               1))),
+            "2");
   EXPECT_EQ(Show(FindSingleRow(report, Request("\xC3\xA4rger", 0))), "3");
 }
 
 TEST(ViewerFindTest, DualFindMatchesTheDeletesSideOnly) {
-  const ReportLines report =
-      FilledReport({"    same", " ", "I - inserted", "    end"},
-                   {"    same", "D - removed text", " ", "    end"});
+  const ReportLines report = FilledReport({"    same", " ", "I - inserted", "    end"},
+                                          {"    same", "D - removed text", " ", "    end"});
   EXPECT_EQ(Show(FindDualRow(report, Request("REMOVED", 0))), "1");
   EXPECT_EQ(Show(FindSingleRow(report, Request("removed", 0))), "not found");
   EXPECT_EQ(Show(FindDualRow(report, Request("inserted", 0))), "2");

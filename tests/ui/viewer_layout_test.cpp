@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "engine/file_system.h"
+#include "settings/settings_file.h"
 #include "tests/ui/viewer_support.h"
-#include "ui/settings/settings_file.h"
 
 namespace kestrin {
 namespace {
@@ -25,9 +25,9 @@ ReportLines SideBySideReport() {
 
 std::string Describe(const ViewerLayout& layout) {
   return "PFontSz=" + layout.PFontSz + " VLFontSz=" + layout.VLFontSz + " 1:" + layout.VLLeft1 +
-         "," + layout.VLTop1 + "," + layout.VLWide1 + "x" + layout.VLHt1 + " 2:" +
-         layout.VLLeft2 + "," + layout.VLTop2 + "," + layout.VLWide2 + "x" + layout.VLHt2 +
-         " split " + layout.SpSplit;
+         "," + layout.VLTop1 + "," + layout.VLWide1 + "x" + layout.VLHt1 + " 2:" + layout.VLLeft2 +
+         "," + layout.VLTop2 + "," + layout.VLWide2 + "x" + layout.VLHt2 + " split " +
+         layout.SpSplit;
 }
 
 void ChooseFontSizes(ViewerWindow& viewer, const QString& list, const QString& print) {

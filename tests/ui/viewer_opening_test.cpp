@@ -1,14 +1,14 @@
 // The decisions of a viewer opening: the viewer chosen, the ruler width, the
 // headers, the captions and the date and time stamp.
-#include "ui/viewer_opening.h"
+#include "views/viewer_opening.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "tests/ui/viewer_support.h"
-#include "ui/viewer_run_stamp.h"
-#include "ui/viewer_texts.h"
+#include "views/viewer_run_stamp.h"
+#include "views/viewer_texts.h"
 
 namespace kestrin {
 namespace {
@@ -116,9 +116,11 @@ TEST(ViewerOpeningTest, RunStampFollowsTheSystemsDateAndTimeForms) {
       {{"11/22/33", "21:07:05", "09:07:05", ""}, TimeOf(2024, 3, 5, 14, 7), "03/05/24 14:07"},
       {{"22.11.2033", "21:07:05", "09:07:05", ""}, TimeOf(2024, 3, 5, 8, 30), "05.03.24 08:30"},
       {{"2033-11-22", "21:07:05", "9:07:05", ""}, TimeOf(2009, 12, 31, 8, 5), "09-12-31 8:05"},
-      {{"11/22/2033", "09:07:05 PM", "09:07:05 AM", "PM"}, TimeOf(2024, 3, 5, 14, 7),
+      {{"11/22/2033", "09:07:05 PM", "09:07:05 AM", "PM"},
+       TimeOf(2024, 3, 5, 14, 7),
        "03/05/24 02:07 PM"},
-      {{"11/22/2033", "9:07:05 PM", "9:07:05 AM", "AM"}, TimeOf(2024, 3, 5, 0, 59),
+      {{"11/22/2033", "9:07:05 PM", "9:07:05 AM", "AM"},
+       TimeOf(2024, 3, 5, 0, 59),
        "03/05/24 12:59 AM"},
       {{"22 Nov 2033", "21:07:05", "09:07:05", ""}, TimeOf(2024, 3, 5, 14, 7), "03/05/24 14:07"},
       {{"", "", "", ""}, TimeOf(2024, 3, 5, 14, 7), "03/05/24 2:07"},

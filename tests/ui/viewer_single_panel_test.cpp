@@ -15,7 +15,7 @@
 
 #include "report/report_rows.h"
 #include "tests/ui/viewer_support.h"
-#include "ui/viewer_display_text.h"
+#include "ui/common/display_text.h"
 
 namespace kestrin {
 namespace {
@@ -69,9 +69,9 @@ TEST(ViewerSinglePanelTest, RealRunOpensTheSinglePanelWithCaptionHeaderAndRows) 
     const QModelIndex row = single.List().model()->index(inserted, 0);
     EXPECT_EQ(row.data().toString(), DisplayText(RowText(report, report.Primary, inserted)));
     EXPECT_EQ(row.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 0, 255));
-    EXPECT_EQ(single.List().model()->index(moved_out, 0).data(Qt::ForegroundRole)
-                  .value<QBrush>().color(),
-              QColor(255, 0, 0));
+    EXPECT_EQ(
+        single.List().model()->index(moved_out, 0).data(Qt::ForegroundRole).value<QBrush>().color(),
+        QColor(255, 0, 0));
   });
   EXPECT_TRUE(shown);
   EXPECT_FALSE(rig.Viewers().SingleViewer().isVisible());
@@ -127,9 +127,9 @@ TEST(ViewerSinglePanelTest, ToTopAndToBtmSelectTheEndsAndBringThemIntoView) {
 }
 
 TEST(ViewerSinglePanelTest, FindDialogSearchesDownAndUpWithoutWrapping) {
-  const ReportLines report = FilledReport({"    00001 alpha", "I - 00002 Needle one",
-                                           "    00003 gamma", "D - 00004 needle two",
-                                           "    00005 omega"});
+  const ReportLines report =
+      FilledReport({"    00001 alpha", "I - 00002 Needle one", "    00003 gamma",
+                    "D - 00004 needle two", "    00005 omega"});
   ViewerRig rig;
   rig.Show(report, [&](ViewerWindow& viewer) {
     TFrmVList& single = rig.Viewers().SingleViewer();

@@ -13,7 +13,7 @@
 #include <fstream>
 
 #include "run/headless_run.h"
-#include "ui/viewer_display_text.h"
+#include "ui/common/display_text.h"
 
 namespace kestrin::viewer_testing {
 namespace {
@@ -36,7 +36,8 @@ constexpr char kNewFile[] =
     "  theta();\n"
     "  return 0;\n"
     "}\n"
-    "// added: Gr\xC3\xBC\xC3\x9F" "e aus K\xC3\xB6ln\n"
+    "// added: Gr\xC3\xBC\xC3\x9F"
+    "e aus K\xC3\xB6ln\n"
     "// added line two\n";
 constexpr char kOldFile[] =
     "int main() {\n"
@@ -46,7 +47,8 @@ constexpr char kOldFile[] =
     "  zeta();\n"
     "  eta();\n"
     "  theta();\n"
-    "  removed(\"Gr\xFC\xDF" "e\");\n"
+    "  removed(\"Gr\xFC\xDF"
+    "e\");\n"
     "  alpha();\n"
     "  beta();\n"
     "  gamma();\n"

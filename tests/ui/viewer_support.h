@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "report/report_lines.h"
-#include "ui/report_viewer.h"
-#include "ui/viewer_messages.h"
+#include "ui/viewer/report_viewer.h"
+#include "ui/viewer/viewer_messages.h"
 
 namespace kestrin::viewer_testing {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/viewer_display_text.h"
-#include "ui/viewer_layout_values.h"
+#include "ui/common/display_text.h"
+#include "views/viewer_layout_values.h"
 
 namespace kestrin {
 namespace {
@@ -28,13 +28,17 @@ TEST(ViewerValuesTest, DisplayTextDecodesUtf8AndKeepsOtherBytesAsLatin1) {
   };
   const std::vector<Case> cases = {
       {"plain ASCII ~", u"plain ASCII ~"},
-      {"Gr\xC3\xBC\xC3\x9F" "e", u"Grüße"},
-      {"Gr\xFC\xDF" "e", u"Grüße"},                         // Latin-1
-      {"\xC3\xA4 and \xE4", u"ä and ä"},                    // both in one line
-      {"euro \xE2\x82\xAC", u"euro €"},                     // three bytes
-      {"bird \xF0\x9F\x90\xA6", u"bird \U0001F426"},        // four bytes
-      {"cut \xE2\x82", u"cut \u00E2\u0082"},                // a sequence cut short
-      {"overlong \xC0\xAF", u"overlong \u00C0\u00AF"},      // not UTF-8
+      {"Gr\xC3\xBC\xC3\x9F"
+       "e",
+       u"Grüße"},
+      {"Gr\xFC\xDF"
+       "e",
+       u"Grüße"},                                       // Latin-1
+      {"\xC3\xA4 and \xE4", u"ä and ä"},                // both in one line
+      {"euro \xE2\x82\xAC", u"euro €"},                 // three bytes
+      {"bird \xF0\x9F\x90\xA6", u"bird \U0001F426"},    // four bytes
+      {"cut \xE2\x82", u"cut \u00E2\u0082"},            // a sequence cut short
+      {"overlong \xC0\xAF", u"overlong \u00C0\u00AF"},  // not UTF-8
       {"surrogate \xED\xA0\x80", u"surrogate \u00ED\u00A0\u0080"},
       {"beyond \xF4\x90\x80\x80", u"beyond \u00F4\u0090\u0080\u0080"},
       {std::string("nul\0byte", 8), std::u16string(u"nul\0byte", 8)},
@@ -51,10 +55,17 @@ TEST(ViewerValuesTest, StoredNumbersAreSignedDecimalsOnly) {
     std::optional<int> expected;
   };
   const Case cases[] = {
-      {"634", 634},        {"-12", -12},           {"+8", 8},
-      {"0", 0},            {"", std::nullopt},     {"12a", std::nullopt},
-      {" 12", std::nullopt}, {"1.5", std::nullopt}, {"+-3", std::nullopt},
-      {"99999999999", std::nullopt}, {"-", std::nullopt},
+      {"634", 634},
+      {"-12", -12},
+      {"+8", 8},
+      {"0", 0},
+      {"", std::nullopt},
+      {"12a", std::nullopt},
+      {" 12", std::nullopt},
+      {"1.5", std::nullopt},
+      {"+-3", std::nullopt},
+      {"99999999999", std::nullopt},
+      {"-", std::nullopt},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(StoredNumber(c.text), c.expected) << "\"" << c.text << "\"";

@@ -1,0 +1,218 @@
+// The Dir/File Select page's rules without windows: placing the page on the
+// name fields, Use As Dir and Use As File with their H/D questions, and
+// Return with its compare-type question.
+#include "views/dir_browser_select.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/path.h"
+#include "run/run_controller.h"
+#include "tests/run/run_support.h"
+
+namespace kestrin {
+namespace {
+
+using run_support::RunHarness;
+using Strings = std::vector<std::string>;
+
+constexpr char kUseSubdirQuestion[] =
+    "Highlighted directory  \"sub\" must be double-clicked since \"<new>\" does not agree with "
+    "\"Use As Dir\" full path directory name. Return To Double-click \"sub\"? (Yes) or Use "
+    "\"<new>\" ? (No)";
+constexpr char kFileUnderSubdirMessage[] =
+    "Highlighted directory  \"sub\" must be double-clicked since \"<new>\" does not agree with "
+    "\"Use As Dir subdirectory path name.  Return required to double-click \"sub\" or make "
+    "another choice.";
+constexpr char kConflictQuestion[] =
+    "One or both of your selected names is a full file name.This conflicts with the \"Compare "
+    "Type\" selected which requires a Dir only name. Return and change \"Compare Type\" (Yes) or "
+    "Continue Selecting Dir (No) ";
+
+// Directories "new" (with "Prog.c" and a subdirectory "sub") and "old" (with
+// "prog.c"), and a page over them.
+struct SelectPage {
+  SelectPage() {
+    harness.scratch.Write("new/Prog.c", "a\n");
+    harness.scratch.Write("new/sub/inner.c", "a\n");
+    harness.scratch.Write("old/prog.c", "a\n");
+  }
+  std::string Path(const std::string& relative) const { return harness.scratch.PathOf(relative); }
+  // `text` with the new directory's path shown as "<new>".
+  std::string Shown(std::string text) const {
+    const std::string new_directory = Path("new");
+    for (size_t at; (at = text.find(new_directory)) != std::string::npos;) {
+      text.replace(at, new_directory.size(), "<new>");
+    }
+    return text;
+  }
+  void EnterWith(const std::string& new_name, const std::string& old_name) {
+    harness.Names(new_name, old_name, 0);
+    page.Enter();
+  }
+  int SubRow() const { return page.Browser().OpenRow() + 1; }
+
+  RunHarness harness;
+  DirSelectModel page{harness.view, harness.dialogs, DefaultFileSystem()};
+};
+
+TEST(DirBrowserSelectTest, EnteringThePagePlacesItOnTheNameFields) {
+  struct Case {
+    std::string new_name;  // relative to the scratch directory; "-" for empty
+    std::string old_name;
+    std::string returned_new;  // "" when it keeps its earlier text
+    std::string returned_old;
+    std::string open;  // the directory the lists show
+    std::string file_field;
+  };
+  const Case cases[] = {
+      // Two files: the lists stay on the new file's place.
+      {"new/Prog.c", "old/prog.c", "new/Prog.c", "old/prog.c", "new", "Prog.c"},
+      // A directory, then a file: the old file gave a place of another kind.
+      {"new", "old/prog.c", "new", "old/prog.c", "old", "prog.c"},
+      {"new", "old", "new", "old", "new", ""},
+      // A missing file in an existing directory shows the directory.
+      {"new/gone.c", "-", "new", "", "new", ""},
+      {"-", "old", "", "old", "old", ""},
+      {"missing/x.c", "old/sub/none", "", "", "<before>", ""},
+  };
+  for (const Case& c : cases) {
+    SelectPage fixture;
+    DirSelectModel& page = fixture.page;
+    const std::string before = page.Browser().OpenDirectory();
+    const auto full = [&](const std::string& name) {
+      return name == "-" ? std::string() : fixture.Path(name);
+    };
+    fixture.EnterWith(full(c.new_name), full(c.old_name));
+    const std::string context = c.new_name + " / " + c.old_name;
+    EXPECT_EQ(page.ReturnedName(NameField::kNew),
+              c.returned_new.empty() ? "" : full(c.returned_new))
+        << context;
+    EXPECT_EQ(page.ReturnedName(NameField::kOld),
+              c.returned_old.empty() ? "" : full(c.returned_old))
+        << context;
+    EXPECT_EQ(page.Browser().OpenDirectory(), c.open == "<before>" ? before : full(c.open))
+        << context;
+    EXPECT_EQ(page.FileField(), c.file_field) << context;
+    EXPECT_EQ(page.Browser().HighlightedFileName(), c.file_field) << context;
+  }
+}
+
+TEST(DirBrowserSelectTest, EnteringAgainClearsTheFileField) {
+  SelectPage fixture;
+  fixture.EnterWith(fixture.Path("new"), "");
+  fixture.page.FileClicked(0);
+  EXPECT_EQ(fixture.page.FileField(), "Prog.c");
+  fixture.page.Enter();
+  EXPECT_EQ(fixture.page.FileField(), "");
+}
+
+TEST(DirBrowserSelectTest, UseAsDirTakesTheOpenDirectoryOrAsksToDoubleClick) {
+  struct Case {
+    bool highlight_sub;
+    std::deque<bool> answers;
+    std::string returned;  // "<new>" or ""
+    Strings asked;
+  };
+  const Case cases[] = {
+      {false, {}, "<new>", {}},
+      {true, {false}, "<new>", {kUseSubdirQuestion}},
+      {true, {true}, "", {kUseSubdirQuestion}},
+  };
+  for (const Case& c : cases) {
+    for (NameField field : {NameField::kNew, NameField::kOld}) {
+      SelectPage fixture;
+      fixture.EnterWith(fixture.Path("new"), "");
+      fixture.page.SetReturnedName(NameField::kNew, "");
+      fixture.page.FileClicked(0);
+      if (c.highlight_sub) fixture.page.Browser().Highlight(fixture.SubRow());
+      fixture.harness.dialogs.answers = c.answers;
+      fixture.page.UseAsDirClicked(field);
+      const std::string context = "sub highlighted: " + std::to_string(c.highlight_sub) +
+                                  ", answers: " + std::to_string(c.answers.size());
+      EXPECT_EQ(fixture.Shown(fixture.page.ReturnedName(field)), c.returned) << context;
+      Strings asked;
+      for (const std::string& question : fixture.harness.log.Only("ask:")) {
+        asked.push_back(fixture.Shown(question));
+      }
+      EXPECT_EQ(asked, c.asked) << context;
+      EXPECT_EQ(fixture.page.FileField(), "") << context;
+    }
+  }
+}
+
+TEST(DirBrowserSelectTest, UseAsFileTakesAnExistingHighlightedFileOfTheOpenDirectory) {
+  struct Case {
+    const char* what;
+    bool click_file;
+    bool highlight_sub;
+    bool remove_file;
+    std::string returned;
+    Strings messages;
+  };
+  const Case cases[] = {
+      {"a file of the open directory", true, false, false, "<new>/Prog.c", {}},
+      {"no file clicked", false, false, false, "", {"Invalid File Name Used"}},
+      {"the file removed since", true, false, true, "", {"Invalid File Name Used"}},
+      {"a subdirectory highlighted", true, true, false, "", {kFileUnderSubdirMessage}},
+  };
+  for (const Case& c : cases) {
+    SelectPage fixture;
+    fixture.EnterWith(fixture.Path("new"), fixture.Path("old"));
+    fixture.page.SetReturnedName(NameField::kOld, "");
+    if (c.click_file) fixture.page.FileClicked(0);
+    if (c.highlight_sub) fixture.page.Browser().Highlight(fixture.SubRow());
+    if (c.remove_file) fixture.harness.scratch.Remove("new/Prog.c");
+    fixture.page.UseAsFileClicked(NameField::kOld);
+    EXPECT_EQ(fixture.Shown(fixture.page.ReturnedName(NameField::kOld)), c.returned) << c.what;
+    Strings messages;
+    for (const std::string& message : fixture.harness.log.Only("message:")) {
+      messages.push_back(fixture.Shown(message));
+    }
+    EXPECT_EQ(messages, c.messages) << c.what;
+  }
+}
+
+TEST(DirBrowserSelectTest, ReturnWithAFileNameAndADirectoryCompareTypeAsksFirst) {
+  struct Case {
+    int compare_type;
+    std::deque<bool> answers;
+    SelectPageExit exit;
+    size_t questions;
+  };
+  const Case cases[] = {
+      {1, {true}, SelectPageExit::kMainPanel, 1},
+      {1, {false}, SelectPageExit::kStay, 1},
+      {3, {false}, SelectPageExit::kStay, 1},
+      {0, {}, SelectPageExit::kMainPanelWithNames, 0},
+  };
+  for (const Case& c : cases) {
+    SelectPage fixture;
+    fixture.EnterWith(fixture.Path("new/Prog.c"), fixture.Path("old"));
+    fixture.harness.view.compare_type = kCompareTypeTexts[c.compare_type];
+    fixture.harness.dialogs.answers = c.answers;
+    EXPECT_EQ(fixture.page.ReturnClicked(), c.exit) << "compare type " << c.compare_type;
+    const Strings asked = fixture.harness.log.Only("ask:");
+    ASSERT_EQ(asked.size(), c.questions) << "compare type " << c.compare_type;
+    if (!asked.empty()) {
+      EXPECT_EQ(asked[0], kConflictQuestion);
+    }
+  }
+}
+
+TEST(DirBrowserSelectTest, ReturnPutsTheReturnedNamesMissingFromTheHistoriesOnTop) {
+  SelectPage fixture;
+  fixture.harness.view.old_history = {fixture.Path("old")};
+  fixture.harness.view.compare_type = kCompareTypeTexts[1];
+  fixture.EnterWith(fixture.Path("new"), fixture.Path("old"));
+  EXPECT_EQ(fixture.page.ReturnClicked(), SelectPageExit::kMainPanelWithNames);
+  EXPECT_EQ(fixture.harness.log.Only("history:"), Strings{"new:" + fixture.Path("new")});
+  EXPECT_TRUE(fixture.harness.log.Only("ask:").empty());
+
+  SelectPage empty;
+  empty.EnterWith("", "");
+  EXPECT_EQ(empty.page.ReturnClicked(), SelectPageExit::kMainPanelWithNames);
+  EXPECT_TRUE(empty.harness.log.Only("history:").empty()) << "empty names stay out";
+}
+
+}  // namespace
+}  // namespace kestrin

@@ -1,0 +1,109 @@
+// The print operations end to end without a printer: the print dialog, the
+// print font size, and the colour print's job.
+#include "views/print_operations.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/views/print_support.h"
+
+namespace kestrin {
+namespace {
+
+using print_testing::DualReport;
+using print_testing::Joined;
+using print_testing::RecordingPorts;
+using print_testing::RecordingPrintSurface;
+using print_testing::SingleReport;
+
+class PrintOperationsTest : public ::testing::Test {
+ protected:
+  ViewerOutputState State(const std::string& font_size) {
+    return {report_, "Cap", "stamp", "Ref#  ID  header", font_size, false, "/new/"};
+  }
+
+  const ReportLines report_ = SingleReport({"I - a"}, {"Totals"});
+  RecordingPrintSurface surface_{1000, 1280};
+  RecordingPorts recorders_{&surface_};
+};
+
+TEST_F(PrintOperationsTest, ACancelledPrintDialogPrintsNothing) {
+  RecordingPorts cancelled(nullptr);
+  PrintListing(PrintPanel::kSingle, State("8"), cancelled.ports);
+  PrintInColour(PrintPanel::kSingle, State("8"), cancelled.ports);
+  EXPECT_EQ(cancelled.printer.asked, 2);
+  EXPECT_TRUE(cancelled.feedback.messages.empty());
+  EXPECT_TRUE(cancelled.feedback.busy_changes.empty());
+  EXPECT_TRUE(cancelled.colour_buffer.print_jobs.empty());
+}
+
+TEST_F(PrintOperationsTest, PrintsInCourierNewAtThePrintFontSize) {
+  PrintListing(PrintPanel::kSingle, State("10"), recorders_.ports);
+  EXPECT_EQ(surface_.font_name, "Courier New");
+  EXPECT_EQ(surface_.font_points, 10);
+  EXPECT_TRUE(surface_.begun);
+  EXPECT_TRUE(surface_.ended);
+  EXPECT_EQ(Joined(surface_.PageLines(1)),
+            "2:*Cap|2:*Page   1|3:*Ref#  ID  header|5:   1  I - a|6: Totals");
+  EXPECT_EQ(recorders_.feedback.focus_count, 1);
+}
+
+TEST_F(PrintOperationsTest, AFontSizeThatIsNotAWholeNumberStopsThePrint) {
+  struct Case {
+    const char* size;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"1O", "\"1O\" is not a valid whole number."},
+      {"", "\"\" is not a valid whole number."},
+      {"8.5", "\"8.5\" is not a valid whole number."},
+      {"0", "\"0\" is not a font size from 1 to 99."},
+      // A size no page of 64 lines can hold.
+      {"99", "The print font size 99 is too large for the page."},
+  };
+  for (const Case& c : cases) {
+    RecordingPrintSurface surface(1000, 1280, 10, 20 * 99 / 8);
+    RecordingPorts recorders(&surface);
+    PrintListing(PrintPanel::kSingle, State(c.size), recorders.ports);
+    EXPECT_EQ(Joined(recorders.feedback.messages), c.message) << c.size;
+    EXPECT_FALSE(surface.begun) << c.size;
+    EXPECT_TRUE(surface.texts.empty()) << c.size;
+  }
+}
+
+TEST_F(PrintOperationsTest, APrinterThatCannotStartIsReported) {
+  surface_.fail_begin = true;
+  PrintListing(PrintPanel::kDual, State("8"), recorders_.ports);
+  EXPECT_EQ(Joined(recorders_.feedback.messages), "The printer could not start printing \"Cap\".");
+  EXPECT_TRUE(surface_.texts.empty());
+}
+
+TEST_F(PrintOperationsTest, TheDualPanelPrintsItsSections) {
+  const ReportLines dual = DualReport({"I - a"}, {"D - b"}, {});
+  ViewerOutputState state{dual, "Cap", "stamp", std::nullopt, "8", true, "/new/"};
+  PrintListing(PrintPanel::kDual, state, recorders_.ports);
+  EXPECT_EQ(Joined(surface_.PageLines(1)),
+            "2:*Cap|2:*Page   1|3:* NewSrc and Insert Section|5:  I - a|6: "
+            "|7:* NewSrc and Delete Section|8:  D - b");
+}
+
+TEST_F(PrintOperationsTest, TheColourPrintIsOneJobWhileBusy) {
+  PrintInColour(PrintPanel::kSingle, State("not even a number"), recorders_.ports);
+  EXPECT_EQ(Joined(recorders_.colour_buffer.print_jobs), "Kestrin SingleRichEdit Text");
+  EXPECT_EQ(Joined(recorders_.feedback.busy_changes), "busy|idle");
+  EXPECT_EQ(recorders_.colour_buffer.lines().size(), 4u);
+  EXPECT_TRUE(recorders_.feedback.messages.empty());
+  EXPECT_TRUE(surface_.texts.empty());
+
+  recorders_.colour_buffer.fail_print = true;
+  PrintInColour(PrintPanel::kDual, State("8"), recorders_.ports);
+  EXPECT_EQ(Joined(recorders_.colour_buffer.print_jobs),
+            "Kestrin SingleRichEdit Text|Kestrin SplitRichEdit Text");
+  EXPECT_EQ(Joined(recorders_.feedback.messages),
+            "The printer could not start printing \"Kestrin SplitRichEdit Text\".");
+  EXPECT_EQ(Joined(recorders_.feedback.busy_changes), "busy|idle|busy|idle");
+}
+
+}  // namespace
+}  // namespace kestrin

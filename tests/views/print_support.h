@@ -1,0 +1,167 @@
+// Helpers for the print and save tests: a recording print surface, a
+// recording rich-text buffer, answering dialogs and feedback, sample reports
+// and an RTF reader.
+#ifndef KESTRIN_TESTS_VIEWS_PRINT_SUPPORT_H_
+#define KESTRIN_TESTS_VIEWS_PRINT_SUPPORT_H_
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "report/report_lines.h"
+#include "views/print_page.h"
+#include "views/print_save_ports.h"
+#include "views/print_surface.h"
+#include "views/rtf_buffer.h"
+
+namespace kestrin::print_testing {
+
+// One text the recording surface was asked to print.
+struct PrintedText {
+  int page = 0;  // from 1
+  int x = 0;
+  int line = 0;  // y div the line height
+  std::string text;
+  bool bold = false;
+};
+
+// A printer of fixed-pitch characters: every character `character_width`
+// wide (`bold_width` in bold), every line `line_height` high.
+class RecordingPrintSurface : public PrintSurface {
+ public:
+  RecordingPrintSurface(int page_width, int page_height, int character_width = 10,
+                        int line_height = 20, int bold_width = 10);
+
+  bool BeginDocument() override;
+  void NewPage() override;
+  void EndDocument() override;
+  int PageWidth() override { return page_width_; }
+  int PageHeight() override { return page_height_; }
+  int TextWidth(const std::string& text) override;
+  int TextHeight(const std::string& text) override;
+  void TextOut(int x, int y, const std::string& text) override;
+  void SetFontName(const std::string& name) override { font_name = name; }
+  void SetFontSize(int points) override { font_points = points; }
+  void SetBold(bool bold) override { bold_ = bold; }
+
+  // What was printed, in order.
+  std::vector<PrintedText> texts;
+  // The texts of one page, as "line:text" entries, bold ones marked "*".
+  std::vector<std::string> PageLines(int page) const;
+  // The first printed text equal to `text`; nullopt when none.
+  std::optional<PrintedText> Find(const std::string& text) const;
+
+  bool fail_begin = false;
+  bool begun = false;
+  bool ended = false;
+  int pages = 0;
+  std::string font_name;
+  int font_points = 0;
+
+ private:
+  int page_width_, page_height_, character_width_, line_height_, bold_width_;
+  bool bold_ = false;
+};
+
+// A rich-text buffer that records its colour changes and print jobs.
+class RecordingRichText : public ColouredLineBuffer {
+ public:
+  void SetColour(Rgb colour) override;
+  bool Print(const std::string& job_title) override;
+
+  std::vector<Rgb> colour_changes;
+  std::vector<std::string> print_jobs;
+  bool fail_print = false;
+};
+
+class AnsweringPrinter : public PrinterChooser {
+ public:
+  explicit AnsweringPrinter(PrintSurface* surface) : surface_(surface) {}
+  PrintSurface* ChoosePrinter() override;
+  int asked = 0;
+
+ private:
+  PrintSurface* surface_;  // null: the dialog is cancelled
+};
+
+class AnsweringSaveDialog : public SaveDialog {
+ public:
+  std::optional<std::string> AskSaveName(const SaveDialogRequest& request) override;
+  std::optional<std::string> answer;  // nullopt: cancelled
+  std::vector<SaveDialogRequest> requests;
+};
+
+class AnsweringSbsDialog : public SbsPreferenceDialog {
+ public:
+  std::optional<SbsAnswer> AskSbsPreference(const SbsRequest& request) override;
+  std::optional<SbsAnswer> answer;  // nullopt: cancelled
+  std::vector<SbsRequest> requests;
+};
+
+class RecordingFeedback : public ViewerFeedback {
+ public:
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  bool AskYesNo(const std::string& question) override;
+  void SetBusy(bool busy) override;
+  void FocusReturnButton() override { ++focus_count; }
+
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  bool yes = true;
+  // "busy" and "idle" in the order they were set.
+  std::vector<std::string> busy_changes;
+  int focus_count = 0;
+};
+
+// Every port of a viewer, answered by the recorders above.
+struct RecordingPorts {
+  explicit RecordingPorts(PrintSurface* surface);
+  AnsweringPrinter printer;
+  RecordingRichText colour_buffer;
+  AnsweringSaveDialog save_dialog;
+  AnsweringSbsDialog sbs_dialog;
+  RecordingFeedback feedback;
+  ViewerOutputPorts ports;
+};
+
+// A single-panel report: `listing` lines, then `summary` summary lines.
+ReportLines SingleReport(const std::vector<std::string>& listing,
+                         const std::vector<std::string>& summary);
+// A side-by-side report: the two listing sides (padded to the same length
+// with one-blank lines) and the summary in Primary.
+ReportLines DualReport(const std::vector<std::string>& inserts,
+                       const std::vector<std::string>& deletes,
+                       const std::vector<std::string>& summary);
+// `count` listing lines "I - line <n>".
+std::vector<std::string> NumberedLines(int count, const std::string& flag = "I - ");
+
+// Joins texts with "|" for one-line comparisons.
+std::string Joined(const std::vector<std::string>& texts);
+
+// What the RTF reader of the tests finds in a document.
+struct RtfReading {
+  std::string error;  // empty when the document parsed
+  std::string font;   // the name of font 0
+  int half_points = 0;
+  std::vector<Rgb> colour_table;    // entries 1, 2, ...
+  std::vector<ColouredLine> lines;  // each paragraph's text (UTF-8) and colour
+};
+
+// Reads an RTF document as our writer writes it: groups, the font and colour
+// tables, \fs, \cf, \par, \uN with one fallback character, \'hh and the
+// escaped characters. Anything else is an error.
+RtfReading ReadRtf(const std::string& rtf);
+
+// "r,g,b" for one-line comparisons.
+std::string ColourText(Rgb colour);
+
+// The whole content of a file; empty when it cannot be read.
+std::string FileContent(const std::string& path);
+
+// Begins a document on `surface` and measures its page for `panel` in 8
+// points. REQUIRES: the surface measures every character.
+PageGeometry BeginMeasuredDocument(RecordingPrintSurface& surface, PrintPanel panel);
+
+}  // namespace kestrin::print_testing
+
+#endif  // KESTRIN_TESTS_VIEWS_PRINT_SUPPORT_H_

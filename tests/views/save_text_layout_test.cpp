@@ -1,0 +1,163 @@
+// The text layouts of a saved report: single panel, stacked and side by side,
+// with the width rules of the side-by-side lines.
+#include "views/save_text_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/views/print_support.h"
+
+namespace kestrin {
+namespace {
+
+using print_testing::DualReport;
+using print_testing::Joined;
+using print_testing::SingleReport;
+
+// Collects the lines; refuses every line after `limit` of them.
+class CollectingSink : public LineSink {
+ public:
+  explicit CollectingSink(size_t limit = SIZE_MAX) : limit_(limit) {}
+  bool WriteLine(std::string_view line) override {
+    if (lines.size() >= limit_) return false;
+    lines.emplace_back(line);
+    return true;
+  }
+  std::vector<std::string> lines;
+
+ private:
+  size_t limit_;
+};
+
+ReportLines WithLongestLines(ReportLines report, bool fscl, int longest_new, int longest_old) {
+  report.settings.Fscl = fscl;
+  report.totals.longest_new_line = longest_new;
+  report.totals.longest_old_line = longest_old;
+  return report;
+}
+
+TEST(SaveTextLayoutTest, WidthsFollowFsclAndTheLongestLines) {
+  struct Case {
+    bool fscl;
+    int longest_new, longest_old;
+    int inserts, deletes, stacked, side_by_side;
+  };
+  const Case cases[] = {
+      {false, 100, 60, 90, 90, 90, 182},    {true, 100, 60, 110, 90, 110, 202},
+      {true, 80, 80, 90, 90, 90, 182},      {true, 81, 10, 91, 90, 91, 183},
+      {true, 300, 129, 138, 138, 138, 278}, {true, 0, 90, 90, 100, 100, 192},
+  };
+  for (const Case& c : cases) {
+    const SaveWidths widths =
+        DualSaveWidths(WithLongestLines(ReportLines(), c.fscl, c.longest_new, c.longest_old));
+    const std::string input = "Fscl " + std::to_string(c.fscl) + " longest " +
+                              std::to_string(c.longest_new) + "/" + std::to_string(c.longest_old);
+    EXPECT_EQ(widths.inserts, c.inserts) << input;
+    EXPECT_EQ(widths.deletes, c.deletes) << input;
+    EXPECT_EQ(widths.Stacked(), c.stacked) << input;
+    EXPECT_EQ(widths.SideBySide(), c.side_by_side) << input;
+  }
+}
+
+TEST(SaveTextLayoutTest, SinglePanelWritesABlankTheCaptionAndEveryRow) {
+  CollectingSink sink;
+  EXPECT_TRUE(WriteSinglePanelText(SingleReport({"I - a", "D - b"}, {"Totals"}), "Cap", sink));
+  EXPECT_EQ(Joined(sink.lines), " |Cap|   1  I - a|   2  D - b| Totals");
+}
+
+TEST(SaveTextLayoutTest, StackedWritesInsertsThenDeletesThenTheSummary) {
+  CollectingSink sink;
+  EXPECT_TRUE(WriteStackedText(DualReport({"I - a", "    c"}, {"D - b", "    c"}, {"Totals"}),
+                               "06/12/24 09:41", sink));
+  EXPECT_EQ(Joined(sink.lines),
+            "Kestrin Double-Stacked Compare Report  06/12/24 09:41|"
+            " New Source + Insert Panel Section|   1  I - a|   2      c| |"
+            " New Source + Delete Panel Section|   1  D - b|   2      c| Totals");
+}
+
+TEST(SaveTextLayoutTest, SideBySideLinesAreExactlyWWide) {
+  struct Case {
+    bool fscl;
+    int longest_new, longest_old;
+    size_t width, deletes_column;
+  };
+  const Case cases[] = {{false, 100, 60, 182, 92}, {true, 100, 60, 202, 112}};
+  for (const Case& c : cases) {
+    const ReportLines report =
+        WithLongestLines(DualReport({"I - a", "    c"}, {"D - b"}, {"Totals"}), c.fscl,
+                         c.longest_new, c.longest_old);
+    CollectingSink sink;
+    EXPECT_TRUE(WriteSideBySideText(report, "stamp", DualSaveWidths(report), sink));
+    const std::string input = "Fscl " + std::to_string(c.fscl);
+    ASSERT_EQ(sink.lines.size(), 5u) << input;
+    EXPECT_EQ(sink.lines[0], "Kestrin Insert and Delete Side-By-Side Report  stamp") << input;
+    for (size_t i = 1; i <= 3; ++i) {
+      EXPECT_EQ(sink.lines[i].size(), c.width) << input << " line " << i;
+    }
+    const size_t deletes = c.deletes_column - 1;
+    EXPECT_EQ(sink.lines[1], "Ref#  ID  New Src/Inserts " + std::string(deletes - 26, ' ') +
+                                 "Ref#  ID  New Src/Deletes " +
+                                 std::string(c.width - deletes - 26, ' '))
+        << input;
+    EXPECT_EQ(sink.lines[2].substr(0, 11), "   1  I - a") << input;
+    EXPECT_EQ(sink.lines[2].substr(deletes, 11), "   1  D - b") << input;
+    EXPECT_EQ(sink.lines[2].find_first_not_of(' ', 11), deletes + 3) << input;
+    // The deletes side's padding row.
+    EXPECT_EQ(sink.lines[3], "   2      c" + std::string(deletes - 11, ' ') + "   2   " +
+                                 std::string(c.width - deletes - 7, ' '))
+        << input;
+    EXPECT_EQ(sink.lines[4], " Totals") << input;
+  }
+}
+
+TEST(SaveTextLayoutTest, AMissingDeletesRowLeavesItsSideBlank) {
+  ReportLines report = DualReport({"I - a", "I - b"}, {"D - c"}, {"Totals"});
+  report.Secondary.pop_back();
+  CollectingSink sink;
+  EXPECT_TRUE(WriteSideBySideText(report, "stamp", DualSaveWidths(report), sink));
+  ASSERT_EQ(sink.lines.size(), 5u);
+  EXPECT_EQ(sink.lines[3], "   2  I - b" + std::string(182 - 11, ' '));
+}
+
+TEST(SaveTextLayoutTest, ADeletesRowLongerThanItsSideIsCut) {
+  ReportLines report = DualReport({"I - a"}, {"D - " + std::string(200, 'o')}, {});
+  CollectingSink sink;
+  EXPECT_TRUE(WriteSideBySideText(report, "stamp", DualSaveWidths(report), sink));
+  ASSERT_EQ(sink.lines.size(), 3u);
+  const std::string& line = sink.lines[2];
+  ASSERT_EQ(line.size(), 182u);
+  EXPECT_EQ(line.substr(91), ("   1  D - " + std::string(200, 'o')).substr(0, 90) + " ");
+}
+
+TEST(SaveTextLayoutTest, AnInsertsRowLongerThanItsSideNeverReachesTheDeletes) {
+  ReportLines report = DualReport({"I - " + std::string(200, 'n')}, {"D - b"}, {});
+  CollectingSink sink;
+  EXPECT_TRUE(WriteSideBySideText(report, "stamp", DualSaveWidths(report), sink));
+  const std::string& line = sink.lines[2];
+  EXPECT_EQ(line.substr(0, 91), ("   1  I - " + std::string(200, 'n')).substr(0, 90) + " ");
+  EXPECT_EQ(line.substr(91, 11), "   1  D - b");
+}
+
+TEST(SaveTextLayoutTest, AReportWithoutSummaryIsAllListing) {
+  ReportLines report = DualReport({"I - a", "I - b"}, {"D - c"}, {});
+  report.SummaryStartIndex = 1;  // left over; the summary never started
+  CollectingSink stacked;
+  EXPECT_TRUE(WriteStackedText(report, "s", stacked));
+  EXPECT_EQ(Joined(stacked.lines),
+            "Kestrin Double-Stacked Compare Report  s| New Source + Insert Panel Section|"
+            "   1  I - a|   2  I - b| | New Source + Delete Panel Section|   1  D - c|   2   ");
+}
+
+TEST(SaveTextLayoutTest, WritingStopsAtTheFirstRefusedLine) {
+  CollectingSink sink(3);
+  EXPECT_FALSE(WriteSinglePanelText(SingleReport({"I - a", "I - b", "I - c"}, {}), "Cap", sink));
+  EXPECT_EQ(Joined(sink.lines), " |Cap|   1  I - a");
+  CollectingSink side(1);
+  EXPECT_FALSE(WriteSideBySideText(DualReport({"I - a"}, {"D - b"}, {}), "s", {90, 90}, side));
+  EXPECT_EQ(side.lines.size(), 1u);
+}
+
+}  // namespace
+}  // namespace kestrin
