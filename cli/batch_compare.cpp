@@ -1,4 +1,4 @@
-// One compare run of the batch program.
+// One compare run of the batch program, through the headless run.
 #include "cli/batch_compare.h"
 
 #include <fstream>
@@ -10,12 +10,9 @@
 #include "engine/compare_settings.h"
 #include "engine/file_system.h"
 #include "engine/pair_driver.h"
-#include "engine/path.h"
 #include "report/directory_run_info.h"
-#include "report/report_generator.h"
 #include "report/report_lines.h"
 #include "run/headless_run.h"
-#include "run/run_texts.h"
 
 namespace kestrin {
 namespace {
@@ -37,17 +34,6 @@ bool WriteSecondary(const std::vector<std::string>& lines, const std::string& pa
   if (!file) return false;
   WriteLines(lines, file);
   return static_cast<bool>(file);
-}
-
-DirectoryRunInfo RunInfoFor(const BatchOptions& options, const ControlValues& controls) {
-  DirectoryRunInfo info;
-  info.compare_type = kCompareTwoFiles;
-  info.new_directory = options.new_file;
-  info.old_directory = options.old_file;
-  info.options_text = OptionsText(controls.dp_choice, controls.preferences);
-  info.dudc_text = controls.dudc_tag;
-  info.dudc_embedded = controls.dudc_embedded;
-  return info;
 }
 
 }  // namespace
@@ -76,49 +62,24 @@ int WriteBatchReport(const ReportLines& report, const BatchOptions& options, int
   return status;
 }
 
-int RunBatchCompare(const BatchOptions& options, ControlValues controls, std::ostream& out,
-                    std::ostream& err, bool err_is_terminal) {
-  FileSystem& fs = DefaultFileSystem();
-  if (!fs.IsFile(options.new_file) || !fs.IsFile(options.old_file)) {
-    err << kInvalidFileNamesMessage << '\n';
-    return kExitTrouble;
-  }
-  PairList pairs;
-  pairs.new_directory = DirectoryPart(options.new_file);
-  pairs.old_directory = DirectoryPart(options.old_file);
-  pairs.Add(NamePart(options.new_file), NamePart(options.old_file));
-
-  ReportLines report;
-  BatchHost host(err, options.progress, err_is_terminal);
-  ReportGenerator generator(report, host, RunInfoFor(options, controls));
-  bool halt_requested = false;
-  const std::string final_message =
-      RunPairs(RunRequest{pairs, controls, halt_requested, host, generator, fs});
-  host.EndStatusLine();
-  return WriteBatchReport(report, options,
-                          ExitStatusFor(final_message, host.ReportedTrouble()), out, err);
-}
-
-int RunBatchDirectoryCompare(const BatchOptions& options, const ControlValues& controls,
-                             int compare_type, std::ostream& out, std::ostream& err,
-                             bool err_is_terminal) {
+int RunBatchCompare(const BatchOptions& options, const BatchChoices& choices,
+                    std::ostream& out, std::ostream& err, bool err_is_terminal, FileSystem& fs) {
   BatchHost host(err, options.progress, err_is_terminal);
   HeadlessRequest request;
   request.new_name = options.new_file;
   request.old_name = options.old_file;
-  request.compare_type = compare_type;
+  request.compare_type = choices.compare_type;
   request.mask = options.mask;
-  request.selection = compare_type == kComparePickedPairs ? options.select_pairs : options.select;
-  request.controls = controls;
-  request.on_status = [&host](const std::string& text) { host.SetStatus(text); };
-  const HeadlessOutcome outcome = RunHeadless(request, DefaultFileSystem());
+  request.selection =
+      choices.compare_type == kComparePickedPairs ? options.select_pairs : options.select;
+  request.controls = choices.controls;
+  request.host = &host;
+  const HeadlessOutcome outcome = RunHeadless(request, fs);
   host.EndStatusLine();
-  // Start's messages and the run's questions each tell of something not done.
-  for (const std::string& message : outcome.messages) err << message << '\n';
+  // Start refused the request and the host has written why.
   if (!outcome.ran) return kExitTrouble;
   return WriteBatchReport(outcome.report, options,
-                          ExitStatusFor(outcome.final_message, !outcome.messages.empty()), out,
-                          err);
+                          ExitStatusFor(outcome.final_message, host.ReportedTrouble()), out, err);
 }
 
 }  // namespace kestrin

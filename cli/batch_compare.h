@@ -1,13 +1,14 @@
 // One compare run of the batch program: two named files (compare type 1) or
-// two directories (compare types 2 to 4).
+// two directories (compare types 2 to 4), each run as the main window runs it.
 #ifndef KESTRIN_CLI_BATCH_COMPARE_H_
 #define KESTRIN_CLI_BATCH_COMPARE_H_
 
 #include <ostream>
 #include <string>
 
+#include "cli/batch_choices.h"
 #include "cli/batch_options.h"
-#include "engine/compare_settings.h"
+#include "engine/file_system.h"
 #include "report/report_lines.h"
 
 namespace kestrin {
@@ -24,18 +25,15 @@ int ExitStatusFor(const std::string& final_message, bool reported_trouble);
 int WriteBatchReport(const ReportLines& report, const BatchOptions& options, int status,
                      std::ostream& out, std::ostream& err);
 
-// Compares the files options.new_file and options.old_file with `controls`,
-// writes the report to `out` and messages to `err`. `err_is_terminal` lets
-// status texts rewrite one line. Returns the exit status.
-int RunBatchCompare(const BatchOptions& options, ControlValues controls, std::ostream& out,
-                    std::ostream& err, bool err_is_terminal);
-
-// Compares the directories options.new_file and options.old_file as compare
-// type 2 (every like-named pair), 3 (the names of options.select) or 4 (the
-// pairs of options.select_pairs) under options.mask. Returns the exit status.
-int RunBatchDirectoryCompare(const BatchOptions& options, const ControlValues& controls,
-                             int compare_type, std::ostream& out, std::ostream& err,
-                             bool err_is_terminal);
+// Compares options.new_file and options.old_file as choices.compare_type
+// asks: two files (1), every like-named pair of two directories (2), the
+// names of options.select (3) or the pairs of options.select_pairs (4), the
+// directories listed under options.mask. Writes the report to `out` and
+// status texts, questions and messages to `err`; `err_is_terminal` lets
+// status texts rewrite one line. Reads every file through `fs`. Returns the
+// exit status.
+int RunBatchCompare(const BatchOptions& options, const BatchChoices& choices,
+                    std::ostream& out, std::ostream& err, bool err_is_terminal, FileSystem& fs);
 
 }  // namespace kestrin
 

@@ -10,7 +10,6 @@
 #include "cli/batch_options.h"
 #include "cli/batch_texts.h"
 #include "engine/file_system.h"
-#include "report/directory_run_info.h"
 
 #if defined(_WIN32)
 #include <io.h>
@@ -36,7 +35,8 @@ bool IsTerminal(const std::ostream& err) {
 
 }  // namespace
 
-int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+             FileSystem& fs) {
   const BatchArguments parsed = ParseBatchArguments(arguments);
   if (!parsed.valid) {
     err << parsed.error << '\n' << kBatchUsage;
@@ -50,16 +50,12 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     out << kBatchVersion << '\n';
     return kExitSuccess;
   }
-  const BatchChoices choices = ResolveBatchChoices(parsed.options, DefaultFileSystem());
+  const BatchChoices choices = ResolveBatchChoices(parsed.options, fs);
   if (!choices.error.empty()) {
     err << choices.error << '\n';
     return kExitUsage;
   }
-  if (choices.compare_type == kCompareTwoFiles) {
-    return RunBatchCompare(parsed.options, choices.controls, out, err, IsTerminal(err));
-  }
-  return RunBatchDirectoryCompare(parsed.options, choices.controls, choices.compare_type, out,
-                                  err, IsTerminal(err));
+  return RunBatchCompare(parsed.options, choices, out, err, IsTerminal(err), fs);
 }
 
 }  // namespace kestrin

@@ -6,11 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "engine/file_system.h"
+
 namespace kestrin {
 
 // Runs kestrin-batch with `arguments` (without the program name), writing the
-// report to `out` and messages to `err`. Returns the exit status.
-int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+// report to `out` and messages to `err`, and reading every file, the settings
+// file too, through `fs`. Returns the exit status.
+int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+             FileSystem& fs);
 
 }  // namespace kestrin
 

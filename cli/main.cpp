@@ -4,8 +4,9 @@
 #include <vector>
 
 #include "cli/batch_program.h"
+#include "engine/file_system.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> arguments(argv + 1, argv + argc);
-  return kestrin::RunBatch(arguments, std::cout, std::cerr);
+  return kestrin::RunBatch(arguments, std::cout, std::cerr, kestrin::DefaultFileSystem());
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/engine_texts.h"
+#include "engine/section_reader.h"
 
 namespace kestrin {
 
@@ -11,12 +12,18 @@ namespace {
 
 // Reads the side's next chunk into its read block. A read error counts as a
 // chunk of its own size, -1, which no successful read on the other side
-// matches, so the pair is taken as different rather than equal.
-int64_t ReadChunk(SideFile& side) {
+// matches, so the pair is taken as different rather than equal; the user is
+// told of it.
+int64_t ReadChunk(CompareRun& run, SideFile& side) {
   if (static_cast<int64_t>(side.ReadBlock.size()) < kBinaryChunkSize) {
     side.ReadBlock.resize(kBinaryChunkSize);
   }
-  return side.handle->Read(side.ReadBlock.data(), kBinaryChunkSize);
+  const int64_t got = side.handle->Read(side.ReadBlock.data(), kBinaryChunkSize);
+  if (got < 0) {
+    side.ReadFailed = true;
+    ShowReadFailure(run, side);
+  }
+  return got;
 }
 
 void MarkDifferent(PairResult& pair) {
@@ -41,14 +48,14 @@ void CompareBinary(CompareRun& run) {
   int64_t new_count = pair.new_binary_size;
   int64_t old_count = pair.old_binary_size;
   while (new_count == old_count && new_count > 0 && !pair.Differs && !run.state.HaltRequested) {
-    new_count = ReadChunk(run.new_side);
+    new_count = ReadChunk(run, run.new_side);
     offset += kBinaryChunkSize;
     if (offset % kBinaryStatusInterval == 0) {
       run.host.SetStatus(BinaryReadStatus(run.state.CurrentPair, offset));
       run.host.ToggleProgress();
     }
     run.host.ProcessEvents();
-    old_count = ReadChunk(run.old_side);
+    old_count = ReadChunk(run, run.old_side);
     if (new_count != old_count || new_count < 0) {
       MarkDifferent(pair);
     } else if (new_count > 0 &&

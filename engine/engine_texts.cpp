@@ -51,4 +51,9 @@ std::string PositionErrorMessage(const std::string& path) {
   return "Error while trying to open \"" + path + "\" File";
 }
 
+std::string ReadErrorMessage(int error, const std::string& path) {
+  return "Error code \"" + std::to_string(error) + "\" while trying to read Input File. \"" +
+         path + "\". The pair is compared as far as the file could be read.";
+}
+
 }  // namespace kestrin

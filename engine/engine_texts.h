@@ -35,6 +35,9 @@ std::string OpenErrorQuestion(OpenStep step, int error, const std::string& path)
 // Error while trying to open "/data/new/a.txt" File
 std::string PositionErrorMessage(const std::string& path);
 
+// Error code "5" while trying to read Input File. "/data/new/a.txt". The pair is compared as far as the file could be read.
+std::string ReadErrorMessage(int error, const std::string& path);
+
 }  // namespace kestrin
 
 #endif  // KESTRIN_ENGINE_ENGINE_TEXTS_H_

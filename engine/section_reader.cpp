@@ -42,10 +42,14 @@ bool IsDcobComment(const InputLine& line) {
 
 // Reads the side's next line into the next record of its section. Returns
 // false when the side has no line left.
-bool StoreNextLine(const CompareSettings& settings, SideFeed& feed) {
+bool StoreNextLine(CompareRun& run, SideFeed& feed) {
+  const CompareSettings& settings = run.settings;
   if (feed.side.AtEof) return false;
   ReadLine(feed.side);
-  if (feed.side.AtEof) return false;
+  if (feed.side.AtEof) {
+    ShowReadFailure(run, feed.side);
+    return false;
+  }
   InputLine& line = feed.section.Append();
   line.RawLen = static_cast<int16_t>(feed.side.line_length);
   line.Text.assign(feed.side.LineBuffer, static_cast<size_t>(feed.side.line_length));
@@ -106,6 +110,12 @@ void PositionBothSides(CompareRun& run) {
   }
 }
 
+void ShowReadFailure(CompareRun& run, SideFile& side) {
+  if (!side.ReadFailed || side.ReadFailureShown) return;
+  side.ReadFailureShown = true;
+  run.host.ShowMessage(ReadErrorMessage(run.fs.LastError(), side.file_name));
+}
+
 void ReadSection(CompareRun& run) {
   run.new_section.Reset();
   run.old_section.Reset();
@@ -118,14 +128,14 @@ void ReadSection(CompareRun& run) {
   SideFeed old_feed{run.old_side, run.old_section, pair.old_ccol_blank_count};
   while (!run.state.HaltRequested && !(run.new_side.AtEof && run.old_side.AtEof)) {
     if (run.new_section.count + 1 >= kSectionLimit) break;
-    const bool new_came = StoreNextLine(run.settings, new_feed);
+    const bool new_came = StoreNextLine(run, new_feed);
     if (new_came && run.new_section.count % kStatusLineInterval == 0) {
       run.host.SetStatus(ReadInputStatus(run.new_section.count));
       run.host.ToggleProgress();
       run.host.ProcessEvents();
     }
     if (run.old_section.count + 1 >= kSectionLimit) break;
-    const bool old_came = StoreNextLine(run.settings, old_feed);
+    const bool old_came = StoreNextLine(run, old_feed);
     if (!pair.Differs && new_came && old_came && !SameRawLine(run.new_side, run.old_side)) {
       pair.Differs = true;
     }

@@ -13,6 +13,11 @@ namespace kestrin {
 // positioned is told to the user, marked OpenFailed and read as empty.
 void PositionBothSides(CompareRun& run);
 
+// Tells the user, once per pair, that a read of `side` failed (its
+// ReadFailed is set). Call it straight after the failed read, while the file
+// system's last error number is still the read's.
+void ShowReadFailure(CompareRun& run, SideFile& side);
+
 // Fills both section arrays with the next section's lines, sets the section
 // counts, Differs and PairDone, and records each side's line starts for the
 // section so that it, and the next section, can be positioned by seeking.

@@ -23,6 +23,8 @@ struct SideFile {
   bool SawEofChar = false;   // a character 26 was met before the last byte
   bool CcolWarn = false;     // a line was shorter than the Ccol start column
   bool LineSplit = false;    // a line over 2048 characters was cut into segments
+  bool ReadFailed = false;   // a read of the file failed: the side ended there
+  bool ReadFailureShown = false;  // the user has been told of the failed read
   bool is_new_side = false;
   bool Ieof = false;         // character 26 inside the file is an ordinary character
   ColumnRanges ranges;       // Ccol ranges of this side

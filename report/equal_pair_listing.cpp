@@ -5,6 +5,7 @@
 
 #include "engine/dp_filter.h"
 #include "engine/engine_texts.h"
+#include "engine/section_reader.h"
 #include "engine/side_file.h"
 #include "report/listing_formats.h"
 #include "report/report_texts.h"
@@ -58,7 +59,10 @@ void ListEqualPair(CompareRun& run, ReportStore& store) {
   ListingPlace first_match;
   while (!run.state.HaltRequested) {
     ReadLine(side);
-    if (side.AtEof) break;
+    if (side.AtEof) {
+      ShowReadFailure(run, side);
+      break;
+    }
     const std::string raw(side.LineBuffer, static_cast<size_t>(side.line_length));
     ++pair.new_lines_processed;
     const LineVerdict verdict = Judge(settings, carry, raw);

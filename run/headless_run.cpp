@@ -11,7 +11,7 @@ namespace kestrin {
 namespace {
 
 // The main window of a headless run: fixed names, type and controls; the
-// status line goes to the request's callback.
+// status line and busy images go to the request's host.
 class HeadlessView : public MainView {
  public:
   explicit HeadlessView(const HeadlessRequest& request) : request_(request) {}
@@ -32,28 +32,41 @@ class HeadlessView : public MainView {
   void SetDpChoice(int) override {}
   void SetEnabled(MainControl, bool) override {}
   void SetStatus(const std::string& text) override {
-    if (request_.on_status) request_.on_status(text);
+    if (request_.host) request_.host->SetStatus(text);
   }
   void SetFocus(MainFocus) override {}
-  void ToggleBusyImages() override {}
-  void ShowFirstBusyImage() override {}
-  void HideBusyImages() override {}
-  void ProcessEvents() override {}
+  void ToggleBusyImages() override {
+    if (request_.host) request_.host->ToggleProgress();
+  }
+  void ShowFirstBusyImage() override {
+    if (request_.host) request_.host->ShowFirstProgress();
+  }
+  void HideBusyImages() override {
+    if (request_.host) request_.host->HideProgress();
+  }
+  void ProcessEvents() override {
+    if (request_.host) request_.host->ProcessEvents();
+  }
 
  private:
   const HeadlessRequest& request_;
 };
 
-// Collects messages, answers No, and presses Start Compare in a pair dialog.
+// Collects messages and passes them on to the host, which answers the
+// questions (No without one), and presses Start Compare in a pair dialog.
 class HeadlessDialogs : public RunDialogs {
  public:
-  explicit HeadlessDialogs(std::vector<std::string>& messages) : messages_(messages) {}
+  HeadlessDialogs(std::vector<std::string>& messages, EngineHost* host)
+      : messages_(messages), host_(host) {}
 
   bool AskYesNo(const std::string& question) override {
     messages_.push_back(question);
-    return false;
+    return host_ != nullptr && host_->AskYesNo(question);
   }
-  void ShowMessage(const std::string& text) override { messages_.push_back(text); }
+  void ShowMessage(const std::string& text) override {
+    messages_.push_back(text);
+    if (host_) host_->ShowMessage(text);
+  }
   void ShowLikeNameDialog(LikeNameDialog& dialog) override { dialog.StartCompareClicked(); }
   void ShowTwoListDialog(TwoListDialog& dialog) override { dialog.StartCompareClicked(); }
   void HidePairDialog() override {}
@@ -64,6 +77,7 @@ class HeadlessDialogs : public RunDialogs {
 
  private:
   std::vector<std::string>& messages_;
+  EngineHost* host_;
 };
 
 }  // namespace
@@ -71,7 +85,7 @@ class HeadlessDialogs : public RunDialogs {
 HeadlessOutcome RunHeadless(const HeadlessRequest& request, FileSystem& fs) {
   HeadlessOutcome outcome;
   HeadlessView view(request);
-  HeadlessDialogs dialogs(outcome.messages);
+  HeadlessDialogs dialogs(outcome.messages, request.host);
   RunController controller(view, dialogs, fs);
   controller.SetListingMask(request.mask);
   if (request.compare_type == 3) controller.RestoreSavedSelections(request.selection, "");

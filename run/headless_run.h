@@ -4,11 +4,11 @@
 #ifndef KESTRIN_RUN_HEADLESS_RUN_H_
 #define KESTRIN_RUN_HEADLESS_RUN_H_
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "engine/compare_settings.h"
+#include "engine/engine_host.h"
 #include "engine/file_system.h"
 #include "engine/pair_run.h"
 #include "report/report_lines.h"
@@ -22,7 +22,10 @@ struct HeadlessRequest {
   std::string mask = "*.*";  // the directory listings' mask
   std::string selection;     // type 3: "a.txt;b.txt;"; type 4: "new.c : old.c;"
   ControlValues controls;    // the preferences and listing type
-  std::function<void(const std::string&)> on_status;  // status texts, when wanted
+  // When set, sees the run as the main window would: status texts and busy
+  // images, and every question and message as it comes; it answers the
+  // questions. Without one every question is answered No.
+  EngineHost* host = nullptr;
 };
 
 struct HeadlessOutcome {
@@ -34,8 +37,8 @@ struct HeadlessOutcome {
   ReportLines report;
 };
 
-// Runs `request` through the run controller as Start would, with every
-// question answered No and the pair dialogs' Start Compare pressed at once.
+// Runs `request` through the run controller as Start would, with the pair
+// dialogs' Start Compare pressed at once.
 HeadlessOutcome RunHeadless(const HeadlessRequest& request, FileSystem& fs);
 
 }  // namespace kestrin

@@ -1,11 +1,8 @@
-// The built kestrin-batch comparing directories (compare types 2 to 4) and
-// taking its compare choices from a settings file.
+// The batch program comparing directories (compare types 2 to 4) and taking
+// its compare choices from a settings file.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,18 +11,16 @@
 namespace kestrin {
 namespace {
 
+using cli_support::BatchResult;
 using cli_support::CliScratch;
 using cli_support::LinesOf;
-using cli_support::ProcessResult;
-using cli_support::RunProcess;
-
-const std::string kGoldenDir = std::string(KESTRIN_SOURCE_DIR) + "/tests/cli/golden/";
+using cli_support::RootedFileSystem;
 
 // Two directories: a.txt differs, b.txt is equal, Main.C pairs with main.c
 // without regard to case, only_new.txt and only_old.txt are unpaired.
 struct DirectoryFixture {
   DirectoryFixture() {
-    for (const char* side : {"new", "old"}) std::filesystem::create_directory(Path(side));
+    for (const char* side : {"new", "old"}) std::filesystem::create_directory(scratch.PathOf(side));
     scratch.Write("new/a.txt", "1\n2\nthree\n");
     scratch.Write("old/a.txt", "1\n2\n3\n");
     scratch.Write("new/b.txt", "same\n");
@@ -35,11 +30,11 @@ struct DirectoryFixture {
     scratch.Write("new/only_new.txt", "n\n");
     scratch.Write("old/only_old.txt", "o\n");
   }
-  std::string Path(const std::string& name) const { return scratch.path() + "/" + name; }
-  ProcessResult Run(std::vector<std::string> arguments) const {
-    return RunProcess(cli_support::BatchProgram(), arguments, scratch.path());
+  BatchResult Run(const std::vector<std::string>& arguments) {
+    return cli_support::RunBatchWith(fs, arguments);
   }
   CliScratch scratch;
+  RootedFileSystem fs{scratch.path()};
 };
 
 bool Holds(const std::vector<std::string>& lines, const std::string& line) {
@@ -51,7 +46,7 @@ bool Holds(const std::vector<std::string>& lines, const std::string& line) {
 
 TEST(BatchDirectoryTest, TwoDirectoriesCompareEveryLikeNamedPair) {
   DirectoryFixture f;
-  const ProcessResult result = f.Run({"--list", "Ovsum", "--options", "Inpn", "new", "old"});
+  const BatchResult result = f.Run({"--list", "Ovsum", "--options", "Inpn", "new", "old"});
   EXPECT_EQ(result.exit_status, 1) << result.err;
   const std::vector<std::string> lines = LinesOf(result.out);
   EXPECT_TRUE(Holds(lines, "      3 Total New/Old Paired Text Files Processed.")) << result.out;
@@ -78,7 +73,7 @@ TEST(BatchDirectoryTest, SelectionsPickThePairs) {
        "  only_new.txt  :  only_old.txt"},
   };
   for (const Case& c : cases) {
-    const ProcessResult result = f.Run(c.arguments);
+    const BatchResult result = f.Run(c.arguments);
     EXPECT_EQ(result.exit_status, c.status) << c.arguments[3] << result.err;
     EXPECT_TRUE(Holds(LinesOf(result.out), c.listed)) << c.arguments[3] << "\n" << result.out;
   }
@@ -86,7 +81,7 @@ TEST(BatchDirectoryTest, SelectionsPickThePairs) {
 
 TEST(BatchDirectoryTest, MaskLimitsTheListing) {
   DirectoryFixture f;
-  const ProcessResult result = f.Run({"--list", "Ovsum", "--mask", "*.c", "new", "old"});
+  const BatchResult result = f.Run({"--list", "Ovsum", "--mask", "*.c", "new", "old"});
   EXPECT_EQ(result.exit_status, 0) << result.err;
   EXPECT_TRUE(Holds(LinesOf(result.out), "      1 Total New/Old Paired Text Files Processed."))
       << result.out;
@@ -106,29 +101,11 @@ TEST(BatchDirectoryTest, StartMessagesGoToStandardErrorWithStatusTwo) {
        "and repeat.\n"},
   };
   for (const Case& c : cases) {
-    const ProcessResult result = f.Run(c.arguments);
+    const BatchResult result = f.Run(c.arguments);
     EXPECT_EQ(result.exit_status, 2) << c.arguments[0];
     EXPECT_EQ(result.out, "") << c.arguments[0];
     EXPECT_EQ(result.err, c.message) << c.arguments[0];
   }
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
-// Compares `actual` with the golden file `name`; KESTRIN_UPDATE_GOLDEN=1
-// writes it instead.
-void ExpectGolden(const std::string& actual, const std::string& name) {
-  const std::string path = kGoldenDir + name;
-  if (std::getenv("KESTRIN_UPDATE_GOLDEN") != nullptr) {
-    std::ofstream(path, std::ios::binary) << actual;
-    return;
-  }
-  EXPECT_EQ(actual, ReadFile(path)) << "golden " << path;
 }
 
 // The settings file sets what the command line cannot: compare columns, the
@@ -153,16 +130,16 @@ TEST(BatchSettingsTest, SettingsFileStepsTheCompare) {
                 "alpha   = 1\n"
                 "beta    = 2       tail was here\n"
                 "gamma   = 3\n");
-  const ProcessResult result =
-      RunProcess(cli_support::BatchProgram(), {"--settings", "compare.ini", "new.cfg", "old.cfg"}, scratch.path());
+  RootedFileSystem fs(scratch.path());
+  const BatchResult result =
+      cli_support::RunBatchWith(fs, {"--settings", "compare.ini", "new.cfg", "old.cfg"});
   EXPECT_EQ(result.exit_status, 1) << result.err;
   EXPECT_EQ(result.err, "");
-  ExpectGolden(result.out, "settings_dudc_ccol_long.txt");
+  cli_support::ExpectGolden(result.out, "settings_dudc_ccol_long.txt");
 
   // --list overrides the file's listing type.
-  const ProcessResult ovsum = RunProcess(
-      cli_support::BatchProgram(), {"--settings", "compare.ini", "--list", "Ovsum", "new.cfg", "old.cfg"},
-      scratch.path());
+  const BatchResult ovsum = cli_support::RunBatchWith(
+      fs, {"--settings", "compare.ini", "--list", "Ovsum", "new.cfg", "old.cfg"});
   EXPECT_TRUE(Holds(LinesOf(ovsum.out),
                     "LISTING-TYPE = Ovsum  OPTIONS = Dudc Xtab Ccol  LONGEST-LINE = (30/31)"))
       << ovsum.out;
@@ -171,8 +148,9 @@ TEST(BatchSettingsTest, SettingsFileStepsTheCompare) {
 TEST(BatchSettingsTest, MissingSettingsFileIsAUsageError) {
   CliScratch scratch;
   scratch.Write("a.txt", "a\n");
-  const ProcessResult result =
-      RunProcess(cli_support::BatchProgram(), {"--settings", "none.ini", "a.txt", "a.txt"}, scratch.path());
+  RootedFileSystem fs(scratch.path());
+  const BatchResult result =
+      cli_support::RunBatchWith(fs, {"--settings", "none.ini", "a.txt", "a.txt"});
   EXPECT_EQ(result.exit_status, 2);
   EXPECT_EQ(result.out, "");
   EXPECT_NE(result.err.find("none.ini"), std::string::npos) << result.err;

@@ -1,5 +1,5 @@
-// The built kestrin-batch, run as a process: its report on standard output,
-// its messages on standard error and its exit status.
+// The batch program: its report on standard output, its messages on standard
+// error and its exit status.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,11 +12,10 @@
 namespace kestrin {
 namespace {
 
+using cli_support::BatchResult;
 using cli_support::CliScratch;
 using cli_support::LinesOf;
-using cli_support::ProcessResult;
-using cli_support::RunProcess;
-
+using cli_support::RootedFileSystem;
 
 constexpr char kDiffers[] = "INFORM: The processed files have differences.";
 constexpr char kEquivalent[] = "INFORM: The processed files compare as equivalent files. ";
@@ -31,15 +30,16 @@ struct BatchFixture {
     scratch.Write("old.txt", "1\n2\n3\n4\n5\n");
     scratch.Write("same.txt", "1\n2\n3\n4\n5\n");
   }
-  ProcessResult Run(const std::vector<std::string>& arguments) const {
-    return RunProcess(cli_support::BatchProgram(), arguments, scratch.path());
+  BatchResult Run(const std::vector<std::string>& arguments) {
+    return cli_support::RunBatchWith(fs, arguments);
   }
   CliScratch scratch;
+  RootedFileSystem fs{scratch.path()};
 };
 
 TEST(BatchProgramTest, LongListingOfTwoFilesWithDifferences) {
   BatchFixture f;
-  const ProcessResult result = f.Run({"--list", "Long", "new.txt", "old.txt"});
+  const BatchResult result = f.Run({"--list", "Long", "new.txt", "old.txt"});
   EXPECT_EQ(result.exit_status, 1);
   EXPECT_EQ(result.err, "");
   const std::vector<std::string> expected = {
@@ -97,7 +97,7 @@ TEST(BatchProgramTest, ExitStatusFollowsTheFinalMessage) {
       {{"a.bin", "a.bin"}, 0, kEquivalent},
   };
   for (const Case& c : cases) {
-    const ProcessResult result = f.Run(c.arguments);
+    const BatchResult result = f.Run(c.arguments);
     EXPECT_EQ(result.exit_status, c.status) << c.arguments.back();
     const std::vector<std::string> lines = LinesOf(result.out);
     ASSERT_FALSE(lines.empty()) << c.arguments.back();
@@ -109,7 +109,7 @@ TEST(BatchProgramTest, OptionsAndListingTypeInAnyLetterCase) {
   BatchFixture f;
   f.scratch.Write("code.c", "int a; // new\nint b;\n");
   f.scratch.Write("code_old.c", "int a;\nint  b;\n");
-  const ProcessResult result =
+  const BatchResult result =
       f.Run({"--list=delta", "--options", "dcpp icas", "code.c", "code_old.c"});
   EXPECT_EQ(result.exit_status, 1);
   const std::vector<std::string> lines = LinesOf(result.out);
@@ -120,8 +120,8 @@ TEST(BatchProgramTest, OptionsAndListingTypeInAnyLetterCase) {
 
 TEST(BatchProgramTest, SecondaryListWithSbsl) {
   BatchFixture f;
-  const ProcessResult result = f.Run(
-      {"--options", "Sbsl", "--secondary", "right.txt", "--list", "Long", "new.txt", "old.txt"});
+  const BatchResult result = f.Run({"--options", "Sbsl", "--secondary", f.scratch.PathOf("right.txt"),
+                                    "--list", "Long", "new.txt", "old.txt"});
   EXPECT_EQ(result.exit_status, 1);
   const std::vector<std::string> left = LinesOf(result.out);
   const std::vector<std::string> right = LinesOf(f.scratch.Read("right.txt"));
@@ -133,23 +133,24 @@ TEST(BatchProgramTest, SecondaryListWithSbsl) {
 
 TEST(BatchProgramTest, SecondaryFileThatCannotBeWritten) {
   BatchFixture f;
-  const ProcessResult result =
-      f.Run({"--options", "Sbsl", "--secondary", "no/such/dir/x.txt", "new.txt", "old.txt"});
+  const std::string secondary = f.scratch.PathOf("no/such/dir/x.txt");
+  const BatchResult result =
+      f.Run({"--options", "Sbsl", "--secondary", secondary, "new.txt", "old.txt"});
   EXPECT_EQ(result.exit_status, 2);
-  EXPECT_EQ(result.err, "Cannot write the Secondary list to \"no/such/dir/x.txt\".\n");
+  EXPECT_EQ(result.err, "Cannot write the Secondary list to \"" + secondary + "\".\n");
   EXPECT_FALSE(result.out.empty());
 }
 
 TEST(BatchProgramTest, ProgressShowsStatusTextsOnStandardError) {
   BatchFixture f;
-  const ProcessResult result = f.Run({"--progress", "new.txt", "old.txt"});
+  const BatchResult result = f.Run({"--progress", "new.txt", "old.txt"});
   EXPECT_EQ(result.exit_status, 1);
   const std::vector<std::string> lines = LinesOf(result.err);
-  ASSERT_FALSE(lines.empty());
-  EXPECT_EQ(lines.front(), "Reading Data File(0) - Start Line = 1");
-  EXPECT_NE(std::find(lines.begin(), lines.end(),
-                      "Generating Report   NFile = new.txt   OFile = old.txt"),
-            lines.end());
+  for (const char* status :
+       {"Reading Data File(0) - Start Line = 1",
+        "Generating Report   NFile = new.txt   OFile = old.txt", kDiffers}) {
+    EXPECT_NE(std::find(lines.begin(), lines.end(), status), lines.end()) << status;
+  }
 }
 
 TEST(BatchProgramTest, FilesThatAreNotFiles) {
@@ -158,7 +159,7 @@ TEST(BatchProgramTest, FilesThatAreNotFiles) {
        {std::vector<std::string>{"missing.txt", "old.txt"},
         {"new.txt", "missing.txt"},
         {".", "old.txt"}}) {
-    const ProcessResult result = f.Run(arguments);
+    const BatchResult result = f.Run(arguments);
     EXPECT_EQ(result.exit_status, 2) << arguments[0] << " " << arguments[1];
     EXPECT_EQ(result.err, kInvalidNames) << arguments[0] << " " << arguments[1];
     EXPECT_EQ(result.out, "");
@@ -171,7 +172,7 @@ TEST(BatchProgramTest, FilesThatAreNotFiles) {
 TEST(BatchProgramTest, FileThatCannotBeProcessedEndsWithStatusTwo) {
   if (!std::filesystem::exists("/proc/self/mem")) GTEST_SKIP() << "no /proc/self/mem";
   BatchFixture f;
-  const ProcessResult result = f.Run({"/proc/self/mem", "old.txt"});
+  const BatchResult result = f.Run({"/proc/self/mem", "old.txt"});
   EXPECT_EQ(result.exit_status, 2);
   EXPECT_EQ(result.err,
             "Error code \"22\" while trying to seek Input File. \"/proc/self/mem\". Exit Now? "
@@ -194,7 +195,7 @@ TEST(BatchProgramTest, UsageErrors) {
       {{"new.txt", "old.txt", "--list"}, "missing value for option: --list"},
   };
   for (const Case& c : cases) {
-    const ProcessResult result = f.Run(c.arguments);
+    const BatchResult result = f.Run(c.arguments);
     EXPECT_EQ(result.exit_status, 2) << c.first_line;
     const std::vector<std::string> lines = LinesOf(result.err);
     ASSERT_GE(lines.size(), 2u) << c.first_line;
@@ -206,10 +207,10 @@ TEST(BatchProgramTest, UsageErrors) {
 
 TEST(BatchProgramTest, HelpAndVersion) {
   BatchFixture f;
-  const ProcessResult version = f.Run({"--version"});
+  const BatchResult version = f.Run({"--version"});
   EXPECT_EQ(version.exit_status, 0);
   EXPECT_EQ(version.out, "Kestrin V1.4b\n");
-  const ProcessResult help = f.Run({"--help"});
+  const BatchResult help = f.Run({"--help"});
   EXPECT_EQ(help.exit_status, 0);
   EXPECT_TRUE(help.out.starts_with("usage: kestrin-batch [options] NEW OLD\n"));
   EXPECT_NE(help.out.find("--secondary FILE"), std::string::npos);
@@ -219,9 +220,35 @@ TEST(BatchProgramTest, HelpAndVersion) {
 TEST(BatchProgramTest, NamesAfterDoubleDashAreFiles) {
   BatchFixture f;
   f.scratch.Write("--odd.txt", "1\n2\n3\n4\n5\n");
-  const ProcessResult result = f.Run({"--", "--odd.txt", "same.txt"});
+  const BatchResult result = f.Run({"--", "--odd.txt", "same.txt"});
   EXPECT_EQ(result.exit_status, 0);
   EXPECT_EQ(LinesOf(result.out).back(), kEquivalent);
+}
+
+// A read error in the middle of a pair is told on standard error and ends
+// with status 2; the report keeps what was read before it. Here the new
+// file's reads fail after "1\n2\n", so its other lines read as deleted.
+TEST(BatchProgramTest, ReadErrorInTheMiddleOfAPair) {
+  BatchFixture f;
+  f.fs.fail_read = "new.txt";
+  f.fs.fail_after = 4;
+  const BatchResult result = f.Run({"--list", "Long", "new.txt", "old.txt"});
+  EXPECT_EQ(result.exit_status, 2);
+  EXPECT_EQ(result.err,
+            "Error code \"5\" while trying to read Input File. \"new.txt\". The pair is compared "
+            "as far as the file could be read.\n");
+  cli_support::ExpectGolden(result.out, "read_error_long.txt");
+}
+
+// The built program: its arguments, standard streams, exit status and the
+// real file system with names relative to its working directory.
+TEST(BatchBinaryTest, ComparesTheNamedFiles) {
+  BatchFixture f;
+  const BatchResult result =
+      cli_support::RunProcess(cli_support::BatchProgram(), {"new.txt", "old.txt"}, f.scratch.path());
+  EXPECT_EQ(result.exit_status, 1);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out, f.Run({"new.txt", "old.txt"}).out);
 }
 
 }  // namespace

@@ -7,10 +7,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "cli/batch_program.h"
 
 namespace kestrin::cli_support {
 namespace {
@@ -44,7 +48,81 @@ std::string ReadAll(const std::string& path) {
   _exit(127);
 }
 
+// A file whose reads fail once `fail_after` bytes have been read from it.
+class FailingInputFile : public InputFile {
+ public:
+  FailingInputFile(std::unique_ptr<InputFile> file, int64_t fail_after, bool& failed)
+      : file_(std::move(file)), fail_after_(fail_after), failed_(failed) {}
+
+  bool SeekToEnd(int64_t* size) override {
+    if (!file_->SeekToEnd(size)) return false;
+    position_ = *size;
+    return true;
+  }
+  bool Seek(int64_t offset) override {
+    position_ = offset;
+    return file_->Seek(offset);
+  }
+  int64_t Read(char* buffer, int64_t count) override {
+    if (position_ >= fail_after_) {
+      failed_ = true;
+      return -1;
+    }
+    const int64_t got = file_->Read(buffer, std::min(count, fail_after_ - position_));
+    if (got > 0) position_ += got;
+    return got;
+  }
+  int64_t ModifiedTime() override { return file_->ModifiedTime(); }
+
+ private:
+  std::unique_ptr<InputFile> file_;
+  const int64_t fail_after_;
+  bool& failed_;
+  int64_t position_ = 0;
+};
+
+constexpr int kPlantedReadError = EIO;
+
 }  // namespace
+
+std::string RootedFileSystem::Rooted(const std::string& path) const {
+  return path.starts_with("/") ? path : root_ + "/" + path;
+}
+
+std::unique_ptr<InputFile> RootedFileSystem::OpenRead(const std::string& path, int* error) {
+  read_failed_ = false;
+  std::unique_ptr<InputFile> file = DefaultFileSystem().OpenRead(Rooted(path), error);
+  if (file == nullptr || path != fail_read) return file;
+  return std::make_unique<FailingInputFile>(std::move(file), fail_after, read_failed_);
+}
+
+bool RootedFileSystem::IsFile(const std::string& path) {
+  return DefaultFileSystem().IsFile(Rooted(path));
+}
+
+bool RootedFileSystem::IsDirectory(const std::string& path) {
+  return DefaultFileSystem().IsDirectory(Rooted(path));
+}
+
+std::vector<std::string> RootedFileSystem::ListFiles(const std::string& directory) {
+  return DefaultFileSystem().ListFiles(Rooted(directory));
+}
+
+std::string RootedFileSystem::ExecutableDirectory() { return root_; }
+
+int RootedFileSystem::LastError() {
+  return read_failed_ ? kPlantedReadError : DefaultFileSystem().LastError();
+}
+
+BatchResult RunBatchWith(FileSystem& fs, const std::vector<std::string>& arguments) {
+  std::ostringstream out;
+  std::ostringstream err;
+  BatchResult result;
+  result.exit_status = RunBatch(arguments, out, err, fs);
+  result.out = out.str();
+  result.err = err.str();
+  return result;
+}
 
 CliScratch::CliScratch() {
   std::string pattern = (fs::temp_directory_path() / "kestrin-cli-XXXXXX").string();
@@ -58,7 +136,7 @@ CliScratch::~CliScratch() {
 }
 
 void CliScratch::Write(const std::string& name, std::string_view bytes) const {
-  const std::string path = path_ + "/" + name;
+  const std::string path = PathOf(name);
   {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -67,14 +145,14 @@ void CliScratch::Write(const std::string& name, std::string_view bytes) const {
   if (utimensat(AT_FDCWD, path.c_str(), times, 0) != 0) ADD_FAILURE() << "cannot set " << path;
 }
 
-std::string CliScratch::Read(const std::string& name) const { return ReadAll(path_ + "/" + name); }
+std::string CliScratch::Read(const std::string& name) const { return ReadAll(PathOf(name)); }
 
-ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& arguments,
+BatchResult RunProcess(const std::string& program, const std::vector<std::string>& arguments,
                          const std::string& directory) {
   CliScratch capture;
   const std::string out_path = capture.path() + "/stdout";
   const std::string err_path = capture.path() + "/stderr";
-  ProcessResult result;
+  BatchResult result;
   const pid_t child = fork();
   if (child == 0) ExecChild(program, arguments, directory, out_path, err_path);
   if (child < 0) {
@@ -95,6 +173,15 @@ std::vector<std::string> LinesOf(const std::string& text) {
   std::istringstream stream(text);
   for (std::string line; std::getline(stream, line);) lines.push_back(line);
   return lines;
+}
+
+void ExpectGolden(const std::string& actual, const std::string& name) {
+  const std::string path = std::string(KESTRIN_SOURCE_DIR) + "/tests/cli/golden/" + name;
+  if (std::getenv("KESTRIN_UPDATE_GOLDEN") != nullptr) {
+    std::ofstream(path, std::ios::binary) << actual;
+    return;
+  }
+  EXPECT_EQ(actual, ReadAll(path)) << "golden " << path;
 }
 
 }  // namespace kestrin::cli_support

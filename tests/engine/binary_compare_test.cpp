@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
+#include "engine/engine_texts.h"
 #include "engine/pair_opening.h"
 #include "engine_support.h"
 
@@ -84,6 +86,8 @@ TEST(BinaryCompareTest, AReadErrorCountsAsADifference) {
   fixture.scratch.Write("old.bin", Binary(5000));
   fixture.fs.fail_read = fixture.scratch.PathOf("old.bin");
   EXPECT_EQ(Compare(fixture), "differ rc=1 sizes=5000/5000 read=5000+0 done");
+  EXPECT_EQ(fixture.host.Only("message:"),
+            std::vector<std::string>{ReadErrorMessage(EIO, fixture.fs.fail_read)});
 }
 
 TEST(BinaryCompareTest, AHaltedCompareIsNotReported) {

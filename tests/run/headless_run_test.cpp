@@ -13,6 +13,26 @@ namespace {
 using run_support::RunScratch;
 using Strings = std::vector<std::string>;
 
+// Keeps the status texts and messages a run shows; answers every question
+// with `answer`.
+class KeepingHost : public EngineHost {
+ public:
+  void SetStatus(const std::string& text) override { statuses.push_back(text); }
+  void ToggleProgress() override {}
+  void ShowFirstProgress() override {}
+  void HideProgress() override {}
+  void ProcessEvents() override {}
+  bool AskYesNo(const std::string& question) override {
+    messages.push_back(question);
+    return answer;
+  }
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+
+  Strings statuses;
+  Strings messages;
+  bool answer = false;
+};
+
 struct HeadlessCase {
   int compare_type;
   const char* mask;
@@ -42,12 +62,12 @@ TEST(HeadlessRunTest, RunsEveryDirectoryCompareTypeUnderAMask) {
     request.compare_type = c.compare_type;
     request.mask = c.mask;
     request.selection = c.selection;
-    Strings statuses;
-    request.on_status = [&statuses](const std::string& text) { statuses.push_back(text); };
+    KeepingHost host;
+    request.host = &host;
     const HeadlessOutcome outcome = RunHeadless(request, DefaultFileSystem());
     EXPECT_TRUE(outcome.ran) << title;
     EXPECT_EQ(outcome.final_message, kDifferencesMessage) << title;
-    EXPECT_EQ(statuses.back(), kDifferencesMessage) << title;
+    EXPECT_EQ(host.statuses.back(), kDifferencesMessage) << title;
     EXPECT_EQ(outcome.pairs.new_names, c.new_names) << title;
     EXPECT_EQ(outcome.messages, Strings{}) << title;
   }
@@ -64,6 +84,16 @@ TEST(HeadlessRunTest, StartMessagesComeBackAndNothingRuns) {
   ASSERT_EQ(outcome.messages.size(), 1u);
   EXPECT_TRUE(outcome.messages[0].starts_with("Compare type \"2. All Like-Name"))
       << outcome.messages[0];
+
+  // A host answering Yes lets the question turn the run into a compare of
+  // the two files.
+  KeepingHost host;
+  host.answer = true;
+  request.host = &host;
+  outcome = RunHeadless(request, DefaultFileSystem());
+  EXPECT_TRUE(outcome.ran);
+  EXPECT_EQ(host.messages, outcome.messages);
+  request.host = nullptr;
 
   request.compare_type = 3;
   request.new_name = scratch.MakeDirectory("n");
