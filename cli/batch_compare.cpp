@@ -9,7 +9,7 @@
 #include "cli/batch_texts.h"
 #include "engine/compare_settings.h"
 #include "engine/file_system.h"
-#include "engine/pair_driver.h"
+#include "engine/engine_texts.h"
 #include "report/directory_run_info.h"
 #include "report/report_lines.h"
 #include "run/headless_run.h"

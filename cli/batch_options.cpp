@@ -1,22 +1,20 @@
 // The batch program's command line.
 #include "cli/batch_options.h"
 
-#include <array>
 #include <optional>
 #include <string_view>
 
 #include "cli/batch_texts.h"
+#include "engine/compare_settings.h"
 #include "engine/path.h"
 #include "run/directory_listing.h"
 
 namespace kestrin {
 namespace {
 
-constexpr std::array<std::string_view, 4> kListingTypes = {"Chng", "Delta", "Long", "Ovsum"};
-
 // The listing type's keyword for `text` in any letter case.
 std::optional<std::string> ListingTypeKeyword(std::string_view text) {
-  for (std::string_view keyword : kListingTypes) {
+  for (std::string_view keyword : kListingTypeKeywords) {
     if (LowerAscii(keyword) == LowerAscii(text)) return std::string(keyword);
   }
   return std::nullopt;

@@ -44,9 +44,12 @@ int32_t NumberOrZero(std::string_view text) {
   return value;
 }
 
-// True iff the three characters after the colon are "eol" in any case.
+// True iff the characters after the colon begin with kEndOfLineStop in any
+// letter case.
 bool StopIsEndOfLine(std::string_view after_colon) {
-  return after_colon.size() >= 3 && LowerAscii(after_colon.substr(0, 3)) == "eol";
+  constexpr std::string_view kStop = kEndOfLineStop;
+  return after_colon.size() >= kStop.size() &&
+         LowerAscii(after_colon.substr(0, kStop.size())) == kStop;
 }
 
 // Range 1 of one side: valid only with a colon, a start above 0 and a stop
@@ -111,20 +114,16 @@ void SetDpOption(DpChoice option, CompareSettings& settings) {
 // An unknown listing-type text (never offered by the selector) lists as Chng.
 void SetListingType(std::string_view text, CompareSettings& settings) {
   settings.ListingTypeText = std::string(text.substr(0, 5));
-  const std::string_view chosen = settings.ListingTypeText;
-  if (chosen == "Ovsum") {
-    settings.ListingType = ListingKind::kOvsum;
-    settings.Ovsum = true;
-  } else if (chosen == "Delta") {
-    settings.ListingType = ListingKind::kDelta;
-    settings.Delta = true;
-  } else if (chosen == "Long") {
-    settings.ListingType = ListingKind::kLong;
-    settings.Long = true;
-  } else {
-    settings.ListingType = ListingKind::kChng;
-    settings.Chng = true;
+  settings.ListingType = ListingKind::kChng;
+  for (size_t index = 0; index < kListingTypeKeywords.size(); ++index) {
+    if (settings.ListingTypeText == kListingTypeKeywords[index]) {
+      settings.ListingType = static_cast<ListingKind>(index);
+    }
   }
+  settings.Chng = settings.ListingType == ListingKind::kChng;
+  settings.Delta = settings.ListingType == ListingKind::kDelta;
+  settings.Long = settings.ListingType == ListingKind::kLong;
+  settings.Ovsum = settings.ListingType == ListingKind::kOvsum;
 }
 
 bool* PreferenceFlag(Preference preference, CompareSettings& settings) {
@@ -177,7 +176,7 @@ SnapshotVerdict TakeSnapshot(ControlValues& controls, CompareSettings& settings)
   if (!ValidDpIndex(controls.dp_choice)) controls.dp_choice = 0;
   SetDpOption(static_cast<DpChoice>(controls.dp_choice), settings);
   settings.DudcTag = controls.dudc_tag;
-  settings.DudcEmbedded = controls.dudc_embedded == "Yes";
+  settings.DudcEmbedded = controls.dudc_embedded == kDudcEmbeddedYes;
 
   SetListingType(controls.listing_type_text, settings);
   if (!SetPreferences(controls, settings)) return SnapshotVerdict::kFault;

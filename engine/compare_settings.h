@@ -12,6 +12,9 @@
 namespace kestrin {
 
 enum class ListingKind { kChng, kDelta, kLong, kOvsum };
+// The listing types' keywords, in ListingKind order (the selector's order).
+inline constexpr std::array<const char*, 4> kListingTypeKeywords = {"Chng", "Delta", "Long",
+                                                                    "Ovsum"};
 
 // The seventeen preferences, in the order the preferences page holds them.
 // This is also the order of the OPTIONS text.
@@ -42,19 +45,27 @@ struct ColumnRanges {
   int32_t stop2 = 0;
 };
 
+// The Dudc embedded choice's two answers.
+inline constexpr char kDudcEmbeddedYes[] = "Yes";
+inline constexpr char kDudcEmbeddedNo[] = "No";
+// A compare-column range's stop "eol" is the end of the line, in any letter
+// case; the designed range takes the whole line.
+inline constexpr char kEndOfLineStop[] = "eol";
+inline constexpr char kWholeLineRange[] = "1:eol";
+
 // Plain record of the main window's controls that a snapshot reads. The
 // defaults are the controls' designed values.
 struct ControlValues {
-  std::string listing_type_text = "Chng";
+  std::string listing_type_text = kListingTypeKeywords[0];
   std::array<bool, kPreferenceCount> preferences{};  // indexed by Preference
   std::string tab_size_text = "4";
   std::string subc_text = "\".\"";  // one character between double quotes
   int dp_choice = 0;                // index of DpChoice; out of range counts as 0
   std::string dudc_tag = "#";
-  std::string dudc_embedded = "No";  // "Yes" or "No"
-  std::string new_range1 = "1:eol";
+  std::string dudc_embedded = kDudcEmbeddedNo;  // or kDudcEmbeddedYes
+  std::string new_range1 = kWholeLineRange;
   std::string new_range2;
-  std::string old_range1 = "1:eol";
+  std::string old_range1 = kWholeLineRange;
   std::string old_range2;
 
   bool Checked(Preference preference) const {

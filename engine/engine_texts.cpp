@@ -27,6 +27,12 @@ std::string FindingMatchesStatus(int32_t pair, int32_t start_line, int32_t up_to
          " UpTo Line = " + std::to_string(up_to_line) + " .";
 }
 
+std::string CompareCyclesStatus(int cycles, int32_t new_line, int32_t old_line) {
+  return "Compare Lines Pass Count (" + std::to_string(cycles) + ") Compare Cycles (" +
+         std::to_string(new_line) + ") New Counter, (" + std::to_string(old_line) +
+         ") Old Counter";
+}
+
 std::string GeneratingReportStatus(const std::string& new_name, const std::string& old_name) {
   return "Generating Report   " + FilePairText(new_name, old_name);
 }

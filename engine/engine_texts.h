@@ -1,5 +1,5 @@
-// The engine's fixed texts: status lines, the open and seek questions and
-// the positioning message. The final messages are in engine/pair_driver.h.
+// The engine's fixed texts: the final messages of a run, status lines, the
+// open and seek questions and the positioning and read messages.
 #ifndef KESTRIN_ENGINE_ENGINE_TEXTS_H_
 #define KESTRIN_ENGINE_ENGINE_TEXTS_H_
 
@@ -7,6 +7,21 @@
 #include <string>
 
 namespace kestrin {
+
+// The final messages; the trailing blanks are part of them.
+inline constexpr char kFaultMessage[] =
+    "ERROR: Kestrin files/options/code fault failure. Notify Developer.";
+inline constexpr char kUserStopMessage[] = "INFORM: The User requested a premature program stop. ";
+inline constexpr char kCcolErrorMessage[] = "ERROR: User error. Invalid CCol limits specified.";
+inline constexpr char kProblemsMessage[] =
+    "INFORM: The processing program has problems processing files. ";
+inline constexpr char kDifferencesMessage[] = "INFORM: The processed files have differences.";
+inline constexpr char kNothingComparedMessage[] =
+    "INFORM: Nothing compared possibly due to filtering. ";
+inline constexpr char kFilteredEquivalentMessage[] =
+    "INFORM: The processed files compare as filtered equivalent files. ";
+inline constexpr char kEquivalentMessage[] =
+    "INFORM: The processed files compare as equivalent files. ";
 
 // Which file an open or seek question is about.
 enum class OpenStep { kOpenNew, kOpenOld, kSeek };
@@ -19,6 +34,9 @@ std::string ProcessingDataStatus(const std::string& new_name, const std::string&
 
 // Finding Matching Lines(0) - Start Line = 1 UpTo Line = 7999 .
 std::string FindingMatchesStatus(int32_t pair, int32_t start_line, int32_t up_to_line);
+
+// Compare Lines Pass Count (50) Compare Cycles (1201) New Counter, (1187) Old Counter
+std::string CompareCyclesStatus(int cycles, int32_t new_line, int32_t old_line);
 
 // Generating Report   NFile = main.pas   OFile = main.pas
 std::string GeneratingReportStatus(const std::string& new_name, const std::string& old_name);

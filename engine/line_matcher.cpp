@@ -4,9 +4,9 @@
 #include "engine/line_matcher.h"
 
 #include <cassert>
-#include <cstdio>
 #include <string>
 
+#include "engine/engine_texts.h"
 #include "engine/line_matcher_state.h"
 
 namespace kestrin {
@@ -14,17 +14,8 @@ namespace {
 
 using matching::MatchState;
 
-// Status of the matching cycles, shown every kStatusEveryCycles cycles:
-// "Compare Lines Pass Count (50) Compare Cycles (1201) New Counter, (1187) Old Counter"
-constexpr char kCycleStatusTitle[] = "Compare Lines Pass Count";
-constexpr char kCycleStatusFormat[] = " (%d) Compare Cycles (%d) New Counter, (%d) Old Counter";
+// The matching cycles' status is shown every this many cycles.
 constexpr int kStatusEveryCycles = 50;
-
-std::string CycleStatus(int cycles, int32_t new_line, int32_t old_line) {
-  char counters[96];
-  std::snprintf(counters, sizeof counters, kCycleStatusFormat, cycles, new_line, old_line);
-  return std::string(kCycleStatusTitle) + counters;
-}
 
 // Indexes the old side and gives every new line its first candidate: the
 // lowest equal old line, or the old count + 1 with NoMatch.
@@ -72,8 +63,8 @@ void RunCycle(MatchState& state) {
 
 void ShowCycleStatus(const MatchState& state, int cycles, EngineHost& host) {
   host.ToggleProgress();
-  host.SetStatus(CycleStatus(cycles, state.options.new_section_start + state.new_pos,
-                             state.options.old_section_start + state.old_pos));
+  host.SetStatus(CompareCyclesStatus(cycles, state.options.new_section_start + state.new_pos,
+                                     state.options.old_section_start + state.old_pos));
   host.ProcessEvents();
 }
 

@@ -5,13 +5,11 @@
 
 #include "engine/engine_texts.h"
 #include "engine/path.h"
+#include "engine/side_file.h"
 
 namespace kestrin {
 
 namespace {
-
-constexpr char kCarriageReturn = 13;
-constexpr char kLineFeed = 10;
 
 // Takes the run's snapshot. Returns false when the run must stop before any
 // pair is compared.

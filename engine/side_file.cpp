@@ -9,8 +9,6 @@ namespace kestrin {
 
 namespace {
 
-constexpr char kCarriageReturn = 13;
-constexpr char kLineFeed = 10;
 constexpr char kEndOfFileChar = 26;
 constexpr char kTab = 9;
 constexpr char kBlank = ' ';

@@ -17,6 +17,10 @@ namespace kestrin {
 
 inline constexpr int64_t kReadBlockSize = 1048576;
 
+// The bytes that end a line of an input file: CR, LF or CR LF.
+inline constexpr char kCarriageReturn = 13;
+inline constexpr char kLineFeed = 10;
+
 struct SideFile {
   bool AtEof = false;        // end of file reached (also when positioning failed)
   bool OpenFailed = false;   // positioning failed once: read as empty for the pair

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "engine/compare_settings.h"
+
 namespace kestrin {
 
 // ---- Report line store and file heading ----
@@ -135,7 +137,7 @@ inline constexpr char kNewColumnsTwoFormat[] =
 inline constexpr char kOldColumnsOneFormat[] = "OLD-COMPARE-COLUMNS (%d:%s) MAX-OLD-COMP-LEN = %d";
 inline constexpr char kOldColumnsTwoFormat[] =
     "OLD-COMPARE-COLUMNS (%d:%s) + (%d:%s)  MAX-OLD-COMP-LEN = %d";
-inline constexpr std::string_view kEndOfLineColumn = "eol";
+inline constexpr std::string_view kEndOfLineColumn = kEndOfLineStop;
 // "WARN: "CCOL" start value < some line lengths. New Lines = 2  Old Lines = 0 treated as null blank
 // lines."
 inline constexpr char kCcolWarningFormat[] =

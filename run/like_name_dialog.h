@@ -17,9 +17,6 @@ namespace kestrin {
 
 class RunController;
 
-inline constexpr char kLikeNameDialogTitle[] =
-    "Kestrin File Selection of Like Named File Pairs For Comparison";
-
 // "Sort Like Named Files By:"
 enum class LikeNameSort { kFileName, kExtension };
 

@@ -1,5 +1,5 @@
 // The fixed texts of run control, directory pairing and the pair dialogs:
-// messages, questions, status lines and count labels. "\r" and "\n" are part
+// messages, questions, status lines, window titles and count labels. "\r" and "\n" are part
 // of the texts where they stand.
 #ifndef KESTRIN_RUN_RUN_TEXTS_H_
 #define KESTRIN_RUN_RUN_TEXTS_H_
@@ -62,6 +62,10 @@ inline constexpr char kFirstListingEnding[] = ".";
 inline constexpr char kLaterListingEnding[] = " or use a different filter mask.";
 
 // The pair dialogs.
+inline constexpr char kLikeNameDialogTitle[] =
+    "Kestrin File Selection of Like Named File Pairs For Comparison";
+inline constexpr char kTwoListDialogTitle[] =
+    "Kestrin File Selection of Unlike/Like Named File Pairs for Comparison";
 inline constexpr char kNothingHighlightedMessage[] =
     "No filename highlighted.  Highlight a filename and repeat.";
 inline constexpr char kNothingToUndoMessage[] = "Nothing to Undo";

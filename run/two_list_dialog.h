@@ -15,9 +15,6 @@ namespace kestrin {
 
 class RunController;
 
-inline constexpr char kTwoListDialogTitle[] =
-    "Kestrin File Selection of Unlike/Like Named File Pairs for Comparison";
-
 class TwoListDialog {
  public:
   explicit TwoListDialog(RunController& controller) : controller_(controller) {}

@@ -21,7 +21,7 @@ std::vector<std::string_view> RawLines(std::string_view text) {
   std::vector<std::string_view> lines;
   std::size_t start = 0;
   while (start < text.size()) {
-    const std::size_t end = text.find('\n', start);
+    const std::size_t end = text.find(kIniLineEnd, start);
     if (end == std::string_view::npos) {
       lines.push_back(text.substr(start));
       break;
@@ -43,12 +43,13 @@ std::optional<std::string_view> HeaderName(std::string_view line) {
 }
 
 std::string_view WithoutCarriageReturn(std::string_view line) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  if (!line.empty() && line.back() == kIniCarriageReturn) line.remove_suffix(1);
   return line;
 }
 
 bool EndsWithBlankLine(const std::string& text) {
-  return text.size() >= 2 && text.ends_with("\n\n");
+  return text.size() >= 2 && text[text.size() - 1] == kIniLineEnd &&
+         text[text.size() - 2] == kIniLineEnd;
 }
 
 }  // namespace
@@ -90,15 +91,15 @@ std::string ReplaceSection(std::string_view text, std::string_view section, std:
         continue;
       }
       // The blank line that parts the new section from the next one.
-      if (after_body) result += '\n';
+      if (after_body) result += kIniLineEnd;
       after_body = false;
     }
     if (inside) continue;
     result += line;
-    result += '\n';
+    result += kIniLineEnd;
   }
   if (!placed) {
-    if (!result.empty() && !EndsWithBlankLine(result)) result += '\n';
+    if (!result.empty() && !EndsWithBlankLine(result)) result += kIniLineEnd;
     result += body;
   }
   return result;

@@ -9,6 +9,12 @@
 
 namespace kestrin {
 
+// The line end of a settings file as it is written: LF. A CR before an LF
+// is read as part of the line end.
+inline constexpr char kIniLineEnd = '\n';
+inline constexpr char kIniCarriageReturn = '\r';
+inline constexpr char kIniLineEndBytes[] = {kIniCarriageReturn, kIniLineEnd, '\0'};
+
 // True iff `a` and `b` are equal when the ASCII letters are folded to one case.
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
 

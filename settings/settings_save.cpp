@@ -19,8 +19,8 @@ namespace {
 void AppendLine(std::string_view key, std::string_view value, std::string& section) {
   section += key;
   section += '=';
-  section += value.substr(0, value.find_first_of("\r\n"));
-  section += '\n';
+  section += value.substr(0, value.find_first_of(kIniLineEndBytes));
+  section += kIniLineEnd;
 }
 
 void AppendKey(const SettingKey& key, const SettingField& field, std::string& section) {

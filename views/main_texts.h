@@ -49,7 +49,6 @@ inline constexpr char kOldNameCaption3[] = "Old  Full  File Name:";
 inline constexpr char kDirLookupCaption[] = "Dir/File...";
 inline constexpr char kDirLookupHint[] = "Directory Select for New and Old Directory/File ";
 inline constexpr char kListingTypeCaption[] = "Listing Type:";
-inline constexpr std::array<const char*, 4> kListingTypes = {"Chng", "Delta", "Long", "Ovsum"};
 inline constexpr char kCompareTypeCaption[] = "Compare Type:";
 inline constexpr char kStartCaption[] = "Start";
 inline constexpr char kHaltCaption[] = "Halt";
@@ -111,10 +110,11 @@ inline constexpr char kXtabDescriptionTail[] = "\" spaces.";
 inline constexpr std::array<const char*, 8> kTabSizes = {"1", "2", "3", "4", "5", "6", "7", "8"};
 inline constexpr char kCcolOldCaption[] = ":  Compare Old File";
 inline constexpr char kCcolRangeHeading[] = " St-Col : Sp-Col (1st)                 (2nd)";
+// The Return button of the Preferences, Dp Options, About and OverView pages.
 inline constexpr char kReturnCaption[] = "&Return";
+inline constexpr char kReturnToMainPanelHint[] = "Returns to Main Panel";
 inline constexpr char kCancelCaption[] = "&Cancel";
 inline constexpr char kResetCaption[] = "&Reset";
-inline constexpr char kPreferencesReturnHint[] = "Returns to Main Panel";
 inline constexpr char kPreferencesCancelHint[] = "Retains Original Preference Options and Returns";
 inline constexpr char kPreferencesResetHint[] = "Resets all Preferences to Unchecked State";
 
@@ -138,11 +138,10 @@ inline constexpr std::array<const char*, kDpOptionCount> kDpDescriptions = {
 };
 inline constexpr char kDhtmDescriptionTail[] = "(<!-- ... -->).";
 inline constexpr char kDudcTagCaption[] = "One or More Char(s) as Start/Embedded Tag of Dp Comment";
-inline constexpr std::array<const char*, 2> kYesNo = {"Yes", "No"};
+inline constexpr std::array<const char*, 2> kYesNo = {kDudcEmbeddedYes, kDudcEmbeddedNo};
 inline constexpr char kDpNote[] =
     "Most Dp Options include blank lines as comment lines. These blank lines are not processed "
     "but totaled in the Dp line count.";
-inline constexpr char kDpReturnHint[] = "Returns to Main Panel";
 inline constexpr char kDpCancelHint[] = "Retains the Original Dp Option and Returns";
 
 // About and OverView.
@@ -166,8 +165,6 @@ inline constexpr char kOverviewText[] =
     "5. Press Start. The status line follows the compare; Halt stops it. The report opens when "
     "the compare ends, unless \"Bypass show of Report Panel\" is ticked.\n\n"
     "Help opens the full help page in the desktop's browser.";
-inline constexpr char kInfoReturnCaption[] = "&Return";
-inline constexpr char kInfoReturnHint[] = "Returns to Main Panel";
 inline constexpr char kHelpCaption[] = "&Help";
 inline constexpr char kHelpHint[] = "Opens the Kestrin help ";
 

@@ -5,6 +5,7 @@
 
 #include "report/report_format.h"
 #include "views/print_save_texts.h"
+#include "views/viewer_texts.h"
 
 namespace kestrin {
 namespace {
@@ -27,7 +28,7 @@ int PageNumberColumns(PrintPanel panel) { return panel == PrintPanel::kSingle ? 
 }  // namespace
 
 std::optional<PageGeometry> MeasurePage(PrintSurface& surface, int font_points, PrintPanel panel) {
-  surface.SetFontName(kPrintFontName);
+  surface.SetFontName(kReportFontFamily);
   surface.SetFontSize(font_points);
   surface.SetBold(true);
   const int bold_width = surface.TextWidth(kMeasureCharacter);

@@ -9,8 +9,7 @@
 
 namespace kestrin {
 
-// Printing in black and white.
-inline constexpr char kPrintFontName[] = "Courier New";
+// Printing in black and white (in kReportFontFamily, as the colour print).
 // Ends a page title that is too long for the page: "A long caption . . .".
 inline constexpr char kTitleCutMark[] = " . . .";
 // Sample: "Page   7".

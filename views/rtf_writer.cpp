@@ -6,6 +6,7 @@
 #include "report/report_format.h"
 #include "views/display_text.h"
 #include "views/print_save_texts.h"
+#include "views/viewer_texts.h"
 
 namespace kestrin {
 namespace {
@@ -71,7 +72,7 @@ void AppendUnit(std::string& rtf, char16_t unit) {
 std::string RtfDocument(const std::vector<ColouredLine>& lines) {
   const std::vector<Rgb> colours = UsedColours(lines);
   std::string rtf = kDocumentStart;
-  rtf += FormatText(kFontTableFormat, kPrintFontName);
+  rtf += FormatText(kFontTableFormat, kReportFontFamily);
   rtf += kColourTableStart;
   for (Rgb colour : colours) {
     rtf += FormatText(kColourEntryFormat, colour.red, colour.green, colour.blue);

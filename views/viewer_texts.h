@@ -39,7 +39,9 @@ inline constexpr std::string_view kNotWholeNumberFormat = "\"%1\" is not a valid
 // "\"0\" is not a font size from 1 to 99.".
 inline constexpr std::string_view kFontSizeRangeFormat = "\"%1\" is not a font size from 1 to 99.";
 
-inline constexpr std::string_view kListFontFamily = "Courier New";
+// The font of every report list, printout and RTF file, asked for by name
+// (where it is not installed the system's nearest fixed-pitch font stands in).
+inline constexpr char kReportFontFamily[] = "Courier New";
 inline constexpr std::array<std::string_view, 5> kListFontSizeChoices = {"8", "9", "10", "11",
                                                                          "12"};
 inline constexpr std::array<std::string_view, 6> kPrintFontSizeChoices = {"6",  "8",  "9",

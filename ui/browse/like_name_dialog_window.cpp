@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <cassert>
 
+#include "run/run_texts.h"
 #include "ui/browse/dir_browser_parts.h"
 #include "ui/common/page_parts.h"
 #include "ui/common/qt_strings.h"

@@ -87,7 +87,7 @@ QWidget* BuildDpOptionsPage(DpOptionsControls& controls) {
   auto* page = new QWidget;
   page->setObjectName("DpPage");
   controls.choice = new QButtonGroup(page);
-  controls.return_button = MakeButton("DpBtnReturn", kReturnCaption, kDpReturnHint);
+  controls.return_button = MakeButton("DpBtnReturn", kReturnCaption, kReturnToMainPanelHint);
   controls.cancel_button = MakeButton("DpBtnCancel", kCancelCaption, kDpCancelHint);
 
   auto* note = MakePlainLabel(kDpNote);

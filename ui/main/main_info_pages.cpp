@@ -37,14 +37,14 @@ QLabel* VersionLabel() {
 }  // namespace
 
 QWidget* BuildAboutPage(InfoPagesControls& controls) {
-  controls.about_return = MakeButton("AbBtnReturn", kInfoReturnCaption, kInfoReturnHint);
+  controls.about_return = MakeButton("AbBtnReturn", kReturnCaption, kReturnToMainPanelHint);
   QWidget* page = InfoPage("AbPage", kAboutText, ButtonsRow({controls.about_return}));
   static_cast<QVBoxLayout*>(page->layout())->insertWidget(0, VersionLabel());
   return page;
 }
 
 QWidget* BuildOverviewPage(InfoPagesControls& controls) {
-  controls.overview_return = MakeButton("OvBtnReturn", kInfoReturnCaption, kInfoReturnHint);
+  controls.overview_return = MakeButton("OvBtnReturn", kReturnCaption, kReturnToMainPanelHint);
   controls.help = MakeButton("OvBtnHelp", kHelpCaption, kHelpHint);
   return InfoPage("OvPage", kOverviewText, ButtonsRow({controls.overview_return, controls.help}));
 }

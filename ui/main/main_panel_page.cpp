@@ -12,8 +12,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "engine/compare_settings.h"
 #include "run/run_controller.h"
 #include "ui/common/page_parts.h"
+#include "ui/common/qt_strings.h"
 #include "ui/main/main_window_busy_images.h"
 #include "ui/main/main_window_name_combo.h"
 #include "views/main_texts.h"
@@ -67,7 +69,7 @@ QLayout* NamesRows(MainPanelControls& controls) {
 
 QLayout* TypeRow(MainPanelControls& controls) {
   QStringList listing_types;
-  for (const char* type : kListingTypes) listing_types.append(type);
+  for (const char* type : kListingTypeKeywords) listing_types.append(type);
   controls.listing_type = MakeSelector("MnCbListType", listing_types, kListingTypeHint);
   QStringList compare_types;
   for (const char* type : kCompareTypeTexts) compare_types.append(type);
@@ -143,7 +145,7 @@ QLayout* BoxesRow(MainPanelControls& controls) {
 QWidget* OptionsGroup(MainPanelControls& controls) {
   auto* group = new QGroupBox(kOptionsGroupCaption);
   group->setObjectName("MnGbOptions");
-  controls.options = new QLabel("None");
+  controls.options = new QLabel(ToQt(OptionsText(0, {})));
   controls.options->setObjectName("MnLblOptions");
   controls.options->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* layout = new QVBoxLayout(group);

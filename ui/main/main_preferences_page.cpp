@@ -23,7 +23,8 @@ namespace {
 
 constexpr const char* kRangeFieldNames[kRangeFieldCount] = {"PrEdCcolNew1", "PrEdCcolNew2",
                                                             "PrEdCcolOld1", "PrEdCcolOld2"};
-constexpr const char* kRangeDefaults[kRangeFieldCount] = {"1:eol", "", "1:eol", ""};
+constexpr const char* kRangeDefaults[kRangeFieldCount] = {kWholeLineRange, "", kWholeLineRange,
+                                                          ""};
 // Room for ":  Compare New File" before the range fields.
 constexpr int kCcolCaptionWidth = 140;
 
@@ -145,7 +146,7 @@ QWidget* BinaryNote() {
 }  // namespace
 
 QWidget* BuildPreferencesPage(PreferencesControls& controls) {
-  controls.return_button = MakeButton("PrBtnReturn", kReturnCaption, kPreferencesReturnHint);
+  controls.return_button = MakeButton("PrBtnReturn", kReturnCaption, kReturnToMainPanelHint);
   controls.cancel_button = MakeButton("PrBtnCancel", kCancelCaption, kPreferencesCancelHint);
   controls.reset_button = MakeButton("PrBtnReset", kResetCaption, kPreferencesResetHint);
 

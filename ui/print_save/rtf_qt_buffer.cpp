@@ -10,13 +10,14 @@
 
 #include "ui/common/display_text.h"
 #include "views/print_save_texts.h"
+#include "views/viewer_texts.h"
 
 namespace kestrin {
 namespace {
 
 // Fills `document` with the lines, one block per line in its colour.
 void FillDocument(QTextDocument& document, const std::vector<ColouredLine>& lines) {
-  QFont font(QString::fromLatin1(kPrintFontName), kRichTextFontPoints);
+  QFont font(QString::fromLatin1(kReportFontFamily), kRichTextFontPoints);
   font.setStyleHint(QFont::TypeWriter);
   document.setDefaultFont(font);
   QTextCursor cursor(&document);

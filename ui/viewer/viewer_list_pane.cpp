@@ -18,7 +18,7 @@ constexpr int kHeaderPadding = 2;
 }  // namespace
 
 QFont ViewerListFont(int points) {
-  QFont font(DisplayText(kListFontFamily));
+  QFont font(DisplayText(kReportFontFamily));
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   font.setPointSize(points);
