@@ -110,7 +110,7 @@ inline constexpr std::string_view kDeletesListName = "VsListbox3";
 inline constexpr std::string_view kSplitterName = "Splitter1";
 
 // The change-flag legend window.
-inline constexpr std::string_view kLegendCaption = "MorvalteX Change Flagging Legend";
+inline constexpr std::string_view kLegendCaption = "Kestrin Change Flagging Legend";
 inline constexpr std::string_view kLegendHeading = "Change Flagging ID Column  Keys :";
 inline constexpr std::string_view kLegendCloseCaption = "&Close";
 

@@ -38,7 +38,7 @@ TEST(MainWindowPagesTest, StartsOnTheMainPanelAsDesigned) {
   MainWindowFixture fixture;
   TFrmMain& window = fixture.Make();
   EXPECT_EQ(window.windowTitle().toStdString(),
-            "Kestrin - Morvalte Dir Extended Line Compare Pgm  ");
+            "Kestrin - Kestrin Dir Extended Line Compare Pgm  ");
   EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window has one size";
   EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -274,12 +274,12 @@ TEST(MainWindowPagesTest, HelpOpensThePageBesideTheProgram) {
   TFrmMain& window = fixture.Make();
   window.GoToPage(MainPage::kOverView);
   Child<QPushButton>(window, "OvBtnHelp")->click();
-  const std::string path = fixture.scratch.PathOf("Morvalte.html");
+  const std::string path = fixture.scratch.PathOf("Kestrin.html");
   EXPECT_TRUE(fixture.help.opened.empty());
   ASSERT_EQ(fixture.dialogs.Only("message:").size(), 1u);
   EXPECT_EQ(fixture.dialogs.Only("message:")[0], "The help file \"" + path + "\" was not found.");
 
-  fixture.scratch.Write("Morvalte.html", "<html></html>");
+  fixture.scratch.Write("Kestrin.html", "<html></html>");
   Child<QPushButton>(window, "OvBtnHelp")->click();
   ASSERT_EQ(fixture.help.opened.size(), 1u);
   EXPECT_EQ(fixture.help.opened[0], path);
@@ -291,7 +291,7 @@ TEST(MainWindowPagesTest, HelpOpensThePageBesideTheProgram) {
 }
 
 TEST(MainWindowPagesTest, TheBuildPutsTheHelpPageBesideThePrograms) {
-  const std::string path = std::string(KESTRIN_BINARY_DIR) + "/bin/Morvalte.html";
+  const std::string path = std::string(KESTRIN_BINARY_DIR) + "/bin/Kestrin.html";
   EXPECT_TRUE(DefaultFileSystem().IsFile(path)) << path;
 }
 

@@ -198,7 +198,7 @@ TEST(ViewerSinglePanelTest, LegendShowsBesideTheViewerAndClosesWithIt) {
     ASSERT_NE(legend.windowHandle(), nullptr);
     EXPECT_EQ(legend.windowHandle()->transientParent(), viewer.windowHandle());
     EXPECT_EQ(viewer.Finder().parentWidget(), &viewer);
-    EXPECT_EQ(legend.windowTitle(), QStringLiteral("MorvalteX Change Flagging Legend"));
+    EXPECT_EQ(legend.windowTitle(), QStringLiteral("Kestrin Change Flagging Legend"));
   });
   EXPECT_FALSE(legend.isVisible());
 }
