@@ -10,6 +10,8 @@
 #include <optional>
 #include <string_view>
 
+#include "report/report_texts.h"
+
 namespace kestrin {
 namespace {
 
@@ -20,33 +22,26 @@ constexpr std::string_view kRowNumberGap = "  ";
 // A summary row: one blank before the line, e.g. " Total lines = 12".
 constexpr std::string_view kSummaryRowPrefix = " ";
 
-// Texts for a row outside the list, one per side, e.g.
-// "*** Orpheus VCL Program Error  - Negative index\" -1\" to GetItem*** ".
-constexpr const char* kSingleOutOfRangeFormat =
-    "*** Orpheus VCL Program Error  - Negative index\" %" PRId64 "\" to GetItem*** ";
-constexpr const char* kInsertsOutOfRangeFormat =
-    "*** Orpheus VCL Program Error  - Invalid index\" %" PRId64 "\" to GetItem*** ";
-constexpr const char* kDeletesOutOfRangeFormat =
-    "*** Orpheus VCL Program Error  - Improper index\" %" PRId64 "\" to GetItem*** ";
-
 // Change flags: the first three characters of a listing line.
-constexpr std::string_view kInsertedFlag = "I -";
-constexpr std::string_view kInsertedMovedFlag = "IM-";
-constexpr std::string_view kDeletedFlag = "D -";
-constexpr std::string_view kDeletedMovedFlag = "DM-";
-constexpr std::string_view kReformattedNewFlag = "RN-";
-constexpr std::string_view kReformattedOldFlag = "RO-";
+constexpr size_t kFlagLetters = kFlagWidth - 1;
+constexpr std::string_view FlagLetters(std::string_view flag) { return flag.substr(0, kFlagLetters); }
+
+// The start of `text` that marks a heading or summary line, `length`
+// characters long.
+constexpr std::string_view LineStart(std::string_view text, size_t length) {
+  return text.substr(0, length);
+}
 
 // Line starts that colour headings and summary lines.
-constexpr std::string_view kNewFileStart = "New File =";
-constexpr std::string_view kNewDirStart = "New Dir =";
-constexpr std::string_view kRulerStart = "ID  ----+-";
-constexpr std::string_view kNotShownMarkerStart = "   ************* ";
-constexpr std::string_view kOldFileStart = "Old File =";
-constexpr std::string_view kOldDirStart = "Old Dir =";
-constexpr std::string_view kProductHeadingStart = "Kestrin ";
-constexpr std::string_view kIndividualSummaryStart = "INDIVIDUAL";
-constexpr std::string_view kListingTypeStart = "LISTING-TY";
+constexpr std::string_view kNewFileStart = LineStart(kNewFileFormat, 10);     // "New File ="
+constexpr std::string_view kNewDirStart = LineStart(kNewDirFormat, 9);        // "New Dir ="
+constexpr std::string_view kRulerStart = LineStart(kRulerFixed, 10);          // "ID  ----+-"
+constexpr std::string_view kNotShownMarkerStart = LineStart(kNotShownFormat, 17);
+constexpr std::string_view kOldFileStart = LineStart(kOldFileFormat, 10);     // "Old File ="
+constexpr std::string_view kOldDirStart = LineStart(kOldDirFormat, 9);        // "Old Dir ="
+constexpr std::string_view kProductHeadingStart = LineStart(kLineTotalsTitle, 8);  // "Kestrin "
+constexpr std::string_view kIndividualSummaryStart = LineStart(kPairSummaryTitle, 10);
+constexpr std::string_view kListingTypeStart = LineStart(kListingOptionsFormat, 10);
 
 const std::vector<std::string>& ListOf(const ReportLines& report, RowSide side) {
   return side == RowSide::kDeletes ? report.Secondary : report.Primary;
@@ -106,14 +101,15 @@ std::string RowTextOf(const ReportLines& report, const std::vector<std::string>&
 // The colour a change flag gives on `side`; nothing when the flag does not
 // decide the colour there.
 std::optional<RowColourName> FlagColour(RowSide side, std::string_view flag) {
-  const bool inserted = flag == kInsertedFlag || flag == kInsertedMovedFlag;
-  const bool deleted = flag == kDeletedFlag || flag == kDeletedMovedFlag;
+  const bool inserted =
+      flag == FlagLetters(kFlagInserted) || flag == FlagLetters(kFlagInsertedMoved);
+  const bool deleted = flag == FlagLetters(kFlagDeleted) || flag == FlagLetters(kFlagDeletedMoved);
   const bool shows_inserts = side != RowSide::kDeletes;
   const bool shows_deletes = side != RowSide::kInserts;
   if (shows_deletes && deleted) return RowColourName::kRed;
   if (shows_inserts && inserted) return RowColourName::kBlue;
-  if (shows_inserts && flag == kReformattedNewFlag) return RowColourName::kTeal;
-  if (shows_deletes && flag == kReformattedOldFlag) return RowColourName::kMaroon;
+  if (shows_inserts && flag == FlagLetters(kFlagReformNew)) return RowColourName::kTeal;
+  if (shows_deletes && flag == FlagLetters(kFlagReformOld)) return RowColourName::kMaroon;
   return std::nullopt;
 }
 
@@ -164,7 +160,7 @@ RowColourName RowColour(const ReportLines& report, RowSide side, int64_t i) {
   if (!InList(list, i)) return RowColourName::kGreen;
   const std::string_view line = list[static_cast<size_t>(i)];
 
-  if (const auto colour = FlagColour(side, line.substr(0, kInsertedFlag.size()))) return *colour;
+  if (const auto colour = FlagColour(side, line.substr(0, kFlagLetters))) return *colour;
   if (IsNewSideHeading(line)) return RowColourName::kBlue;
   if (report.settings.Chng && line.starts_with(kNotShownMarkerStart)) return RowColourName::kBlue;
   if (IsOldSideHeading(line)) return RowColourName::kRed;

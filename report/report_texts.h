@@ -4,6 +4,7 @@
 #ifndef KESTRIN_REPORT_REPORT_TEXTS_H_
 #define KESTRIN_REPORT_REPORT_TEXTS_H_
 
+#include <cinttypes>
 #include <cstddef>
 #include <string_view>
 
@@ -248,6 +249,17 @@ inline constexpr std::string_view kPickedPairSeparator = "  :  ";
 // Shorten: a long name keeps its first w - 6 characters, "..", its last 4.
 inline constexpr std::string_view kShortenMark = "..";
 inline constexpr size_t kShortenTail = 4;
+
+// ---- Viewer rows ----
+
+// The texts of a row outside the list, one per side, e.g.
+// "*** Orpheus VCL Program Error  - Negative index\" -1\" to GetItem*** ".
+inline constexpr const char* kSingleOutOfRangeFormat =
+    "*** Orpheus VCL Program Error  - Negative index\" %" PRId64 "\" to GetItem*** ";
+inline constexpr const char* kInsertsOutOfRangeFormat =
+    "*** Orpheus VCL Program Error  - Invalid index\" %" PRId64 "\" to GetItem*** ";
+inline constexpr const char* kDeletesOutOfRangeFormat =
+    "*** Orpheus VCL Program Error  - Improper index\" %" PRId64 "\" to GetItem*** ";
 
 }  // namespace kestrin
 
