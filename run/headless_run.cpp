@@ -88,8 +88,12 @@ HeadlessOutcome RunHeadless(const HeadlessRequest& request, FileSystem& fs) {
   HeadlessDialogs dialogs(outcome.messages, request.host);
   RunController controller(view, dialogs, fs);
   controller.SetListingMask(request.mask);
-  if (request.compare_type == 3) controller.RestoreSavedSelections(request.selection, "");
-  if (request.compare_type == 4) controller.RestoreSavedSelections("", request.selection);
+  if (request.compare_type == kComparePickedLikeNames) {
+    controller.RestoreSavedSelections(request.selection, "");
+  }
+  if (request.compare_type == kComparePickedPairs) {
+    controller.RestoreSavedSelections("", request.selection);
+  }
   controller.StartClicked();
   outcome.ran = controller.ReportMade();
   outcome.final_message = controller.FinalMessage();

@@ -11,15 +11,17 @@
 #include "engine/engine_host.h"
 #include "engine/file_system.h"
 #include "engine/pair_run.h"
+#include "report/directory_run_info.h"
 #include "report/report_lines.h"
+#include "run/directory_listing.h"
 
 namespace kestrin {
 
 struct HeadlessRequest {
   std::string new_name;
   std::string old_name;
-  int compare_type = 1;      // 1 to 4, as the selector numbers them
-  std::string mask = "*.*";  // the directory listings' mask
+  int compare_type = kCompareTwoFiles;  // 1 to 4, as the selector numbers them
+  std::string mask = kAllFilesMask;     // the directory listings' mask
   std::string selection;     // type 3: "a.txt;b.txt;"; type 4: "new.c : old.c;"
   ControlValues controls;    // the preferences and listing type
   // When set, sees the run as the main window would: status texts and busy

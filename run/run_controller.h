@@ -17,21 +17,13 @@
 #include "run/like_names.h"
 #include "run/main_view.h"
 #include "run/run_dialogs.h"
+#include "run/run_texts.h"  // kCompareTypeTexts
 
 namespace kestrin {
 
 class LikeNameDialog;
 class TwoListDialog;
 class DirectoryPairing;
-
-// The compare-type selector's entries, in selector order.
-inline constexpr int kCompareTypeCount = 4;
-inline constexpr const char* kCompareTypeTexts[kCompareTypeCount] = {
-    "1. New and Old Files Specified",
-    "2. All Like-Name Files from Input Dirs",
-    "3. Select from 1 Like-Name File List ...",
-    "4. Select from 2 Dir File Name List ...",
-};
 
 // The main window's run flags.
 struct RunFlags {

@@ -9,6 +9,15 @@
 
 namespace kestrin {
 
+// The compare-type selector's entries, in selector order.
+inline constexpr int kCompareTypeCount = 4;
+inline constexpr const char* kCompareTypeTexts[kCompareTypeCount] = {
+    "1. New and Old Files Specified",
+    "2. All Like-Name Files from Input Dirs",
+    "3. Select from 1 Like-Name File List ...",
+    "4. Select from 2 Dir File Name List ...",
+};
+
 // Start.
 inline constexpr char kExecutingStatus[] = "Executing Compare Section.";
 inline constexpr char kInvalidFileNamesMessage[] =
