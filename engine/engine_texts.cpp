@@ -1,13 +1,15 @@
 // The engine's fixed texts.
 #include "engine/engine_texts.h"
 
+#include "engine/path.h"
+
 namespace kestrin {
 
 namespace {
 
 // The piece of "NFile = %s   OFile = %s" that names both files.
 std::string FilePairText(const std::string& new_name, const std::string& old_name) {
-  return "NFile = " + new_name + "   OFile = " + old_name;
+  return "NFile = " + ShownName(new_name) + "   OFile = " + ShownName(old_name);
 }
 
 }  // namespace
@@ -50,16 +52,21 @@ std::string OpenErrorQuestion(OpenStep step, int error, const std::string& path)
   const char* piece = "\" while trying to seek Input File. \"";
   if (step == OpenStep::kOpenNew) piece = "\" while trying to open New Input File. \"";
   if (step == OpenStep::kOpenOld) piece = "\" while trying to open Old Input File. \"";
-  return "Error code \"" + std::to_string(error) + piece + path + "\". Exit Now?";
+  return "Error code \"" + std::to_string(error) + piece + ShownName(path) + "\". Exit Now?";
 }
 
 std::string PositionErrorMessage(const std::string& path) {
-  return "Error while trying to open \"" + path + "\" File";
+  return "Error while trying to open \"" + ShownName(path) + "\" File";
+}
+
+std::string EndedShortStatus(const std::string& path, int64_t ended_at, int64_t length) {
+  return "Input File \"" + ShownName(path) + "\" ended at byte " + std::to_string(ended_at) +
+         " of " + std::to_string(length) + ".";
 }
 
 std::string ReadErrorMessage(int error, const std::string& path) {
   return "Error code \"" + std::to_string(error) + "\" while trying to read Input File. \"" +
-         path + "\". The pair is compared as far as the file could be read.";
+         ShownName(path) + "\". The pair is compared as far as the file could be read.";
 }
 
 }  // namespace kestrin

@@ -1,5 +1,6 @@
 // The engine's fixed texts: the final messages of a run, status lines, the
-// open and seek questions and the positioning and read messages.
+// open and seek questions and the positioning and read messages. Every name
+// in them is shown by ShownName.
 #ifndef KESTRIN_ENGINE_ENGINE_TEXTS_H_
 #define KESTRIN_ENGINE_ENGINE_TEXTS_H_
 
@@ -49,6 +50,9 @@ std::string BinaryReadStatus(int32_t pair, int64_t offset);
 
 // Error code "2" while trying to open New Input File. "/data/new/a.txt". Exit Now?
 std::string OpenErrorQuestion(OpenStep step, int error, const std::string& path);
+
+// Input File "/data/new/a.txt" ended at byte 512 of 1024.
+std::string EndedShortStatus(const std::string& path, int64_t ended_at, int64_t length);
 
 // Error while trying to open "/data/new/a.txt" File
 std::string PositionErrorMessage(const std::string& path);

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <climits>
 #include <ctime>
 
@@ -87,6 +88,11 @@ bool StatPath(const std::string& path, struct stat* status) {
   return false;
 }
 
+// True iff the entry's type is only known by following it.
+bool MayBeLink(const dirent& entry) {
+  return entry.d_type == DT_LNK || entry.d_type == DT_UNKNOWN;
+}
+
 class PosixFileSystem : public FileSystem {
  public:
   // Opens without blocking, so that a name of a pipe cannot hang the run; a
@@ -128,13 +134,31 @@ class PosixFileSystem : public FileSystem {
     }
     while (const dirent* entry = readdir(stream)) {
       const std::string name = entry->d_name;
-      if (entry->d_type == DT_REG || ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
-                                      IsFile(JoinPath(directory, name)))) {
+      if (entry->d_type == DT_REG || (MayBeLink(*entry) && IsFile(JoinPath(directory, name)))) {
         names.push_back(name);
       }
     }
     closedir(stream);
     return names;
+  }
+
+  // Links and entries of unknown type whose target cannot be found: the
+  // link dangles, loops or cannot be searched.
+  std::vector<UnusableEntry> ListUnusable(const std::string& directory) override {
+    std::vector<UnusableEntry> unusable;
+    DIR* stream = opendir(directory.c_str());
+    if (stream == nullptr) {
+      RecordError();
+      return unusable;
+    }
+    while (const dirent* entry = readdir(stream)) {
+      struct stat status {};
+      if (MayBeLink(*entry) && !StatPath(JoinPath(directory, entry->d_name), &status)) {
+        unusable.push_back(UnusableEntry{entry->d_name, last_error});
+      }
+    }
+    closedir(stream);
+    return unusable;
   }
 
   std::string ExecutableDirectory() override {
@@ -157,6 +181,12 @@ class PosixFileSystem : public FileSystem {
 FileSystem& DefaultFileSystem() {
   static PosixFileSystem file_system;
   return file_system;
+}
+
+std::string ErrorReason(int error) {
+  char text[256] = {};
+  // The GNU form returns the text, which may or may not be in `text`.
+  return strerror_r(error, text, sizeof text);
 }
 
 std::string FormatFileTime(int64_t packed_time) {

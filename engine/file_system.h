@@ -28,6 +28,13 @@ class InputFile {
   virtual int64_t ModifiedTime() = 0;
 };
 
+// A directory entry that cannot be compared: a link that dangles or loops,
+// or a name whose type cannot be found. `error` is the system's reason.
+struct UnusableEntry {
+  std::string name;  // no directory part
+  int error = 0;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -43,6 +50,13 @@ class FileSystem {
   // The names (no directory part) of the files, never subdirectories, of a
   // directory, in no particular order. An unreadable directory has none.
   virtual std::vector<std::string> ListFiles(const std::string& directory) = 0;
+  // The entries of a directory that ListFiles leaves out because they cannot
+  // be compared (never subdirectories), in no particular order. A file
+  // system that cannot tell has none.
+  virtual std::vector<UnusableEntry> ListUnusable(const std::string& directory) {
+    static_cast<void>(directory);
+    return {};
+  }
   // The directory holding the running program.
   virtual std::string ExecutableDirectory() = 0;
   // The last error number of a failed call of this thread.
@@ -51,6 +65,10 @@ class FileSystem {
 
 // The real file system of this platform.
 FileSystem& DefaultFileSystem();
+
+// The system's reason for error number `error`, in words ("Permission
+// denied").
+std::string ErrorReason(int error);
 
 // A packed modified time as text in the system's short date and long time
 // form (the C library's %x and %X of the current locale).

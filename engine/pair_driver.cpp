@@ -93,9 +93,13 @@ void CompareBinaryPair(CompareRun& run, ReportDriver& report) {
   if (!run.state.HaltRequested) report.ReportStep(run);
 }
 
-// Compares the opened pair the way its classification asks.
+// Compares the opened pair the way its classification asks. A pair that
+// could not be opened is only reported, so that the failure is named and
+// counted.
 void ComparePair(CompareRun& run, ReportDriver& report) {
-  if (run.pair.IsBinary) {
+  if (run.pair.OpenFailed) {
+    report.ReportStep(run);
+  } else if (run.pair.IsBinary) {
     CompareBinaryPair(run, report);
   } else if (run.pair.EqualByAeqf) {
     run.pair.PairDone = true;
@@ -105,8 +109,9 @@ void ComparePair(CompareRun& run, ReportDriver& report) {
   }
 }
 
+// A pair that could not be opened stops the run only when the user said so.
 bool StopsRun(const CompareRun& run) {
-  return run.state.RunFault || run.pair.PairRC != 0 || run.state.HaltRequested;
+  return run.state.RunFault || run.pair.CcolError || run.state.HaltRequested;
 }
 
 // The first rule that applies. `run` is null when an unexpected failure

@@ -40,7 +40,12 @@ void ResetSide(SideFile& side, const CompareSettings& settings, const ColumnRang
 // An open or seek failure: the pair is not compared, and the user decides
 // whether the run stops at once.
 void FailOpen(CompareRun& run, OpenStep step, int error, const std::string& path) {
-  run.pair.PairRC = 8;
+  PairResult& pair = run.pair;
+  pair.PairRC = 8;
+  pair.OpenFailed = true;
+  pair.failed_step = step;
+  pair.failed_path = path;
+  pair.failed_error = error;
   if (run.host.AskYesNo(OpenErrorQuestion(step, error, path))) run.state.HaltRequested = true;
 }
 

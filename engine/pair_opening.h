@@ -20,7 +20,8 @@ inline constexpr int kBinaryControlLimit = 9;
 // Opens pair run.state.CurrentPair. At the first pair it takes the snapshot
 // from `controls` first: a failed snapshot sets RunFault, invalid Ccol ranges
 // set CcolError and PairRC 1, and nothing is opened. An open or seek failure
-// sets PairRC 8 and asks whether to stop (Yes sets HaltRequested). Otherwise
+// sets PairRC 8 and OpenFailed with what failed, and asks whether to stop
+// (Yes sets HaltRequested). Otherwise
 // both files are open at byte 0 with their lengths and times known, and the
 // pair is classified (EqualByAeqf, IsBinary) with its directory entry.
 void OpenPair(CompareRun& run, ControlValues& controls);

@@ -9,6 +9,7 @@
 
 #include "engine/compare_settings.h"
 #include "engine/engine_host.h"
+#include "engine/engine_texts.h"
 #include "engine/file_system.h"
 #include "engine/input_line.h"
 #include "engine/side_file.h"
@@ -41,7 +42,13 @@ struct PairResult {
   bool PairDone = false;
   bool Differs = false;
   bool EqualByAeqf = false;
-  int32_t PairRC = 0;  // 0 normal; 1 Ccol error or binary files differ; 8 open or seek error
+  int32_t PairRC = 0;  // 0 normal; 1 Ccol error or binary files differ; 8 open, seek or read error
+  // An open or seek failure: which step failed, on which file, and the
+  // system's error number. The pair is reported as not compared.
+  bool OpenFailed = false;
+  OpenStep failed_step = OpenStep::kOpenNew;
+  std::string failed_path;
+  int failed_error = 0;
   int32_t new_ccol_blank_count = 0;
   int32_t old_ccol_blank_count = 0;
   int64_t new_binary_size = 0;
@@ -64,6 +71,7 @@ struct DirItem {
   bool is_binary = false;
   bool equal_by_aeqf = false;
   bool had_changes = false;
+  bool not_compared = false;  // the pair could not be opened
   int32_t new_lines_processed = 0, old_lines_processed = 0;
   int32_t matches = 0, reformats = 0, insertions = 0, deletions = 0;
   int32_t new_dp = 0, old_dp = 0;

@@ -50,4 +50,15 @@ std::string LowerAscii(std::string_view text) {
   return lowered;
 }
 
+std::string ShownName(std::string_view name) {
+  constexpr char kShownControl = '?';
+  constexpr unsigned char kDelete = 127;
+  std::string shown(name);
+  for (char& c : shown) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < ' ' || byte == kDelete) c = kShownControl;
+  }
+  return shown;
+}
+
 }  // namespace kestrin

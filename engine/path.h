@@ -25,6 +25,12 @@ std::string JoinPath(std::string_view directory, std::string_view name);
 // ASCII letters A-Z folded to a-z; nothing else changes.
 std::string LowerAscii(std::string_view text);
 
+// `name` as it is shown to the user in a report, a status text or a message:
+// every control character (a line break among them) becomes "?", so that one
+// name is always one line and cannot forge lines of its own. Only for
+// showing: a file is always opened by its name as it is.
+std::string ShownName(std::string_view name);
+
 }  // namespace kestrin
 
 #endif  // KESTRIN_ENGINE_PATH_H_

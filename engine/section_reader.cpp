@@ -97,6 +97,14 @@ void PrepareSide(const CompareSettings& settings, SideFile& side, Section& secti
   }
 }
 
+// At the pair's end, a side that ended before its length is said on the
+// status line; a read error makes the pair one with problems.
+void NoteEndedShort(CompareRun& run, SideFile& side) {
+  if (side.ended_short_at < 0) return;
+  if (side.ReadFailed) run.pair.PairRC = 8;
+  run.host.SetStatus(EndedShortStatus(side.file_name, side.ended_short_at, side.file_size));
+}
+
 }  // namespace
 
 void PositionBothSides(CompareRun& run) {
@@ -113,7 +121,8 @@ void PositionBothSides(CompareRun& run) {
 void ShowReadFailure(CompareRun& run, SideFile& side) {
   if (!side.ReadFailed || side.ReadFailureShown) return;
   side.ReadFailureShown = true;
-  run.host.ShowMessage(ReadErrorMessage(run.fs.LastError(), side.file_name));
+  side.read_error = run.fs.LastError();
+  run.host.ShowMessage(ReadErrorMessage(side.read_error, side.file_name));
 }
 
 void ReadSection(CompareRun& run) {
@@ -146,7 +155,11 @@ void ReadSection(CompareRun& run) {
   run.new_section.WriteSentinel(run.old_section.count);
   run.old_section.WriteSentinel(run.new_section.count);
   if (run.new_section.count != run.old_section.count) pair.Differs = true;
-  if (run.new_side.AtEof && run.old_side.AtEof) pair.PairDone = true;
+  if (run.new_side.AtEof && run.old_side.AtEof) {
+    pair.PairDone = true;
+    NoteEndedShort(run, run.new_side);
+    NoteEndedShort(run, run.old_side);
+  }
 }
 
 void SelectColumns(SideFile& side, InputLine& line, int32_t& ccol_blank_count) {

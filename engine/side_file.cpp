@@ -16,8 +16,8 @@ constexpr char kBlank = ' ';
 // Makes the next unread byte available in ReadBlock. Returns false at the end
 // of the file. The file is read only up to the length it had when the pair
 // was opened: one that grows meanwhile is read as it was, one that shrinks
-// simply ends sooner, and a read error ends it too (marked ReadFailed, for
-// the caller to tell the user).
+// ends sooner, and a read error ends it too; both are recorded (a read
+// error also as ReadFailed, for the caller to tell the user).
 bool FillBlock(SideFile& side) {
   if (side.block_fill > 0) return true;
   side.block_offset += side.block_pos;
@@ -28,8 +28,11 @@ bool FillBlock(SideFile& side) {
   if (side.ReadBlock.empty()) side.ReadBlock.resize(std::min(kReadBlockSize, side.file_size));
   const int64_t wanted = std::min(left, static_cast<int64_t>(side.ReadBlock.size()));
   const int64_t got = side.handle->Read(side.ReadBlock.data(), wanted);
-  if (got < 0) side.ReadFailed = true;
-  if (got <= 0) return false;
+  if (got <= 0) {
+    side.ended_short_at = side.block_offset;
+    if (got < 0) side.ReadFailed = true;
+    return false;
+  }
   side.block_fill = got;
   return true;
 }

@@ -37,6 +37,10 @@ struct SideFile {
   std::unique_ptr<InputFile> handle;
   int64_t file_size = 0;
   int64_t file_age = 0;      // packed last-modified time
+  // The byte at which the file ended before file_size (it shrank, or a read
+  // failed there: ReadFailed); -1 while it has not.
+  int64_t ended_short_at = -1;
+  int read_error = 0;        // the system's error number of the failed read
 
   std::vector<char> ReadBlock;  // raw bytes read from the file
   int64_t block_fill = 0;       // unread bytes left in ReadBlock
@@ -69,7 +73,9 @@ struct SideFile {
 // as one blank; an empty line is read as one blank; a line longer than
 // kMaxLineLength comes back in segments (LineSplit). Character 26 ends the
 // file as its last byte, and elsewhere unless Ieof (SawEofChar either way).
-// The file is read up to file_size, the length it had when it was opened.
+// The file is read up to file_size, the length it had when it was opened; a
+// file that ends sooner (it shrank, or a read failed) ends there and records
+// where in ended_short_at.
 void ReadLine(SideFile& side);
 
 // Positions the side at the start of file line `SectionStart` + 1: clears

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/file_system.h"
+
 namespace kestrin {
 
 // The compare types of the main panel's selector, numbered as it shows them.
@@ -25,6 +27,10 @@ struct DirectoryRunInfo {
   // 2 to 4); the unpaired-file rows walk them.
   std::vector<std::string> new_directory_files;
   std::vector<std::string> old_directory_files;
+  // Entries of each directory that cannot be compared, with the system's
+  // reason; counted among the unpaired files.
+  std::vector<UnusableEntry> new_unusable_files;
+  std::vector<UnusableEntry> old_unusable_files;
   int32_t unpaired_new_files = 0;
   int32_t unpaired_old_files = 0;
   // The OPTIONS text as the main panel shows it: "None" or keywords such as

@@ -74,9 +74,10 @@ class DirectorySummary {
   // 0"
   std::string PairRow(const DirItem& entry, const std::string& new_name,
                       const std::string& old_name) const {
-    std::string row(entry.equal_by_aeqf ? kCodeEqualByAeqf
-                    : entry.had_changes ? kCodeChanged
-                                        : kCodeEqual);
+    std::string row(entry.not_compared    ? kCodeNotCompared
+                    : entry.equal_by_aeqf ? kCodeEqualByAeqf
+                    : entry.had_changes   ? kCodeChanged
+                                          : kCodeEqual);
     if (TwoNameColumns()) {
       row += FormatText(kRowTwoNamesFormat, Shorten(new_name, kRowTwoNamesWidth).c_str(),
                         Shorten(old_name, kRowTwoNamesWidth).c_str());
@@ -190,6 +191,16 @@ class DirectorySummary {
       store_.AddLine(FormatText(kUnpairedOldOnlyFormat, std::string(kOneBlankLine).c_str(),
                                 Shorten(old_files[next_old++], kUnpairedNameWidth).c_str()));
     }
+    WriteUnusable(info_.new_unusable_files, kUnusableNewSide);
+    WriteUnusable(info_.old_unusable_files, kUnusableOldSide);
+  }
+
+  void WriteUnusable(const std::vector<UnusableEntry>& entries, const char* side) {
+    for (const UnusableEntry& entry : entries) {
+      store_.AddLine(FormatText(kUnusableRowFormat,
+                                Shorten(entry.name, kUnpairedNameWidth).c_str(), side,
+                                ErrorReason(entry.error).c_str()));
+    }
   }
 
   void WritePickedPairs() {
@@ -229,6 +240,7 @@ void FoldPair(CompareRun& run, bool pair_differs) {
   const PairResult& pair = run.pair;
   DirTotals& totals = run.totals;
   DirItem& entry = run.CurrentEntry();
+  entry.not_compared = pair.OpenFailed;
   if (pair_differs) {
     entry.had_changes = true;
     ++totals.changed_pairs;

@@ -9,6 +9,7 @@
 #include "engine/section_reader.h"
 #include "report/directory_summary.h"
 #include "report/equal_pair_listing.h"
+#include "report/pair_faults.h"
 #include "report/pair_summary.h"
 
 namespace kestrin {
@@ -52,7 +53,9 @@ void ReportGenerator::ReportStep(CompareRun& run) {
   pair_differs_ = pair_differs_ || pair.Differs;
   const bool text = !pair.IsBinary;
   if (text && !run.settings.Ovsum && pair.Differs) ArmHeading(pair);
-  if (pair.EqualByAeqf) {
+  if (pair.OpenFailed) {
+    // Nothing was read: the fault line written with the pair's end is all.
+  } else if (pair.EqualByAeqf) {
     if (text) ListEqualPair(run, store_);
   } else if (text) {
     ReportTextSection(run);
@@ -131,8 +134,10 @@ void ReportGenerator::ListSectionBody(CompareRun& run, bool section_differs) {
 
 void ReportGenerator::FinishPair(CompareRun& run) {
   FoldPair(run, pair_differs_);
+  WritePairFaults(run, store_);
   const bool text = !run.pair.IsBinary;
-  if ((pair_differs_ && text) || run.state.pair_count == 1) {
+  const bool compared = !run.pair.OpenFailed;
+  if (compared && ((pair_differs_ && text) || run.state.pair_count == 1)) {
     WritePairSummary(run, info_, lines_, store_);
   }
   if (run.LastPair() && DirectorySummaryDue(run)) {

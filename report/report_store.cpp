@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "engine/path.h"
 #include "report/report_format.h"
 #include "report/report_texts.h"
 
@@ -88,8 +89,10 @@ bool ReportStore::Append(std::vector<std::string>& list, std::string_view text) 
 void ReportStore::AddLine(std::string_view text) {
   WritePendingHeading();
   if (lines_.ReportFull) return;
-  if (lines_.settings.Sbsl && !lines_.SummaryStarted && !Append(lines_.Secondary, text)) return;
-  Append(lines_.Primary, text);
+  // Heading and summary lines carry file names, which may hold any byte.
+  const std::string shown = ShownName(text);
+  if (lines_.settings.Sbsl && !lines_.SummaryStarted && !Append(lines_.Secondary, shown)) return;
+  Append(lines_.Primary, shown);
 }
 
 ListingPlace ReportStore::WriteListingLine(std::string_view line) {

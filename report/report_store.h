@@ -44,7 +44,8 @@ class ReportStore {
   void SetPair(int32_t pair_index, int32_t pair_count, PairHeading heading);
 
   // Adds a heading, separator or summary line (to both lists with Sbsl until
-  // the summary starts). Writes a pending file heading first.
+  // the summary starts), its control characters shown as ShownName shows
+  // them. Writes a pending file heading first.
   void AddLine(std::string_view text);
   // Writes a listing line: cleaned, routed by its change flag with Sbsl, and
   // counted for the progress text. Returns where it went.

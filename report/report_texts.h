@@ -93,6 +93,24 @@ inline constexpr int kBlockWidthOffset = 23;
 inline constexpr char kNotShownFormat[] =
     "   ************* %d New File Lines Not Shown *****************************";
 
+// ---- A pair's faults ----
+
+// Which file a fault line is about, and what could not be done to it.
+inline constexpr char kNewInputFile[] = "New Input File";
+inline constexpr char kOldInputFile[] = "Old Input File";
+inline constexpr char kInputFile[] = "Input File";
+inline constexpr char kFaultOpened[] = "opened";
+inline constexpr char kFaultPositioned[] = "positioned";
+// A pair that could not be opened, with the system's reason:
+// "*** Not compared: New Input File "/data/new/a.txt" could not be opened: Permission denied"
+inline constexpr char kOpenFailedFormat[] = "*** Not compared: %s \"%s\" could not be %s: %s";
+// A side that ended before the length it had when it was opened:
+// "*** Old Input File "/data/old/a.txt" ended at byte 512 of the 1024 found when it was opened."
+inline constexpr char kEndedShortFormat[] =
+    "*** %s \"%s\" ended at byte %lld of the %lld found when it was opened.";
+// "*** New Input File "/data/new/a.txt" could not be read past byte 512: Input/output error"
+inline constexpr char kReadFailedFormat[] = "*** %s \"%s\" could not be read past byte %lld: %s";
+
 // ---- Per-pair summary ----
 
 inline constexpr std::string_view kPairSummaryTitle =
@@ -175,6 +193,8 @@ inline constexpr std::string_view kPairTableHeading =
 inline constexpr std::string_view kCodeEqualByAeqf = "TDL= ";
 inline constexpr std::string_view kCodeChanged = "*    ";
 inline constexpr std::string_view kCodeEqual = "     ";
+// A pair that could not be opened; its fault line above names why.
+inline constexpr std::string_view kCodeNotCompared = "ERR  ";
 // " new-name.txt     old-name.txt     " (compare type 4) or " a-name.txt           ".
 inline constexpr char kRowTwoNamesFormat[] = " %-16s %-16s ";
 inline constexpr char kRowOneNameFormat[] = " %-20s ";
@@ -239,6 +259,11 @@ inline constexpr char kUnpairedNewFormatRow[] = " %-40s";
 inline constexpr std::string_view kUnpairedSeparator = " : ";
 inline constexpr char kUnpairedOldOnlyFormat[] = " %-40s  :       %-40s";
 inline constexpr size_t kUnpairedNameWidth = 40;
+// An entry that cannot be compared, its side and the system's reason:
+// " loop.txt                                  (New) Too many levels of symbolic links"
+inline constexpr char kUnusableRowFormat[] = " %-40s  (%s) %s";
+inline constexpr char kUnusableNewSide[] = "New";
+inline constexpr char kUnusableOldSide[] = "Old";
 // Hand-picked pairs.
 inline constexpr std::string_view kPickedLikeNamesTitle =
     " USER SELECT FROM LIKE-NAME FILE LIST -- COMPARE OPTION (3)";

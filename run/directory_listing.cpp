@@ -70,6 +70,17 @@ std::vector<std::string> ListDirectory(FileSystem& fs, const std::string& direct
   return names;
 }
 
+std::vector<UnusableEntry> ListUnusable(FileSystem& fs, const std::string& directory,
+                                        const std::string& mask) {
+  std::vector<UnusableEntry> entries = fs.ListUnusable(directory);
+  std::erase_if(entries,
+                [&mask](const UnusableEntry& entry) { return !MatchesMask(entry.name, mask); });
+  std::sort(entries.begin(), entries.end(), [](const UnusableEntry& a, const UnusableEntry& b) {
+    return NameLess(a.name, b.name);
+  });
+  return entries;
+}
+
 std::optional<std::string> DirectoryListing::OnDiskName(std::string_view name) const {
   auto first = std::lower_bound(names.begin(), names.end(), name,
                                 [](const std::string& listed, std::string_view wanted) {

@@ -31,14 +31,23 @@ bool NameLess(std::string_view a, std::string_view b);
 std::vector<std::string> ListDirectory(FileSystem& fs, const std::string& directory,
                                        const std::string& mask);
 
+// The entries of `directory` matching `mask` that cannot be compared (links
+// that dangle or loop, names whose type cannot be found), in NameLess order.
+std::vector<UnusableEntry> ListUnusable(FileSystem& fs, const std::string& directory,
+                                        const std::string& mask);
+
 // One side's listing: a directory, its mask and the names found there.
 struct DirectoryListing {
   std::string directory;
   std::string mask = kAllFilesMask;
   std::vector<std::string> names;  // on-disk names in NameLess order
+  std::vector<UnusableEntry> unusable;  // entries left out, with their reasons
 
   // Lists `directory` under `mask` again.
-  void Refresh(FileSystem& fs) { names = ListDirectory(fs, directory, mask); }
+  void Refresh(FileSystem& fs) {
+    names = ListDirectory(fs, directory, mask);
+    unusable = ListUnusable(fs, directory, mask);
+  }
   // True iff a listed name equals `name` without regard to case.
   bool Holds(std::string_view name) const { return OnDiskName(name).has_value(); }
   // The listed name that `name` stands for, compared without regard to case:

@@ -66,8 +66,8 @@ std::vector<NamePair> DirectoryPairing::PairListings(DirectoryListing& new_listi
 
 void DirectoryPairing::RunAllPairs() {
   const MainView& view = controller_.View();
-  DirectoryListing new_listing{view.NameText(NameField::kNew), controller_.ListingMask(), {}};
-  DirectoryListing old_listing{view.NameText(NameField::kOld), controller_.ListingMask(), {}};
+  DirectoryListing new_listing{view.NameText(NameField::kNew), controller_.ListingMask(), {}, {}};
+  DirectoryListing old_listing{view.NameText(NameField::kOld), controller_.ListingMask(), {}, {}};
   const std::vector<NamePair> pairs = PairListings(new_listing, old_listing);
   controller_.Flags().ReListRequested = false;
   if (pairs.empty()) {
@@ -79,11 +79,15 @@ void DirectoryPairing::RunAllPairs() {
   DirectoryRunInfo info;
   info.compare_type = kCompareLikeNamedFiles;
   // Every listed file outside a pair is counted as not processed, also a
-  // second spelling of a paired name.
-  info.unpaired_new_files = static_cast<int32_t>(new_listing.names.size() - pairs.size());
-  info.unpaired_old_files = static_cast<int32_t>(old_listing.names.size() - pairs.size());
+  // second spelling of a paired name and an entry that cannot be compared.
+  info.unpaired_new_files =
+      static_cast<int32_t>(new_listing.names.size() + new_listing.unusable.size() - pairs.size());
+  info.unpaired_old_files =
+      static_cast<int32_t>(old_listing.names.size() + old_listing.unusable.size() - pairs.size());
   info.new_directory_files = std::move(new_listing.names);
   info.old_directory_files = std::move(old_listing.names);
+  info.new_unusable_files = std::move(new_listing.unusable);
+  info.old_unusable_files = std::move(old_listing.unusable);
   controller_.SetRunInfo(std::move(info));
   controller_.RunPairList();
 }

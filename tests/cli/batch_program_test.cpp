@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/pair_driver.h"
 #include "tests/cli/cli_support.h"
 
 namespace kestrin {
@@ -166,9 +167,10 @@ TEST(BatchProgramTest, FilesThatAreNotFiles) {
   }
 }
 
-// Regression: a file that cannot be processed leaves nothing compared, which
-// must not end with the status of an equivalent pair. /proc/self/mem opens
-// but cannot be sought to its end, which the engine asks about.
+// Regression: a file that cannot be processed must not end with the status
+// of an equivalent pair, and its failure is named as a problem, not as
+// "nothing compared". /proc/self/mem opens but cannot be sought to its end,
+// which the engine asks about.
 TEST(BatchProgramTest, FileThatCannotBeProcessedEndsWithStatusTwo) {
   if (!std::filesystem::exists("/proc/self/mem")) GTEST_SKIP() << "no /proc/self/mem";
   BatchFixture f;
@@ -177,7 +179,7 @@ TEST(BatchProgramTest, FileThatCannotBeProcessedEndsWithStatusTwo) {
   EXPECT_EQ(result.err,
             "Error code \"22\" while trying to seek Input File. \"/proc/self/mem\". Exit Now? "
             "(Yes/No) No\n");
-  EXPECT_EQ(LinesOf(result.out).back(), "INFORM: Nothing compared possibly due to filtering. ");
+  EXPECT_EQ(LinesOf(result.out).back(), kProblemsMessage);
 }
 
 TEST(BatchProgramTest, UsageErrors) {

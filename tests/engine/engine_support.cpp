@@ -149,6 +149,9 @@ bool TestFileSystem::IsDirectory(const std::string& path) {
 std::vector<std::string> TestFileSystem::ListFiles(const std::string& directory) {
   return DefaultFileSystem().ListFiles(directory);
 }
+std::vector<UnusableEntry> TestFileSystem::ListUnusable(const std::string& directory) {
+  return DefaultFileSystem().ListUnusable(directory);
+}
 std::string TestFileSystem::ExecutableDirectory() {
   return DefaultFileSystem().ExecutableDirectory();
 }

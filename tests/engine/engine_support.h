@@ -106,6 +106,7 @@ class TestFileSystem : public FileSystem {
   bool IsFile(const std::string& path) override;
   bool IsDirectory(const std::string& path) override;
   std::vector<std::string> ListFiles(const std::string& directory) override;
+  std::vector<UnusableEntry> ListUnusable(const std::string& directory) override;
   std::string ExecutableDirectory() override;
   int LastError() override;
 

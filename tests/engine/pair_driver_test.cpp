@@ -15,6 +15,8 @@ using engine_support::PairFixture;
 
 const std::string kBinaryStart(9, '\x01');
 
+// After No the failed pair is handed to the report, which names it, and the
+// next pair is tried; Yes stops the run at once with nothing reported.
 TEST(PairDriverTest, OpenAndSeekFailuresAskWhetherToStop) {
   struct Case {
     const char* name;
@@ -23,20 +25,20 @@ TEST(PairDriverTest, OpenAndSeekFailuresAskWhetherToStop) {
     bool seek_fails;
     bool answer;
     const char* question;  // with <path> for the file's full path
-    const char* message;
+    OpenStep step;
   } const cases[] = {
       {"new missing, No", true, false, false, false,
        "Error code \"2\" while trying to open New Input File. \"<path>\". Exit Now?",
-       kNothingComparedMessage},
+       OpenStep::kOpenNew},
       {"new missing, Yes", true, false, false, true,
        "Error code \"2\" while trying to open New Input File. \"<path>\". Exit Now?",
-       kUserStopMessage},
+       OpenStep::kOpenNew},
       {"old missing", false, true, false, false,
        "Error code \"2\" while trying to open Old Input File. \"<path>\". Exit Now?",
-       kNothingComparedMessage},
+       OpenStep::kOpenOld},
       {"old cannot seek", false, false, true, false,
        "Error code \"29\" while trying to seek Input File. \"<path>\". Exit Now?",
-       kNothingComparedMessage},
+       OpenStep::kSeek},
   };
   for (const Case& c : cases) {
     PairFixture fixture;
@@ -46,15 +48,28 @@ TEST(PairDriverTest, OpenAndSeekFailuresAskWhetherToStop) {
     fixture.Add("New.txt", "Old.txt");
     fixture.fs.fail_seek_to_end = c.seek_fails ? fixture.scratch.PathOf("Old.txt") : "";
     fixture.host.answers.push_back(c.answer);
-    EXPECT_EQ(fixture.Run(), c.message) << c.name;
+    const std::string message = fixture.Run();
 
     std::string question = c.question;
-    question.replace(question.find("<path>"), 6,
-                     fixture.scratch.PathOf(c.new_missing ? "New.txt" : "Old.txt"));
-    EXPECT_EQ(fixture.host.Only("ask:"), std::vector<std::string>{question}) << c.name;
-    EXPECT_EQ(fixture.report.calls,
-              (std::vector<std::string>{"BeginRun", std::string("EndRun:") + c.message}))
+    const std::string path = fixture.scratch.PathOf(c.new_missing ? "New.txt" : "Old.txt");
+    question.replace(question.find("<path>"), 6, path);
+    if (c.answer) {
+      EXPECT_EQ(message, kUserStopMessage) << c.name;
+      EXPECT_EQ(fixture.host.Only("ask:"), std::vector<std::string>{question}) << c.name;
+      EXPECT_EQ(fixture.report.calls,
+                (std::vector<std::string>{"BeginRun", std::string("EndRun:") + message}))
+          << c.name;
+      continue;
+    }
+    EXPECT_EQ(fixture.host.Only("ask:"), (std::vector<std::string>{question, question})) << c.name;
+    EXPECT_EQ(fixture.report.calls, (std::vector<std::string>{"BeginRun", "Step(0)", "Step(1)",
+                                                               "EndRun:" + message}))
         << c.name;
+    const PairResult& failed = fixture.report.steps[0].result;
+    EXPECT_TRUE(failed.OpenFailed) << c.name;
+    EXPECT_EQ(failed.PairRC, 8) << c.name;
+    EXPECT_EQ(failed.failed_step, c.step) << c.name;
+    EXPECT_EQ(failed.failed_path, path) << c.name;
   }
 }
 

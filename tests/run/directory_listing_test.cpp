@@ -78,7 +78,7 @@ TEST(DirectoryListingTest, NamesEqualButForCaseKeepAFixedOrder) {
 }
 
 TEST(DirectoryListingTest, OnDiskNamePrefersTheExactSpelling) {
-  const DirectoryListing listing{"d", "*.*", {"a.c", "MAIN.PAS", "Main.PAS", "z"}};
+  const DirectoryListing listing{"d", "*.*", {"a.c", "MAIN.PAS", "Main.PAS", "z"}, {}};
   EXPECT_EQ(listing.OnDiskName("main.pas").value_or("-"), "MAIN.PAS");
   EXPECT_EQ(listing.OnDiskName("Main.PAS").value_or("-"), "Main.PAS");
   EXPECT_EQ(listing.OnDiskName("A.C").value_or("-"), "a.c");

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -186,9 +187,57 @@ void FakeRunDialogs::ShowReportViewer(const ReportLines& report) {
   viewed = report.Primary;
 }
 
+namespace {
+
+// A real input file that plays its fault.
+class FaultyInputFile : public InputFile {
+ public:
+  FaultyInputFile(std::unique_ptr<InputFile> file, FileFault fault, int& last_error)
+      : file_(std::move(file)), fault_(fault), last_error_(last_error) {}
+
+  bool SeekToEnd(int64_t* size) override {
+    if (!fault_.length_fails) return file_->SeekToEnd(size);
+    last_error_ = ESPIPE;
+    return false;
+  }
+  bool Seek(int64_t offset) override {
+    position_ = offset;
+    return file_->Seek(offset);
+  }
+  int64_t Read(char* buffer, int64_t count) override {
+    if (fault_.reads_end_at >= 0 && position_ + count > fault_.reads_end_at) {
+      count = std::max<int64_t>(0, fault_.reads_end_at - position_);
+      if (count == 0 && fault_.read_error) {
+        last_error_ = EIO;
+        return -1;
+      }
+    }
+    const int64_t got = file_->Read(buffer, count);
+    if (got > 0) position_ += got;
+    return got;
+  }
+  int64_t ModifiedTime() override { return file_->ModifiedTime(); }
+
+ private:
+  std::unique_ptr<InputFile> file_;
+  FileFault fault_;
+  int& last_error_;
+  int64_t position_ = 0;
+};
+
+}  // namespace
+
 std::unique_ptr<InputFile> WatchedFileSystem::OpenRead(const std::string& path, int* error) {
   opened.push_back(path);
-  return real_.OpenRead(path, error);
+  const auto fault = faults.find(path);
+  if (fault == faults.end()) return real_.OpenRead(path, error);
+  if (fault->second.open_error != 0) {
+    *error = last_error = fault->second.open_error;
+    return nullptr;
+  }
+  std::unique_ptr<InputFile> file = real_.OpenRead(path, error);
+  if (file == nullptr) return nullptr;
+  return std::make_unique<FaultyInputFile>(std::move(file), fault->second, last_error);
 }
 
 RunHarness::RunHarness(FileSystem& fs) : controller(view, dialogs, fs) {}

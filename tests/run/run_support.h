@@ -124,9 +124,20 @@ class FakeRunDialogs : public RunDialogs {
   RunLog& log_;
 };
 
-// The real file system, recording every path opened for reading; the path
-// `vanishing` stops existing after it has been found `checks` times
-// (a file or directory removed while it is being checked).
+// A fault of one input file: its open fails with `open_error`, finding its
+// length fails, or its reads end at byte `reads_end_at` (as if it shrank
+// there) or fail there with EIO.
+struct FileFault {
+  int open_error = 0;
+  bool length_fails = false;
+  int64_t reads_end_at = -1;
+  bool read_error = false;
+};
+
+// The real file system, recording every path opened for reading, with the
+// faults of `faults` for their paths; the path `vanishing` stops existing
+// after it has been found `checks` times (a file or directory removed while
+// it is being checked).
 class WatchedFileSystem : public FileSystem {
  public:
   std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override;
@@ -137,9 +148,14 @@ class WatchedFileSystem : public FileSystem {
   std::vector<std::string> ListFiles(const std::string& directory) override {
     return real_.ListFiles(directory);
   }
+  std::vector<UnusableEntry> ListUnusable(const std::string& directory) override {
+    return real_.ListUnusable(directory);
+  }
   std::string ExecutableDirectory() override { return real_.ExecutableDirectory(); }
-  int LastError() override { return real_.LastError(); }
+  int LastError() override { return last_error != 0 ? last_error : real_.LastError(); }
 
+  std::map<std::string, FileFault> faults;
+  int last_error = 0;  // the error number of the last fault played
   std::vector<std::string> opened;
   std::string vanishing;
   int checks = 0;
