@@ -77,6 +77,10 @@ SaveOutcome SaveSettings(const KestrinSettings& settings, const std::string& pat
 
   const std::string contents =
       ReplaceSection(old_file.text, kSettingsSection, SettingsSection(settings));
+  // A file the next load refuses would lose every setting in it.
+  if (static_cast<int64_t>(contents.size()) > kLargestSettingsFile) {
+    return NotSaved(path, kSaveTooLarge, {});
+  }
   if (const std::optional<WriteFailure> failure = ReplaceFileContents(path, contents)) {
     return NotSaved(path, failure->step, failure->cause);
   }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -22,11 +23,15 @@ SettingsText Unreadable(int error) {
   return SettingsText{ReadOutcome::kUnreadable, {}, ErrorText(error)};
 }
 
+// The temporary files of `target` are named `target` + this suffix, its
+// X's replaced by mkstemp.
+constexpr std::string_view kTemporarySuffix = ".XXXXXX";
+
 // A temporary file beside the file it will replace; removed again unless it
 // was moved into place.
 class TemporaryFile {
  public:
-  explicit TemporaryFile(const std::string& target) : name_(target + ".XXXXXX") {
+  explicit TemporaryFile(const std::string& target) : name_(target + std::string(kTemporarySuffix)) {
     descriptor_ = mkstemp(name_.data());
     if (descriptor_ < 0) name_.clear();
   }
@@ -88,6 +93,44 @@ mode_t NewFileMode(const std::string& target) {
   return 0666 & ~mask;
 }
 
+// True iff `name` is one of `target_name`'s temporary files.
+bool IsTemporaryOf(std::string_view name, std::string_view target_name) {
+  return name.size() == target_name.size() + kTemporarySuffix.size() &&
+         name.starts_with(target_name) && name[target_name.size()] == '.';
+}
+
+// Removes the temporary files of `target` that a killed save left behind. A
+// recent one may belong to a save under way in another instance, so only
+// those older than kStaleTemporaryAge go.
+void RemoveStaleTemporaries(const std::string& target) {
+  namespace fs = std::filesystem;
+  const std::string directory = DirectoryPart(target);
+  const std::string target_name = NamePart(target);
+  std::error_code error;
+  const auto now = fs::file_time_type::clock::now();
+  for (fs::directory_iterator it(directory.empty() ? "." : directory, error), end;
+       !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (!IsTemporaryOf(name, target_name) || !it->is_regular_file(error)) continue;
+    const auto modified = it->last_write_time(error);
+    if (!error && now - modified > std::chrono::seconds(kStaleTemporaryAge)) {
+      fs::remove(it->path(), error);
+    }
+    error.clear();
+  }
+}
+
+// Flushes `target`'s directory entry to the disk. A directory that cannot
+// be flushed leaves the file replaced all the same.
+void SyncDirectoryOf(const std::string& target) {
+  const std::string directory = DirectoryPart(target);
+  const int descriptor =
+      open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) return;
+  (void)fsync(descriptor);
+  close(descriptor);
+}
+
 WriteFailure Failure(std::string_view step, int error) {
   return WriteFailure{step, ErrorText(error)};
 }
@@ -123,12 +166,14 @@ std::optional<WriteFailure> ReplaceFileContents(const std::string& path,
   if (!directory.empty()) std::filesystem::create_directories(directory, directory_error);
   if (directory_error) return WriteFailure{kCannotMakeDirectory, directory_error.message()};
 
+  RemoveStaleTemporaries(target);
   TemporaryFile temporary(target);
   if (!temporary.IsOpen()) return Failure(kCannotCreateTemporary, errno);
   temporary.SetMode(NewFileMode(target));
   if (const int error = temporary.WriteAndClose(contents))
     return Failure(kCannotWriteTemporary, error);
   if (const int error = temporary.MoveTo(target)) return Failure(kCannotReplaceOldFile, error);
+  SyncDirectoryOf(target);
   return std::nullopt;
 }
 

@@ -35,9 +35,13 @@ struct WriteFailure {
 };
 
 // Makes the file at `path` hold exactly `contents`: creates its directory when
-// missing, writes a temporary file beside it, flushes it to the disk and
-// renames it over the old file (through a symbolic link, the file it names).
-// On failure the old file is untouched and the temporary file is gone.
+// missing, writes a temporary file beside it, flushes it to the disk, renames
+// it over the old file (through a symbolic link, the file it names) and
+// flushes the directory, so that the new name survives a crash. On failure
+// the old file is untouched and the temporary file is gone. Temporary files
+// of the same file left by a save that was killed, older than
+// kStaleTemporaryAge, are removed first.
+inline constexpr int kStaleTemporaryAge = 60;  // seconds
 std::optional<WriteFailure> ReplaceFileContents(const std::string& path, std::string_view contents);
 
 }  // namespace kestrin

@@ -25,6 +25,10 @@ inline constexpr std::string_view kCannotReplaceOldFile = "cannot replace the ol
 // A settings file larger than kLargestSettingsFile, as a failed step of a
 // save and as the reason a file was not read.
 inline constexpr std::string_view kFileTooLarge = "the file is larger than 64 MiB";
+// A save whose file would be larger than kLargestSettingsFile: it could
+// never be read back.
+inline constexpr std::string_view kSaveTooLarge =
+    "the settings would be larger than 64 MiB and could not be read back";
 // Why a settings file the batch program was given gave no settings.
 inline constexpr std::string_view kNoSettingsFile = "no such file";
 

@@ -5,11 +5,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "settings/settings_file.h"
 #include "settings/settings_texts.h"
@@ -139,6 +141,33 @@ TEST_F(SettingsFailedSaveTest, OversizedOldFileIsNotReplaced) {
   file.read(start.data(), static_cast<std::streamsize>(start.size()));
   EXPECT_EQ(start, kOldContents);
   EXPECT_EQ(DirectoryNames(directory_.path()), "Kestrin.ini|");
+}
+
+TEST_F(SettingsFailedSaveTest, SaveTheNextLoadWouldRefuseIsNotWritten) {
+  KestrinSettings settings = ChangedSettings();
+  settings.SvLList.assign(static_cast<std::size_t>(kLargestSettingsFile), 'a');
+  settings.SvLList += ';';
+  const SaveOutcome outcome = SaveSettings(settings, path_, DefaultFileSystem());
+  EXPECT_FALSE(outcome.saved);
+  EXPECT_EQ(outcome.reason, SaveFailureText(path_, kSaveTooLarge, {}));
+  EXPECT_EQ(SettingsReadFile(path_), kOldContents);
+  EXPECT_EQ(DirectoryNames(directory_.path()), "Kestrin.ini|");
+}
+
+// A save killed before its rename leaves its temporary file; the next save
+// removes those old enough that no save can still be writing them.
+TEST_F(SettingsFailedSaveTest, TemporariesOfAKilledSaveGoAtTheNextSave) {
+  const auto now = std::filesystem::file_time_type::clock::now();
+  for (const auto& [name, age] : {std::pair{"Kestrin.ini.a1b2c3", std::chrono::seconds(120)},
+                                  std::pair{"Kestrin.ini.d4e5f6", std::chrono::seconds(5)},
+                                  std::pair{"Kestrin.ini.bak", std::chrono::seconds(120)},
+                                  std::pair{"Other.ini.a1b2c3", std::chrono::seconds(120)}}) {
+    SettingsWriteFile(directory_.Name(name), "left\n");
+    std::filesystem::last_write_time(directory_.Name(name), now - age);
+  }
+  ASSERT_TRUE(SaveSettings(ChangedSettings(), path_, DefaultFileSystem()).saved);
+  EXPECT_EQ(DirectoryNames(directory_.path()),
+            "Kestrin.ini|Kestrin.ini.bak|Kestrin.ini.d4e5f6|Other.ini.a1b2c3|");
 }
 
 TEST_F(SettingsFailedSaveTest, DirectoryInPlaceOfTheFileStays) {
