@@ -194,8 +194,8 @@ std::string LikeNameDialog::SelectionText() const {
 
 void LikeNameDialog::ShowDirectoryCaptions() {
   const MainView& view = controller_.View();
-  new_caption_ = view.NameText(NameField::kNew);
-  old_caption_ = view.NameText(NameField::kOld);
+  new_caption_ = ShownName(view.NameText(NameField::kNew));
+  old_caption_ = ShownName(view.NameText(NameField::kOld));
 }
 
 }  // namespace kestrin

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "engine/path.h"
 #include "run/like_names.h"
 #include "run/list_rows.h"
 #include "run/run_controller.h"
@@ -150,8 +151,8 @@ void TwoListDialog::ReconcileSelection() {
 
 void TwoListDialog::ShowDirectoryCaptions() {
   const MainView& view = controller_.View();
-  new_caption_ = view.NameText(NameField::kNew);
-  old_caption_ = view.NameText(NameField::kOld);
+  new_caption_ = ShownName(view.NameText(NameField::kNew));
+  old_caption_ = ShownName(view.NameText(NameField::kOld));
 }
 
 }  // namespace kestrin

@@ -3,6 +3,8 @@
 
 #include <initializer_list>
 
+#include "engine/path.h"
+
 namespace kestrin {
 namespace {
 
@@ -33,23 +35,29 @@ std::string Joined(std::initializer_list<std::string_view> pieces) {
 
 }  // namespace
 
-std::string UseAsDirQuestion(std::string_view highlighted, std::string_view open) {
+std::string UseAsDirQuestion(std::string_view highlighted_name, std::string_view open_name) {
+  const std::string highlighted = ShownName(highlighted_name);
+  const std::string open = ShownName(open_name);
   return Joined({kUseAsDirStart, highlighted, kUseAsDirMiddle, open, kUseAsDirAgreement,
                  highlighted, kUseAsDirChoice, open, kUseAsDirEnd});
 }
 
-std::string UseAsFileMessage(std::string_view highlighted, std::string_view open) {
+std::string UseAsFileMessage(std::string_view highlighted_name, std::string_view open_name) {
+  const std::string highlighted = ShownName(highlighted_name);
+  const std::string open = ShownName(open_name);
   return Joined({kUseAsDirStart, highlighted, kUseAsDirMiddle, open, kUseAsFileAgreement,
                  highlighted, kUseAsFileEnd});
 }
 
-std::string LookupOldDirQuestion(std::string_view highlighted, std::string_view open) {
+std::string LookupOldDirQuestion(std::string_view highlighted_name, std::string_view open_name) {
+  const std::string highlighted = ShownName(highlighted_name);
+  const std::string open = ShownName(open_name);
   return Joined({kLookupStart, highlighted, kLookupMiddle, open, kLookupExpanded, open,
                  kLookupChoice, highlighted, kLookupEnd});
 }
 
 std::string DirectoryNotOpenedMessage(std::string_view directory) {
-  return Joined({kNotOpenedStart, directory, kNotOpenedEnd});
+  return Joined({kNotOpenedStart, ShownName(directory), kNotOpenedEnd});
 }
 
 }  // namespace kestrin
