@@ -14,6 +14,16 @@ if(KESTRIN_SANITIZE)
   target_link_options(kestrin_warnings INTERFACE -fsanitize=address,undefined)
 endif()
 
+# A fuzzing tree instruments every library for the fuzzer's coverage and
+# checks it with AddressSanitizer and UndefinedBehaviorSanitizer; warnings
+# are not errors there, as clang warns of other things than the compiler the
+# project is built with.
+if(KESTRIN_FUZZ)
+  target_compile_options(kestrin_warnings INTERFACE -Wno-error
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(kestrin_warnings INTERFACE -fsanitize=address,undefined)
+endif()
+
 # kestrin_library(NAME DIR DEPS...): a static library of every .cpp in DIR
 # (not below it), with the project root as its include root.
 function(kestrin_library name)
