@@ -14,7 +14,7 @@ std::string FilePairText(const std::string& new_name, const std::string& old_nam
 
 }  // namespace
 
-std::string ReadingDataStatus(int32_t pair, int32_t start_line) {
+std::string ReadingDataStatus(int32_t pair, int64_t start_line) {
   return "Reading Data File(" + std::to_string(pair) +
          ") - Start Line = " + std::to_string(start_line);
 }
@@ -23,13 +23,13 @@ std::string ProcessingDataStatus(const std::string& new_name, const std::string&
   return "Processing Data   " + FilePairText(new_name, old_name);
 }
 
-std::string FindingMatchesStatus(int32_t pair, int32_t start_line, int32_t up_to_line) {
+std::string FindingMatchesStatus(int32_t pair, int64_t start_line, int64_t up_to_line) {
   return "Finding Matching Lines(" + std::to_string(pair) +
          ") - Start Line = " + std::to_string(start_line) +
          " UpTo Line = " + std::to_string(up_to_line) + " .";
 }
 
-std::string CompareCyclesStatus(int cycles, int32_t new_line, int32_t old_line) {
+std::string CompareCyclesStatus(int cycles, int64_t new_line, int64_t old_line) {
   return "Compare Lines Pass Count (" + std::to_string(cycles) + ") Compare Cycles (" +
          std::to_string(new_line) + ") New Counter, (" + std::to_string(old_line) +
          ") Old Counter";
@@ -39,7 +39,7 @@ std::string GeneratingReportStatus(const std::string& new_name, const std::strin
   return "Generating Report   " + FilePairText(new_name, old_name);
 }
 
-std::string ReadInputStatus(int32_t line) {
+std::string ReadInputStatus(int64_t line) {
   return "Read Input Processing   - Line = " + std::to_string(line) + " ";
 }
 

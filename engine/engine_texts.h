@@ -28,22 +28,22 @@ inline constexpr char kEquivalentMessage[] =
 enum class OpenStep { kOpenNew, kOpenOld, kSeek };
 
 // Reading Data File(0) - Start Line = 1
-std::string ReadingDataStatus(int32_t pair, int32_t start_line);
+std::string ReadingDataStatus(int32_t pair, int64_t start_line);
 
 // Processing Data   NFile = main.pas   OFile = main.pas
 std::string ProcessingDataStatus(const std::string& new_name, const std::string& old_name);
 
 // Finding Matching Lines(0) - Start Line = 1 UpTo Line = 7999 .
-std::string FindingMatchesStatus(int32_t pair, int32_t start_line, int32_t up_to_line);
+std::string FindingMatchesStatus(int32_t pair, int64_t start_line, int64_t up_to_line);
 
 // Compare Lines Pass Count (50) Compare Cycles (1201) New Counter, (1187) Old Counter
-std::string CompareCyclesStatus(int cycles, int32_t new_line, int32_t old_line);
+std::string CompareCyclesStatus(int cycles, int64_t new_line, int64_t old_line);
 
 // Generating Report   NFile = main.pas   OFile = main.pas
 std::string GeneratingReportStatus(const std::string& new_name, const std::string& old_name);
 
 // "Read Input Processing   - Line = 500 " (the trailing blank is part of it)
-std::string ReadInputStatus(int32_t line);
+std::string ReadInputStatus(int64_t line);
 
 // Binary ReadFile-Pair(0) File-Offset(131072)
 std::string BinaryReadStatus(int32_t pair, int64_t offset);

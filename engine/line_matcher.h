@@ -14,8 +14,8 @@ struct MatchOptions {
   bool dp_active = false;     // a Dp option is chosen: navigation skips IsDp lines
   bool Fmvl = false;          // run the moved-line pass
   bool LastSection = false;   // PairDone was set when matching began
-  int32_t new_section_start = 0;  // lines before the section, for status texts
-  int32_t old_section_start = 0;
+  int64_t new_section_start = 0;  // lines before the section, for status texts
+  int64_t old_section_start = 0;
 };
 
 // Matches the prepared lines of `new_section` against `old_section` (their

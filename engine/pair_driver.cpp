@@ -33,7 +33,7 @@ void FoldLongestLines(CompareRun& run) {
 void PrepareAndMatch(CompareRun& run, const std::string& new_name, const std::string& old_name) {
   Announce(run.host, ProcessingDataStatus(new_name, old_name));
   PrepareLines(run);
-  const int32_t start = run.new_side.SectionStart;
+  const int64_t start = run.new_side.SectionStart;
   Announce(run.host,
            FindingMatchesStatus(run.state.CurrentPair, start + 1, start + run.new_section.count));
   MatchOptions options;

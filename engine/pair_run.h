@@ -49,19 +49,20 @@ struct PairResult {
   OpenStep failed_step = OpenStep::kOpenNew;
   std::string failed_path;
   int failed_error = 0;
-  int32_t new_ccol_blank_count = 0;
-  int32_t old_ccol_blank_count = 0;
+  int64_t new_ccol_blank_count = 0;
+  int64_t old_ccol_blank_count = 0;
   int64_t new_binary_size = 0;
   int64_t old_binary_size = 0;
 
-  // Filled by the listing, summed over the pair's sections.
-  int32_t new_lines_processed = 0, old_lines_processed = 0;
-  int32_t matches = 0, reformats = 0, insertions = 0, deletions = 0;
-  int32_t paired_changes = 0;
-  int32_t new_dp = 0, new_part_dp = 0, old_dp = 0, old_part_dp = 0;
-  int32_t moved_lines = 0;
+  // Filled by the listing, summed over the pair's sections. Counts of lines
+  // are 64-bit throughout, as a file may hold more than 2^31 lines.
+  int64_t new_lines_processed = 0, old_lines_processed = 0;
+  int64_t matches = 0, reformats = 0, insertions = 0, deletions = 0;
+  int64_t paired_changes = 0;
+  int64_t new_dp = 0, new_part_dp = 0, old_dp = 0, old_part_dp = 0;
+  int64_t moved_lines = 0;
   // Working state of the Chng listing.
-  int32_t context_count = 0, not_shown_count = 0;
+  int64_t context_count = 0, not_shown_count = 0;
   bool after_change = false, skipping = false;
 };
 
@@ -72,27 +73,27 @@ struct DirItem {
   bool equal_by_aeqf = false;
   bool had_changes = false;
   bool not_compared = false;  // the pair could not be opened
-  int32_t new_lines_processed = 0, old_lines_processed = 0;
-  int32_t matches = 0, reformats = 0, insertions = 0, deletions = 0;
-  int32_t new_dp = 0, old_dp = 0;
-  int32_t total_changes = 0, paired_changes = 0;
+  int64_t new_lines_processed = 0, old_lines_processed = 0;
+  int64_t matches = 0, reformats = 0, insertions = 0, deletions = 0;
+  int64_t new_dp = 0, old_dp = 0;
+  int64_t total_changes = 0, paired_changes = 0;
   int64_t new_bin_size = 0, old_bin_size = 0;
-  int32_t moved_lines = 0;
+  int64_t moved_lines = 0;
 };
 
 // Run-wide totals, zero at the start of a run.
 struct DirTotals {
   int32_t binary_pairs = 0;
   int32_t aeqf_equal_pairs = 0;
-  int32_t new_lines_processed = 0, old_lines_processed = 0;
-  int32_t matches = 0, reformats = 0, insertions = 0, deletions = 0;
-  int32_t new_dp = 0, new_part_dp = 0, old_dp = 0, old_part_dp = 0;
-  int32_t total_changes = 0, paired_changes = 0, moved_lines = 0;
+  int64_t new_lines_processed = 0, old_lines_processed = 0;
+  int64_t matches = 0, reformats = 0, insertions = 0, deletions = 0;
+  int64_t new_dp = 0, new_part_dp = 0, old_dp = 0, old_part_dp = 0;
+  int64_t total_changes = 0, paired_changes = 0, moved_lines = 0;
   int32_t txfo_skipped = 0;
   int64_t new_bin_bytes = 0, old_bin_bytes = 0;
   int32_t changed_pairs = 0;
   int32_t highest_pair_rc = 0;
-  int32_t pending_matched = 0;  // Delta: matched lines not yet in a block line
+  int64_t pending_matched = 0;  // Delta: matched lines not yet in a block line
   // The run's longest raw lines, new and old, for the viewers' ruler.
   int32_t longest_new_line = 0, longest_old_line = 0;
 };

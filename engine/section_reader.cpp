@@ -25,7 +25,7 @@ constexpr char kDcobCommentMark = '*';
 struct SideFeed {
   SideFile& side;
   Section& section;
-  int32_t& ccol_blank_count;
+  int64_t& ccol_blank_count;
 };
 
 // Starts recording the byte offset of every line start of the section, so
@@ -162,7 +162,7 @@ void ReadSection(CompareRun& run) {
   }
 }
 
-void SelectColumns(SideFile& side, InputLine& line, int32_t& ccol_blank_count) {
+void SelectColumns(SideFile& side, InputLine& line, int64_t& ccol_blank_count) {
   const ColumnRanges& ranges = side.ranges;
   const int32_t raw_length = line.RawLen;
   if (raw_length < ranges.start1) {

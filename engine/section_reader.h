@@ -26,7 +26,7 @@ void ReadSection(CompareRun& run);
 
 // Applies the side's Ccol ranges to one stored line: the selection is written
 // over line.Text and line.CmpLen is set.
-void SelectColumns(SideFile& side, InputLine& line, int32_t& ccol_blank_count);
+void SelectColumns(SideFile& side, InputLine& line, int64_t& ccol_blank_count);
 
 // Runs the Dp filter, case folding, squeezing and hashing over every line of
 // the section, new side first.

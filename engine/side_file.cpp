@@ -64,10 +64,10 @@ bool IsLastByte(const SideFile& side) { return NextLineOffset(side) + 1 >= side.
 
 // The recorded byte offset of file line `line` + 1, or null when it is not
 // recorded. The first line always starts at byte 0.
-const int64_t* RecordedLineStart(const SideFile& side, int32_t line) {
+const int64_t* RecordedLineStart(const SideFile& side, int64_t line) {
   static constexpr int64_t kFileStart = 0;
   if (line == 0) return &kFileStart;
-  const int64_t index = static_cast<int64_t>(line) - side.line_starts_base;
+  const int64_t index = line - side.line_starts_base;
   if (index < 0 || index >= static_cast<int64_t>(side.line_starts.size())) return nullptr;
   return &side.line_starts[static_cast<size_t>(index)];
 }
@@ -149,7 +149,7 @@ void ReadLine(SideFile& side) {
 
 bool PositionSide(SideFile& side) {
   if (side.handle == nullptr) return false;
-  const int32_t wanted = side.SectionStart;
+  const int64_t wanted = side.SectionStart;
   const int64_t* recorded = RecordedLineStart(side, wanted);
   const int64_t offset = recorded != nullptr ? *recorded : 0;
   if (!side.handle->Seek(offset)) return false;

@@ -49,19 +49,21 @@ struct SideFile {
 
   char LineBuffer[kMaxLineLength] = {};
   int32_t line_length = 0;      // characters in LineBuffer after the last read
-  int32_t LinesRead = 0;        // lines read so far in the file
+  int64_t LinesRead = 0;        // lines read so far in the file
   int32_t LongestLine = 0;      // greatest line length read in this pair
   int32_t MaxCmpLen = 0;        // greatest compare length after Ccol selection
-  int32_t next_section_start = 0;
-  int32_t SectionStart = 0;     // file lines before the current section
-  int32_t ccol_blank_count = 0; // lines shorter than the Ccol start column
+  // Line numbers and counts of a file: 64-bit, as a file may hold more than
+  // 2^31 lines.
+  int64_t next_section_start = 0;
+  int64_t SectionStart = 0;     // file lines before the current section
+  int64_t ccol_blank_count = 0; // lines shorter than the Ccol start column
 
   DpCarry dp_carry;             // Dp filter state carried across lines
 
   // Byte offsets of the line starts of the most recently read section:
   // line_starts[k] is where line line_starts_base + k begins. Lets a section
   // be positioned without reading the file again from byte 0.
-  int32_t line_starts_base = 0;
+  int64_t line_starts_base = 0;
   std::vector<int64_t> line_starts;
 
   // Clears the state of a pair; keeps nothing but `ranges` and Ieof.

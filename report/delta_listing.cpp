@@ -12,7 +12,7 @@ namespace {
 
 class DeltaListing {
  public:
-  DeltaListing(SectionView& view, bool last_section, ReportStore& store, int32_t& pending_matched)
+  DeltaListing(SectionView& view, bool last_section, ReportStore& store, int64_t& pending_matched)
       : view_(view),
         news_(view.new_lines),
         olds_(view.old_lines),
@@ -154,7 +154,7 @@ class DeltaListing {
   ReportStore& store_;
   StoreSink sink_;
   ListingLineWriter write_;
-  int32_t& pending_matched_;
+  int64_t& pending_matched_;
   int32_t i_ = 1;
   int32_t j_ = 1;
 };
@@ -162,7 +162,7 @@ class DeltaListing {
 }  // namespace
 
 void WriteDeltaListing(SectionView& view, bool last_section, ReportStore& store,
-                       int32_t& pending_matched) {
+                       int64_t& pending_matched) {
   DeltaListing(view, last_section, store, pending_matched).Run();
 }
 

@@ -128,7 +128,7 @@ class DirectorySummary {
 
   void WriteLineTotals() {
     const DirTotals& t = totals_;
-    const int32_t paired = t.paired_changes;
+    const int64_t paired = t.paired_changes;
     store_.AddLine(kLineTotalsTitle);
     store_.AddLine(FormatText(kTotalMatchesFormat, t.matches,
                               t.reformats + t.insertions + t.deletions - paired));
@@ -252,7 +252,7 @@ void FoldPair(CompareRun& run, bool pair_differs) {
     totals.old_bin_bytes += pair.old_binary_size;
     ++totals.binary_pairs;
   } else {
-    const int32_t total_changes =
+    const int64_t total_changes =
         pair.reformats + pair.insertions + pair.deletions - pair.paired_changes;
     entry.new_lines_processed = pair.new_lines_processed;
     entry.old_lines_processed = pair.old_lines_processed;

@@ -74,7 +74,7 @@ void ListEqualPair(CompareRun& run, ReportStore& store) {
     }
     if (!settings.Long || (verdict.dp && settings.Xdpl)) continue;
     const std::string& text = verdict.part_dp && settings.Xdpl ? verdict.cut_text : raw;
-    const int32_t ref = pair.new_lines_processed;
+    const int64_t ref = pair.new_lines_processed;
     const ListingPlace place = store.WriteListingLine(format.Matched(text, ref, ref, 0));
     if (!verdict.dp && pair.matches == 1) first_match = place;
   }

@@ -18,11 +18,11 @@ std::string ListingFormatter::Start(std::string_view flag, std::string_view text
   return line;
 }
 
-std::string ListingFormatter::RunLength(int32_t run_length) {
+std::string ListingFormatter::RunLength(int64_t run_length) {
   return FormatText(kRunLengthFormat, run_length);
 }
 
-std::string ListingFormatter::Matched(std::string_view text, int32_t new_ref, int32_t old_ref,
+std::string ListingFormatter::Matched(std::string_view text, int64_t new_ref, int64_t old_ref,
                                       int32_t run_length) const {
   std::string line = Start(kFlagBlank, text);
   if (fscl_) return line;
@@ -31,27 +31,27 @@ std::string ListingFormatter::Matched(std::string_view text, int32_t new_ref, in
   return line;
 }
 
-std::string ListingFormatter::DpLine(std::string_view text, int32_t new_ref) const {
+std::string ListingFormatter::DpLine(std::string_view text, int64_t new_ref) const {
   std::string line = Start(kFlagBlank, text);
   if (!fscl_) line += FormatText(kDpLineColumnsFormat, new_ref);
   return line;
 }
 
-std::string ListingFormatter::ReformNew(std::string_view text, int32_t new_ref, int32_t old_ref,
+std::string ListingFormatter::ReformNew(std::string_view text, int64_t new_ref, int64_t old_ref,
                                         int32_t run_count) const {
   std::string line = Start(kFlagReformNew, text);
   if (!fscl_) line += FormatText(kReformNewColumnsFormat, new_ref, old_ref, run_count);
   return line;
 }
 
-std::string ListingFormatter::ReformOld(std::string_view old_text, int32_t new_ref,
-                                        int32_t old_ref) const {
+std::string ListingFormatter::ReformOld(std::string_view old_text, int64_t new_ref,
+                                        int64_t old_ref) const {
   std::string line = Start(kFlagReformOld, old_text);
   if (!fscl_) line += FormatText(kReformOldColumnsFormat, new_ref, old_ref);
   return line;
 }
 
-std::string ListingFormatter::Insert(std::string_view text, int32_t new_ref, int32_t continuation,
+std::string ListingFormatter::Insert(std::string_view text, int64_t new_ref, int32_t continuation,
                                      int32_t run_length) const {
   std::string line = Start(kFlagInserted, text);
   if (fscl_) return line;
@@ -60,14 +60,14 @@ std::string ListingFormatter::Insert(std::string_view text, int32_t new_ref, int
   return line;
 }
 
-std::string ListingFormatter::InsertMoved(std::string_view text, int32_t new_ref,
-                                          int32_t old_ref) const {
+std::string ListingFormatter::InsertMoved(std::string_view text, int64_t new_ref,
+                                          int64_t old_ref) const {
   std::string line = Start(kFlagInsertedMoved, text);
   if (!fscl_) line += FormatText(kInsertMovedColumnsFormat, new_ref, old_ref);
   return line;
 }
 
-std::string ListingFormatter::Delete(std::string_view old_text, int32_t old_ref,
+std::string ListingFormatter::Delete(std::string_view old_text, int64_t old_ref,
                                      int32_t continuation, int32_t run_length) const {
   std::string line = Start(kFlagDeleted, old_text);
   if (fscl_) return line;
@@ -76,8 +76,8 @@ std::string ListingFormatter::Delete(std::string_view old_text, int32_t old_ref,
   return line;
 }
 
-std::string ListingFormatter::DeleteMoved(std::string_view old_text, int32_t new_ref,
-                                          int32_t old_ref) const {
+std::string ListingFormatter::DeleteMoved(std::string_view old_text, int64_t new_ref,
+                                          int64_t old_ref) const {
   std::string line = Start(kFlagDeletedMoved, old_text);
   if (!fscl_) line += FormatText(kDeleteMovedColumnsFormat, new_ref, old_ref);
   return line;
@@ -104,6 +104,6 @@ std::string BlockLine(const DeltaBlock& block, bool fscl, int32_t longest_line) 
   return line;
 }
 
-std::string NotShownLine(int32_t count) { return FormatText(kNotShownFormat, count); }
+std::string NotShownLine(int64_t count) { return FormatText(kNotShownFormat, count); }
 
 }  // namespace kestrin

@@ -19,30 +19,30 @@ class ListingFormatter {
 
   // Four blanks, the text in 80 columns, then " 00001              00002" and on
   // a run's first line "   2    " (a run length of 0 shows none).
-  std::string Matched(std::string_view text, int32_t new_ref, int32_t old_ref,
+  std::string Matched(std::string_view text, int64_t new_ref, int64_t old_ref,
                       int32_t run_length) const;
   // Four blanks, the text in 80 columns, " 00007 DPLINE(NEW) "
-  std::string DpLine(std::string_view text, int32_t new_ref) const;
+  std::string DpLine(std::string_view text, int64_t new_ref) const;
   // "RN- ", the text in 80 columns, " 00003 REFORM(NEW)  00004   2    "
-  std::string ReformNew(std::string_view text, int32_t new_ref, int32_t old_ref,
+  std::string ReformNew(std::string_view text, int64_t new_ref, int64_t old_ref,
                         int32_t run_count) const;
   // "RO- ", the old text in 80 columns, " 00003 REFORM(OLD)  00004"
-  std::string ReformOld(std::string_view old_text, int32_t new_ref, int32_t old_ref) const;
+  std::string ReformOld(std::string_view old_text, int64_t new_ref, int64_t old_ref) const;
   // "I - ", the text in 80 columns, " 00003 INSERT(NEW)          12   " on a
   // run's first line (continuation 0), " 00004 INSERT" on the others.
-  std::string Insert(std::string_view text, int32_t new_ref, int32_t continuation,
+  std::string Insert(std::string_view text, int64_t new_ref, int32_t continuation,
                      int32_t run_length) const;
   // "IM- ", the text in 80 columns, " 00003 MOVE(N TO O) 00009"
-  std::string InsertMoved(std::string_view text, int32_t new_ref, int32_t old_ref) const;
+  std::string InsertMoved(std::string_view text, int64_t new_ref, int64_t old_ref) const;
   // "D - ", the old text in 80 columns, "       DELETED(OLD) 00003   2    " on a
   // run's first line (continuation 0), "       DELETED      00004" on the others.
-  std::string Delete(std::string_view old_text, int32_t old_ref, int32_t continuation,
+  std::string Delete(std::string_view old_text, int64_t old_ref, int32_t continuation,
                      int32_t run_length) const;
   // "DM- ", the old text in 80 columns, " 00009 MOVE(O TO N) 00003"
-  std::string DeleteMoved(std::string_view old_text, int32_t new_ref, int32_t old_ref) const;
+  std::string DeleteMoved(std::string_view old_text, int64_t new_ref, int64_t old_ref) const;
 
   // The run length that follows a matched line's columns: "   2    ".
-  static std::string RunLength(int32_t run_length);
+  static std::string RunLength(int64_t run_length);
 
  private:
   std::string Start(std::string_view flag, std::string_view text) const;
@@ -52,9 +52,9 @@ class ListingFormatter {
 
 // The counts and first references of one Delta block.
 struct DeltaBlock {
-  int32_t matched = 0, inserted = 0, deleted = 0, reformatted = 0;
-  int32_t first_new_ref = 0;  // first new line of the reformat run, else of the insert run
-  int32_t first_old_ref = 0;  // first old line of the reformat run, else of the delete run
+  int64_t matched = 0, inserted = 0, deleted = 0, reformatted = 0;
+  int64_t first_new_ref = 0;  // first new line of the reformat run, else of the insert run
+  int64_t first_old_ref = 0;  // first old line of the reformat run, else of the delete run
 };
 
 // The line in front of a Delta block: 88 blanks and
@@ -63,7 +63,7 @@ struct DeltaBlock {
 std::string BlockLine(const DeltaBlock& block, bool fscl, int32_t longest_line);
 
 // "   ************* 43 New File Lines Not Shown *****************************"
-std::string NotShownLine(int32_t count);
+std::string NotShownLine(int64_t count);
 
 }  // namespace kestrin
 

@@ -50,8 +50,8 @@ class PairSummary {
 
  private:
   void WriteChangeCounts() {
-    const int32_t paired = pair_.paired_changes;
-    const int32_t total = pair_.reformats + pair_.insertions + pair_.deletions - paired;
+    const int64_t paired = pair_.paired_changes;
+    const int64_t total = pair_.reformats + pair_.insertions + pair_.deletions - paired;
     store_.AddLine(FormatText(kPairMatchesFormat, pair_.matches, total));
     store_.AddLine(FormatText(kPairReformatsFormat, pair_.reformats, pair_.reformats + paired));
     store_.AddLine(FormatText(kPairInsertionsFormat, pair_.insertions, pair_.insertions - paired));

@@ -59,31 +59,31 @@ inline constexpr size_t kText128Width = 128;
 
 // After the text of a matched line: " 00001              00001"; on the first
 // line of a run the run length follows: "   2    ".
-inline constexpr char kMatchedColumnsFormat[] = " %.5d              %.5d";
-inline constexpr char kRunLengthFormat[] = "   %-5d";
+inline constexpr char kMatchedColumnsFormat[] = " %.5" PRId64 "              %.5" PRId64;
+inline constexpr char kRunLengthFormat[] = "   %-5" PRId64;
 // " 00007 DPLINE(NEW) "
-inline constexpr char kDpLineColumnsFormat[] = " %.5d DPLINE(NEW) ";
+inline constexpr char kDpLineColumnsFormat[] = " %.5" PRId64 " DPLINE(NEW) ";
 // " 00003 REFORM(NEW)  00003   1    "
-inline constexpr char kReformNewColumnsFormat[] = " %.5d REFORM(NEW)  %.5d   %-5d";
+inline constexpr char kReformNewColumnsFormat[] = " %.5" PRId64 " REFORM(NEW)  %.5" PRId64 "   %-5d";
 // " 00003 REFORM(OLD)  00003"
-inline constexpr char kReformOldColumnsFormat[] = " %.5d REFORM(OLD)  %.5d";
+inline constexpr char kReformOldColumnsFormat[] = " %.5" PRId64 " REFORM(OLD)  %.5" PRId64;
 // " 00003 INSERT(NEW)          2    " on a run's first line, " 00004 INSERT" after.
-inline constexpr char kInsertColumnsFormat[] = " %.5d INSERT";
-inline constexpr char kInsertFirstColumnsFormat[] = " %.5d INSERT(NEW)          %-5d";
+inline constexpr char kInsertColumnsFormat[] = " %.5" PRId64 " INSERT";
+inline constexpr char kInsertFirstColumnsFormat[] = " %.5" PRId64 " INSERT(NEW)          %-5d";
 // " 00003 MOVE(N TO O) 00009"
-inline constexpr char kInsertMovedColumnsFormat[] = " %.5d MOVE(N TO O) %.5d";
+inline constexpr char kInsertMovedColumnsFormat[] = " %.5" PRId64 " MOVE(N TO O) %.5" PRId64;
 // "       DELETED(OLD) 00003   2    " on a run's first line, "       DELETED      00004" after.
-inline constexpr char kDeleteFirstColumnsFormat[] = "       DELETED(OLD) %.5d   %-5d";
-inline constexpr char kDeleteColumnsFormat[] = "       DELETED      %.5d";
+inline constexpr char kDeleteFirstColumnsFormat[] = "       DELETED(OLD) %.5" PRId64 "   %-5d";
+inline constexpr char kDeleteColumnsFormat[] = "       DELETED      %.5" PRId64;
 // " 00009 MOVE(O TO N) 00003"
-inline constexpr char kDeleteMovedColumnsFormat[] = " %.5d MOVE(O TO N) %.5d";
+inline constexpr char kDeleteMovedColumnsFormat[] = " %.5" PRId64 " MOVE(O TO N) %.5" PRId64;
 
 // Delta block line: 88 blanks, then "Mat/Ins/Del/Rfm=(12,1,1,0)".
 inline constexpr size_t kBlockLineIndent = 88;
-inline constexpr char kBlockCountsFormat[] = "Mat/Ins/Del/Rfm=(%d,%d,%d,%d)";
+inline constexpr char kBlockCountsFormat[] = "Mat/Ins/Del/Rfm=(%" PRId64 ",%" PRId64 ",%" PRId64 ",%" PRId64 ")";
 // With Fscl: blanks, then "LRef#=00013 RRef#=00013".
-inline constexpr char kBlockNewRefFormat[] = "LRef#=%-.5d ";
-inline constexpr char kBlockOldRefFormat[] = "RRef#=%-.5d";
+inline constexpr char kBlockNewRefFormat[] = "LRef#=%-.5" PRId64 " ";
+inline constexpr char kBlockOldRefFormat[] = "RRef#=%-.5" PRId64;
 inline constexpr size_t kBlockNewRefWidth = 12;
 inline constexpr int kBlockMinimumWidth = 28;
 inline constexpr int kBlockWidthMargin = 4;
@@ -91,7 +91,7 @@ inline constexpr int kBlockWidthOffset = 23;
 
 // Chng: "   ************* 43 New File Lines Not Shown *****************************"
 inline constexpr char kNotShownFormat[] =
-    "   ************* %d New File Lines Not Shown *****************************";
+    "   ************* %" PRId64 " New File Lines Not Shown *****************************";
 
 // ---- A pair's faults ----
 
@@ -117,24 +117,24 @@ inline constexpr std::string_view kPairSummaryTitle =
     "INDIVIDUAL PAIRED FILE COMPARE TOTALS AND STATISTICS SECTION";
 // "      4 Number Of Line Matches          1 Total Changes (Paired+NonPaired Chg) "
 inline constexpr char kPairMatchesFormat[] =
-    "%7d Number Of Line Matches    %7d Total Changes (Paired+NonPaired Chg) ";
+    "%7" PRId64 " Number Of Line Matches    %7" PRId64 " Total Changes (Paired+NonPaired Chg) ";
 // "      0 Reformatted Lines               1 Paired Changes (Refm+Paired Ins/Del)"
 inline constexpr char kPairReformatsFormat[] =
-    "%7d Reformatted Lines         %7d Paired Changes (Refm+Paired Ins/Del)";
+    "%7" PRId64 " Reformatted Lines         %7" PRId64 " Paired Changes (Refm+Paired Ins/Del)";
 // "      1 New File Line Insertions        0 Non-Paired Inserts (Ins Paired-Chg)"
 inline constexpr char kPairInsertionsFormat[] =
-    "%7d New File Line Insertions  %7d Non-Paired Inserts (Ins Paired-Chg)";
+    "%7" PRId64 " New File Line Insertions  %7" PRId64 " Non-Paired Inserts (Ins Paired-Chg)";
 // "      1 Old File Line Deletions         0 Non-Paired Deletes (Del Paired-Chg)"
 inline constexpr char kPairDeletionsFormat[] =
-    "%7d Old File Line Deletions   %7d Non-Paired Deletes (Del Paired-Chg)";
+    "%7" PRId64 " Old File Line Deletions   %7" PRId64 " Non-Paired Deletes (Del Paired-Chg)";
 // "      7 New File Lines Processed " and, with a Dp option,
 // "      3 New Dp/Cmt + 0 Part New Dp/Comments" after one more blank.
-inline constexpr char kNewLinesProcessedFormat[] = "%7d New File Lines Processed ";
-inline constexpr char kOldLinesProcessedFormat[] = "%7d Old File Lines Processed ";
-inline constexpr char kNewDpCountsFormat[] = "%7d New Dp/Cmt + %d Part New Dp/Comments";
-inline constexpr char kOldDpCountsFormat[] = "%7d Old Dp/Cmt + %d Part Old Dp/Comments";
+inline constexpr char kNewLinesProcessedFormat[] = "%7" PRId64 " New File Lines Processed ";
+inline constexpr char kOldLinesProcessedFormat[] = "%7" PRId64 " Old File Lines Processed ";
+inline constexpr char kNewDpCountsFormat[] = "%7" PRId64 " New Dp/Cmt + %" PRId64 " Part New Dp/Comments";
+inline constexpr char kOldDpCountsFormat[] = "%7" PRId64 " Old Dp/Cmt + %" PRId64 " Part Old Dp/Comments";
 // "      2 Number of Moved lines detected"
-inline constexpr char kPairMovedFormat[] = "%7d Number of Moved lines detected";
+inline constexpr char kPairMovedFormat[] = "%7" PRId64 " Number of Moved lines detected";
 inline constexpr std::string_view kMovedSubOptimal =
     "Moved Line detection sub optimal due to compare set size.";
 // "    512 New Bin File Size Processed     512 Old Bin File Size Processed"
@@ -160,7 +160,7 @@ inline constexpr std::string_view kEndOfLineColumn = kEndOfLineStop;
 // "WARN: "CCOL" start value < some line lengths. New Lines = 2  Old Lines = 0 treated as null blank
 // lines."
 inline constexpr char kCcolWarningFormat[] =
-    "WARN: \"CCOL\" start value < some line lengths. New Lines = %d  Old Lines = %d treated as "
+    "WARN: \"CCOL\" start value < some line lengths. New Lines = %" PRId64 "  Old Lines = %" PRId64 " treated as "
     "null blank lines.";
 // "DUDC-DP-OPTION-LEADING-COMMENT-TEXT = "#". EMBEDDED-USE = "No"."
 inline constexpr char kDudcFormat[] =
@@ -203,7 +203,7 @@ inline constexpr size_t kRowOneNameWidth = 20;
 // "    512      512   **Binary File**"
 inline constexpr char kRowBinaryFormat[] = "%7lld  %7lld   **Binary File**";
 // "     10       10       8       1       1         1       2       0       0"
-inline constexpr char kRowTextFormat[] = "%7d  %7d %7d %7d %7d  %7d %7d %7d %7d";
+inline constexpr char kRowTextFormat[] = "%7" PRId64 "  %7" PRId64 " %7" PRId64 " %7" PRId64 " %7" PRId64 "  %7" PRId64 " %7" PRId64 " %7" PRId64 " %7" PRId64;
 inline constexpr std::string_view kPairTableLegend =
     "Code: \"Blank\" - Equal, \"* \" - Change File, TDL= - Time-Date-Length equal(files assummed "
     "equal)";
@@ -227,14 +227,14 @@ inline constexpr char kAeqfPairsFormat[] =
 inline constexpr std::string_view kLineTotalsTitle =
     "Kestrin GROUPED PAIRED TEXT/BINARY FILE COMPARE SUMMARY TOTALS SECTION ";
 inline constexpr char kTotalMatchesFormat[] =
-    "%7d Number Of Line Matches   %7d Total Changes (Paired+NonPaired Chg)";
+    "%7" PRId64 " Number Of Line Matches   %7" PRId64 " Total Changes (Paired+NonPaired Chg)";
 inline constexpr char kTotalReformatsFormat[] =
-    "%7d Total Reformatted Lines  %7d Paired Changes (Refm+Paired Ins/Del)";
+    "%7" PRId64 " Total Reformatted Lines  %7" PRId64 " Paired Changes (Refm+Paired Ins/Del)";
 inline constexpr char kTotalInsertionsFormat[] =
-    "%7d New File Line Insertions %7d Non-Paired Inserts (Extra Ins in Seq.)";
+    "%7" PRId64 " New File Line Insertions %7" PRId64 " Non-Paired Inserts (Extra Ins in Seq.)";
 inline constexpr char kTotalDeletionsFormat[] =
-    "%7d Old File Line Deletions  %7d Non-Paired Deletes (Extra Del in Seq.)";
-inline constexpr char kTotalMovedFormat[] = "%7d Number of Inserted/Deleted (Moved lines) detected";
+    "%7" PRId64 " Old File Line Deletions  %7" PRId64 " Non-Paired Deletes (Extra Del in Seq.)";
+inline constexpr char kTotalMovedFormat[] = "%7" PRId64 " Number of Inserted/Deleted (Moved lines) detected";
 // The binary size line, widened for large totals:
 // "    512 New Bin Size Processed       512 Old Bin File Size Processed"
 inline constexpr char kTotalBinarySizes7Format[] =

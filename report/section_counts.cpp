@@ -20,7 +20,7 @@ std::string CompareText(const CompareSettings& settings, SideFile& side, const I
   length = std::min(static_cast<int32_t>(copy.Text.size()), static_cast<int32_t>(line.RawLen));
   if (settings.Icas) FoldCase(copy.Text, length);
   if (settings.Ccol) {
-    int32_t unused_blank_count = 0;
+    int64_t unused_blank_count = 0;
     SelectColumns(side, copy, unused_blank_count);
     length = std::min(static_cast<int32_t>(copy.Text.size()), static_cast<int32_t>(copy.CmpLen));
   }

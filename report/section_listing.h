@@ -27,8 +27,8 @@ struct SectionView {
   SideFile& new_side;  // SectionStart gives the reference numbers
   SideFile& old_side;
 
-  int32_t NewRef(int32_t i) const { return new_side.SectionStart + i; }
-  int32_t OldRef(int32_t j) const { return old_side.SectionStart + j; }
+  int64_t NewRef(int32_t i) const { return new_side.SectionStart + i; }
+  int64_t OldRef(int32_t j) const { return old_side.SectionStart + j; }
   // The longer of the two sides' longest lines so far.
   int32_t LongestLine() const;
 };
@@ -81,7 +81,7 @@ void WriteChangeListing(SectionView& view, ListingSink& sink);
 // Ovsum only the PairedChanges count. `pending_matched` carries matched lines
 // not yet shown in a block line from one section to the next.
 void WriteDeltaListing(SectionView& view, bool last_section, ReportStore& store,
-                       int32_t& pending_matched);
+                       int64_t& pending_matched);
 
 }  // namespace kestrin
 

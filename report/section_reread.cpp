@@ -39,7 +39,7 @@ InputLine Refiltered(const CompareSettings& settings, DpCarry& carry, const Inpu
 }
 
 void ReloadLines(const CompareSettings& settings, SideFile& side, Section& section, DpCarry& carry,
-                 int32_t& part_dp_count) {
+                 int64_t& part_dp_count) {
   for (int32_t index = 1; index <= section.count; ++index) {
     InputLine& line = section.line[index];
     LoadRawLine(line, NextRawLine(side));

@@ -13,9 +13,9 @@ namespace kestrin {
 
 // The counts of one side's lines as a summary prints them.
 struct SideLineCounts {
-  int32_t processed = 0;  // lines read, Dp lines included
-  int32_t dp = 0;
-  int32_t part_dp = 0;
+  int64_t processed = 0;  // lines read, Dp lines included
+  int64_t dp = 0;
+  int64_t part_dp = 0;
 };
 
 // "      7 New File Lines Processed " from `processed_format`, and with a Dp

@@ -74,8 +74,8 @@ class RecordingHost : public EngineHost {
 // What the report driver saw at one step.
 struct ReportedStep {
   int32_t pair = 0;
-  int32_t new_start = 0;
-  int32_t old_start = 0;
+  int64_t new_start = 0;
+  int64_t old_start = 0;
   int32_t new_count = 0;
   int32_t old_count = 0;
   PairResult result;

@@ -114,7 +114,7 @@ TEST(SectionReaderTest, SelectColumnsTakesTheRangesOfEachLine) {
     InputLine line;
     line.Text = c.raw;
     line.RawLen = static_cast<int16_t>(line.Text.size());
-    int32_t blank_count = 0;
+    int64_t blank_count = 0;
     SelectColumns(side, line, blank_count);
     EXPECT_EQ(line.Text.substr(0, line.CmpLen), c.selected) << c.ranges << " " << c.raw;
     EXPECT_EQ(line.CcolBlank, c.blank) << c.ranges << " " << c.raw;

@@ -206,7 +206,7 @@ TEST(SectionListingTest, DeltaCarriesMatchedLinesOfAnUnchangedSectionIntoTheNext
   ReportHost host;
   ReportStore store(lines, host);
   lines.settings.Delta = true;
-  int32_t pending = 0;
+  int64_t pending = 0;
 
   HandSection unchanged;
   unchanged.settings.Delta = true;
@@ -254,7 +254,7 @@ TEST(SectionListingTest, DeltaListsReformatsThenInterleavedChanges) {
   CountDeletions(view);
   CountInsertionsAndMatches(view);
   MarkReformatRuns(view);
-  int32_t pending = 0;
+  int64_t pending = 0;
   WriteDeltaListing(view, true, store, pending);
   const std::vector<std::string> expected = {"     LRef#=00002 RRef#=00002", "RN- x  y", "I - came",
                                              "D - gone"};
