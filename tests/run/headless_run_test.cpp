@@ -10,28 +10,9 @@
 namespace kestrin {
 namespace {
 
+using run_support::KeepingHost;
 using run_support::RunScratch;
 using Strings = std::vector<std::string>;
-
-// Keeps the status texts and messages a run shows; answers every question
-// with `answer`.
-class KeepingHost : public EngineHost {
- public:
-  void SetStatus(const std::string& text) override { statuses.push_back(text); }
-  void ToggleProgress() override {}
-  void ShowFirstProgress() override {}
-  void HideProgress() override {}
-  void ProcessEvents() override {}
-  bool AskYesNo(const std::string& question) override {
-    messages.push_back(question);
-    return answer;
-  }
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-
-  Strings statuses;
-  Strings messages;
-  bool answer = false;
-};
 
 struct HeadlessCase {
   int compare_type;

@@ -20,6 +20,7 @@ namespace kestrin {
 namespace {
 
 using run_support::FileFault;
+using run_support::KeepingHost;
 using run_support::RunScratch;
 using run_support::WatchedFileSystem;
 using Strings = std::vector<std::string>;
@@ -93,9 +94,10 @@ TEST(RunFaultsTest, AFileThatEndsEarlyIsNamedWithWhereItEnded) {
     request.old_name = scratch.Write("old.txt", text);
     WatchedFileSystem fs;
     fs.faults[request.old_name] = FileFault{0, false, 700, c.read_error};
-    Strings statuses;
-    request.on_status = [&statuses](const std::string& status) { statuses.push_back(status); };
+    KeepingHost host;
+    request.host = &host;
     const HeadlessOutcome outcome = RunHeadless(request, fs);
+    const Strings& statuses = host.statuses;
     std::string line = c.line;
     line.replace(line.find("<path>"), 6, request.old_name);
     EXPECT_TRUE(HasLine(outcome.report.Primary, line)) << c.name << "\n"
@@ -172,9 +174,10 @@ TEST(RunFaultsTest, ANameWithALineBreakStaysOneLine) {
   request.new_name = scratch.PathOf("new");
   request.old_name = scratch.PathOf("old");
   request.compare_type = 2;
-  Strings statuses;
-  request.on_status = [&statuses](const std::string& status) { statuses.push_back(status); };
+  KeepingHost host;
+  request.host = &host;
   const HeadlessOutcome outcome = RunHeadless(request, DefaultFileSystem());
+  const Strings& statuses = host.statuses;
   const Strings& report = outcome.report.Primary;
   EXPECT_EQ(outcome.final_message, kDifferencesMessage);
   EXPECT_EQ(std::count(report.begin(), report.end(), report.back()), 1) << Joined(report);
@@ -182,7 +185,7 @@ TEST(RunFaultsTest, ANameWithALineBreakStaysOneLine) {
   EXPECT_NE(Joined(report).find("New File = " + scratch.PathOf("new/" + shown)),
             std::string::npos)
       << Joined(report);
-  for (const Strings* lines : {&report, const_cast<const Strings*>(&statuses)}) {
+  for (const Strings* lines : {&report, &statuses}) {
     for (const std::string& line : *lines) {
       EXPECT_EQ(line.find('\n'), std::string::npos) << line;
     }

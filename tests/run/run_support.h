@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/engine_host.h"
 #include "run/like_name_dialog.h"
 #include "run/main_view.h"
 #include "run/run_controller.h"
@@ -122,6 +123,26 @@ class FakeRunDialogs : public RunDialogs {
 
  private:
   RunLog& log_;
+};
+
+// Keeps the status texts and messages a run shows; answers every question
+// with `answer` (and keeps it among the messages).
+class KeepingHost : public EngineHost {
+ public:
+  void SetStatus(const std::string& text) override { statuses.push_back(text); }
+  void ToggleProgress() override {}
+  void ShowFirstProgress() override {}
+  void HideProgress() override {}
+  void ProcessEvents() override {}
+  bool AskYesNo(const std::string& question) override {
+    messages.push_back(question);
+    return answer;
+  }
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+
+  std::vector<std::string> statuses;
+  std::vector<std::string> messages;
+  bool answer = false;
 };
 
 // A fault of one input file: its open fails with `open_error`, finding its
