@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "cli/batch_host.h"
+#include "cli/batch_secondary.h"
 #include "cli/batch_texts.h"
 #include "engine/compare_settings.h"
 #include "engine/file_system.h"
 #include "engine/engine_texts.h"
+#include "engine/path.h"
 #include "report/directory_run_info.h"
 #include "report/report_lines.h"
 #include "run/headless_run.h"
@@ -29,11 +31,25 @@ void WriteLines(const std::vector<std::string>& lines, std::ostream& stream) {
   stream.flush();
 }
 
-bool WriteSecondary(const std::vector<std::string>& lines, const std::string& path) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) return false;
-  WriteLines(lines, file);
-  return static_cast<bool>(file);
+// The full names of every file a run compared.
+std::vector<std::string> ComparedFiles(const PairList& pairs) {
+  std::vector<std::string> files;
+  for (size_t k = 0; k < pairs.new_names.size() && k < pairs.old_names.size(); ++k) {
+    files.push_back(JoinPath(pairs.new_directory, pairs.new_names[k]));
+    files.push_back(JoinPath(pairs.old_directory, pairs.old_names[k]));
+  }
+  return files;
+}
+
+// Refuses a --secondary file that is one of `compared`, which the Secondary
+// list would overwrite. Returns true when it is refused.
+bool RefusesSecondary(const BatchOptions& options, const std::vector<std::string>& compared,
+                      std::ostream& err) {
+  if (options.secondary_file.empty() || !NamesComparedFile(options.secondary_file, compared)) {
+    return false;
+  }
+  err << kSecondaryIsCompared << options.secondary_file << kSecondaryIsComparedEnd << '\n';
+  return true;
 }
 
 }  // namespace
@@ -54,8 +70,9 @@ int WriteBatchReport(const ReportLines& report, const BatchOptions& options, int
     err << kStandardOutputFailed << '\n';
     status = kExitTrouble;
   }
-  if (!options.secondary_file.empty() &&
-      !WriteSecondary(report.Secondary, options.secondary_file)) {
+  // Only a side-by-side report has a Secondary list.
+  if (!options.secondary_file.empty() && report.settings.Sbsl &&
+      !WriteSecondaryFile(report.Secondary, options.secondary_file)) {
     err << kSecondaryWriteFailed << options.secondary_file << kSecondaryWriteFailedEnd << '\n';
     status = kExitTrouble;
   }
@@ -64,6 +81,7 @@ int WriteBatchReport(const ReportLines& report, const BatchOptions& options, int
 
 int RunBatchCompare(const BatchOptions& options, const BatchChoices& choices,
                     std::ostream& out, std::ostream& err, bool err_is_terminal, FileSystem& fs) {
+  if (RefusesSecondary(options, {options.new_file, options.old_file}, err)) return kExitTrouble;
   BatchHost host(err, options.progress, err_is_terminal);
   HeadlessRequest request;
   request.new_name = options.new_file;
@@ -77,7 +95,9 @@ int RunBatchCompare(const BatchOptions& options, const BatchChoices& choices,
   const HeadlessOutcome outcome = RunHeadless(request, fs);
   host.EndStatusLine();
   // Start refused the request and the host has written why.
-  if (!outcome.ran) return kExitTrouble;
+  if (!outcome.ran || RefusesSecondary(options, ComparedFiles(outcome.pairs), err)) {
+    return kExitTrouble;
+  }
   return WriteBatchReport(outcome.report, options,
                           ExitStatusFor(outcome.final_message, host.ReportedTrouble()), out, err);
 }

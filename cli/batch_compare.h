@@ -20,8 +20,8 @@ namespace kestrin {
 int ExitStatusFor(const std::string& final_message, bool reported_trouble);
 
 // Writes every Primary line of `report` (the final message last) to `out`,
-// each ended by a line feed, and with --secondary the Secondary lines to
-// their file. Returns `status`, or 2 when the report could not be written.
+// each ended by a line feed, and with --secondary and Sbsl the Secondary
+// lines to their file (through a temporary file renamed over it). Returns `status`, or 2 when the report could not be written.
 int WriteBatchReport(const ReportLines& report, const BatchOptions& options, int status,
                      std::ostream& out, std::ostream& err);
 

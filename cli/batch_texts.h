@@ -27,6 +27,7 @@ inline constexpr std::string_view kBatchUsage =
     "  --select-pairs TEXT  directories: compare the pairs of TEXT, as\n"
     "                    \"new.c : old.c;\" (compare type 4)\n"
     "  --secondary FILE  with Sbsl, writes the side-by-side list of old lines to FILE\n"
+    "                    (never one of the compared files)\n"
     "  --progress        shows the status texts on standard error\n"
     "  --help            shows this text\n"
     "  --version         shows the program's version\n"
@@ -47,6 +48,10 @@ inline constexpr std::string_view kQuestionAnsweredNo = " (Yes/No) No";
 // "Cannot write the Secondary list to "side.txt"."
 inline constexpr std::string_view kSecondaryWriteFailed = "Cannot write the Secondary list to \"";
 inline constexpr std::string_view kSecondaryWriteFailedEnd = "\".";
+// "The Secondary list would overwrite the compared file "old.txt"; nothing was written."
+inline constexpr std::string_view kSecondaryIsCompared =
+    "The Secondary list would overwrite the compared file \"";
+inline constexpr std::string_view kSecondaryIsComparedEnd = "\"; nothing was written.";
 inline constexpr std::string_view kStandardOutputFailed =
     "Cannot write the report to standard output.";
 

@@ -132,6 +132,42 @@ TEST(BatchProgramTest, SecondaryListWithSbsl) {
   for (size_t k : {0u, 1u, 2u, 3u, 4u, 6u, 7u}) EXPECT_EQ(left[k], right[k]) << "line " << k;
 }
 
+// The Secondary list never costs a file its contents: without Sbsl nothing
+// is written, a compared file (by its name or through a link) is refused
+// before anything is written, and a link is replaced, not followed.
+TEST(BatchProgramTest, SecondaryFileKeepsWhatItMustNotOverwrite) {
+  BatchFixture f;
+  const std::string old_file = f.scratch.PathOf("old.txt");
+  const std::string old_bytes = f.scratch.Read("old.txt");
+  f.scratch.Write("kept.txt", "kept\n");
+  std::filesystem::create_symlink(old_file, f.scratch.PathOf("to_old.txt"));
+  std::filesystem::create_symlink(f.scratch.PathOf("kept.txt"), f.scratch.PathOf("to_kept.txt"));
+  struct Case {
+    const char* options;
+    std::string secondary;
+    int exit_status;
+    bool refused;
+  } const cases[] = {
+      {"None", f.scratch.PathOf("kept.txt"), 1, false},
+      {"Sbsl", old_file, 2, true},
+      {"Sbsl", f.scratch.PathOf("to_old.txt"), 2, true},
+      {"Sbsl", f.scratch.PathOf("to_kept.txt"), 1, false},
+  };
+  for (const Case& c : cases) {
+    const BatchResult result =
+        f.Run({"--options", c.options, "--secondary", c.secondary, "new.txt", old_file});
+    EXPECT_EQ(result.exit_status, c.exit_status) << c.secondary;
+    EXPECT_EQ(result.err, c.refused ? "The Secondary list would overwrite the compared file \"" +
+                                          c.secondary + "\"; nothing was written.\n"
+                                    : "")
+        << c.secondary;
+    EXPECT_EQ(result.out.empty(), c.refused) << c.secondary;
+    EXPECT_EQ(f.scratch.Read("old.txt"), old_bytes) << c.secondary;
+    EXPECT_EQ(f.scratch.Read("kept.txt"), "kept\n") << c.secondary;
+  }
+  EXPECT_FALSE(std::filesystem::is_symlink(f.scratch.PathOf("to_kept.txt")));
+}
+
 TEST(BatchProgramTest, SecondaryFileThatCannotBeWritten) {
   BatchFixture f;
   const std::string secondary = f.scratch.PathOf("no/such/dir/x.txt");
