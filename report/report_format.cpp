@@ -5,6 +5,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "report/utf8_text.h"
+
 namespace kestrin {
 
 std::string FormatText(const char* format, ...) {
@@ -23,11 +25,14 @@ std::string FormatText(const char* format, ...) {
 }
 
 std::string PadTo(std::string_view text, size_t width) {
-  std::string padded(CutTo(text, width));
-  padded.resize(width, ' ');
+  const TextCut cut = CutAtColumns(text, width);
+  std::string padded(text.substr(0, cut.bytes));
+  padded.append(width - cut.columns, ' ');
   return padded;
 }
 
-std::string_view CutTo(std::string_view text, size_t width) { return text.substr(0, width); }
+std::string_view CutTo(std::string_view text, size_t width) {
+  return text.substr(0, CutAtColumns(text, width).bytes);
+}
 
 }  // namespace kestrin

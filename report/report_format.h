@@ -13,10 +13,12 @@ namespace kestrin {
 // any length.
 [[gnu::format(printf, 1, 2)]] std::string FormatText(const char* format, ...);
 
-// `text` cut to `width` characters and padded with blanks to exactly `width`.
+// `text` cut to `width` columns and padded with blanks to exactly `width`
+// columns; columns are characters when `text` is valid UTF-8, else bytes.
 std::string PadTo(std::string_view text, size_t width);
 
-// `text` cut to at most `width` characters.
+// `text` cut to at most `width` columns, on a character boundary when `text`
+// is valid UTF-8.
 std::string_view CutTo(std::string_view text, size_t width);
 
 }  // namespace kestrin

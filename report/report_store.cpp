@@ -9,6 +9,7 @@
 #include "engine/path.h"
 #include "report/report_format.h"
 #include "report/report_texts.h"
+#include "report/utf8_text.h"
 
 namespace kestrin {
 namespace {
@@ -41,18 +42,29 @@ size_t BlanksToTabStop(size_t column, int32_t tab_size) {
 }  // namespace
 
 std::string CleanListingLine(std::string_view line, const CompareSettings& settings) {
+  // Columns (tab stops and the line's width) count characters in a line of
+  // valid UTF-8 and bytes in any other; a character's bytes stay together.
+  const bool characters = IsValidUtf8(line);
   std::string cleaned(CutTo(line, kFlagWidth));
-  for (size_t i = cleaned.size(); i < line.size() && cleaned.size() < kReportLineWidth; ++i) {
+  size_t columns = cleaned.size();
+  for (size_t i = cleaned.size(); i < line.size(); ++i) {
     const auto c = static_cast<unsigned char>(line[i]);
+    const bool continues = characters && IsUtf8Continuation(line[i]);
+    if (!continues && columns >= kReportLineWidth) break;
     if (c == kTab && settings.Xtab) {
-      cleaned.append(BlanksToTabStop(cleaned.size() + 1, settings.TabSize), ' ');
+      const size_t blanks = BlanksToTabStop(columns + 1, settings.TabSize);
+      cleaned.append(blanks, ' ');
+      columns += blanks;
     } else if (c < kFirstPrintable) {
       cleaned.push_back(settings.Subc ? settings.SubcChar : kPlainReplacement);
+      ++columns;
     } else {
       cleaned.push_back(static_cast<char>(c));
+      if (!continues) ++columns;
     }
   }
-  cleaned.resize(std::min(cleaned.size(), kReportLineWidth));
+  // A tab's blanks may run past the width; they are the line's last bytes.
+  if (columns > kReportLineWidth) cleaned.resize(cleaned.size() - (columns - kReportLineWidth));
   return cleaned;
 }
 
@@ -139,7 +151,7 @@ void ReportStore::AppendToLine(const ListingPlace& place, std::string_view text)
     if (index >= list->size()) continue;
     std::string& line = (*list)[index];
     line.append(text);
-    line.resize(std::min(line.size(), kReportLineWidth));
+    line.resize(CutTo(line, kReportLineWidth).size());
   }
 }
 

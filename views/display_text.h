@@ -1,5 +1,5 @@
-// How the bytes of a report line are shown: as UTF-8 where they form valid
-// UTF-8, and byte for byte as Latin-1 where they do not.
+// How the bytes of a report line are shown: as UTF-8 when the whole line is
+// valid UTF-8, and byte for byte as Latin-1 when it is not.
 #ifndef KESTRIN_VIEWS_DISPLAY_TEXT_H_
 #define KESTRIN_VIEWS_DISPLAY_TEXT_H_
 
@@ -8,10 +8,11 @@
 
 namespace kestrin {
 
-// The displayed text of `bytes` as UTF-16 units: every well-formed UTF-8
-// sequence becomes its character (two surrogate units beyond U+FFFF); every
-// other byte becomes the Latin-1 character of its value, so files in either
-// encoding read naturally and no byte is lost.
+// The displayed text of `bytes` as UTF-16 units: in a line of valid UTF-8
+// every character becomes its units (two surrogate units beyond U+FFFF); in
+// any other line every byte becomes the Latin-1 character of its value, so
+// files in either encoding read naturally, no byte is lost, and each line
+// shows as many columns as the report measured.
 std::u16string DisplayUnits(std::string_view bytes);
 
 // True iff every byte of `bytes` is below 128: such text shows byte for byte.

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "report/report_format.h"
 #include "report/report_rows.h"
 #include "views/print_report_split.h"
 #include "views/print_save_texts.h"
@@ -36,17 +37,12 @@ bool WriteSummary(const ReportLines& report, LineSink& sink) {
                    static_cast<int64_t>(report.Primary.size()), sink);
 }
 
-// A line of W blanks with `left` cut to wN at column 1 and `right` cut to wO
-// at column wN + 2; the last column stays blank.
+// A line of W columns: `left` cut and padded to wN columns, a blank, `right`
+// cut and padded to wO columns, and a last blank column.
 std::string SideBySideLine(std::string_view left, std::string_view right,
                            const SaveWidths& widths) {
-  std::string line(static_cast<size_t>(widths.SideBySide()), ' ');
-  const auto left_columns = static_cast<size_t>(widths.inserts);
-  const auto right_columns = static_cast<size_t>(widths.deletes);
-  line.replace(0, std::min(left.size(), left_columns), left.substr(0, left_columns));
-  line.replace(left_columns + 1, std::min(right.size(), right_columns),
-               right.substr(0, right_columns));
-  return line;
+  return PadTo(left, static_cast<size_t>(widths.inserts)) + ' ' +
+         PadTo(right, static_cast<size_t>(widths.deletes)) + ' ';
 }
 
 }  // namespace
