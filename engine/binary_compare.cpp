@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/engine_texts.h"
+#include "engine/run_progress.h"
 #include "engine/section_reader.h"
 
 namespace kestrin {
@@ -53,6 +54,7 @@ void CompareBinary(CompareRun& run) {
     if (offset % kBinaryStatusInterval == 0) {
       run.host.SetStatus(BinaryReadStatus(run.state.CurrentPair, offset));
       run.host.ToggleProgress();
+      ShowPairProgress(run, 2 * offset);
     }
     run.host.ProcessEvents();
     old_count = ReadChunk(run, run.old_side);

@@ -9,6 +9,7 @@
 #include "engine/engine_texts.h"
 #include "engine/line_matcher.h"
 #include "engine/pair_opening.h"
+#include "engine/run_progress.h"
 #include "engine/path.h"
 #include "engine/section_reader.h"
 
@@ -152,7 +153,11 @@ std::string RunPairs(const RunRequest& request) {
       run->state.CurrentPair = k;
       OpenPair(*run, request.controls);
       const bool stop = StopsRun(*run);
-      if (!stop) ComparePair(*run, request.report);
+      if (!stop) {
+        ShowPairProgress(*run, 0);
+        ComparePair(*run, request.report);
+        if (!run->state.HaltRequested) ShowPairDone(*run);
+      }
       ClosePair(*run);
       if (stop) break;
     }

@@ -8,6 +8,7 @@
 
 #include "engine/engine_texts.h"
 #include "engine/line_form.h"
+#include "engine/run_progress.h"
 
 namespace kestrin {
 
@@ -141,6 +142,7 @@ void ReadSection(CompareRun& run) {
     if (new_came && run.new_section.count % kStatusLineInterval == 0) {
       run.host.SetStatus(ReadInputStatus(run.new_section.count));
       run.host.ToggleProgress();
+      ShowPairProgress(run, TextBytesRead(run));
       run.host.ProcessEvents();
     }
     if (run.old_section.count + 1 >= kSectionLimit) break;

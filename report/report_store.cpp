@@ -190,7 +190,7 @@ void ReportStore::CountListingLine() {
   ++lines_.OutputLineCount;
   if (lines_.OutputLineCount % kProgressInterval != 0) return;
   host_.SetStatus(
-      FormatText(kWritingReportStatusFormat, lines_.OutputLineCount, pair_index_, pair_count_));
+      FormatText(kWritingReportStatusFormat, lines_.OutputLineCount, pair_index_ + 1, pair_count_));
   host_.ToggleProgress();
   host_.ProcessEvents();
 }

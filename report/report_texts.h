@@ -18,8 +18,8 @@ namespace kestrin {
 // "Results exceeded StingList maximum number of 1000.\nOutput results prematurely suspended."
 inline constexpr char kStoreFullFormat[] =
     "Results exceeded StingList maximum number of %d.\nOutput results prematurely suspended.";
-// Status text every 60 listing lines:
-// "Writing Report lines Output Line = 60    - Proc File(0) of (1)."
+// Status text every 60 listing lines, the pair counted from 1:
+// "Writing Report lines Output Line = 60    - Proc File(1) of (1)."
 inline constexpr char kWritingReportStatusFormat[] =
     "Writing Report lines Output Line = %d    - Proc File(%d) of (%d).";
 inline constexpr int kProgressInterval = 60;

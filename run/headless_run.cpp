@@ -44,6 +44,9 @@ class HeadlessView : public MainView {
   void HideBusyImages() override {
     if (request_.host) request_.host->HideProgress();
   }
+  void ShowRunProgress(const RunProgress& progress) override {
+    if (request_.host) request_.host->ShowRunProgress(progress);
+  }
   void ProcessEvents() override {
     if (request_.host) request_.host->ProcessEvents();
   }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/compare_settings.h"
+#include "engine/engine_host.h"
 
 namespace kestrin {
 
@@ -59,6 +60,8 @@ class MainView {
   virtual void ShowFirstBusyImage() = 0;
   // Hides both images.
   virtual void HideBusyImages() = 0;
+  // Shows the run's progress on the progress bar beside the status line.
+  virtual void ShowRunProgress(const RunProgress& progress) = 0;
 
   // Lets the user interface process pending events (a Halt click may arrive).
   virtual void ProcessEvents() = 0;

@@ -17,6 +17,7 @@ class ViewEngineHost : public EngineHost {
   void ToggleProgress() override { view_.ToggleBusyImages(); }
   void ShowFirstProgress() override { view_.ShowFirstBusyImage(); }
   void HideProgress() override { view_.HideBusyImages(); }
+  void ShowRunProgress(const RunProgress& progress) override { view_.ShowRunProgress(progress); }
   void ProcessEvents() override { view_.ProcessEvents(); }
   bool AskYesNo(const std::string& question) override { return dialogs_.AskYesNo(question); }
   void ShowMessage(const std::string& text) override { dialogs_.ShowMessage(text); }

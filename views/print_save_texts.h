@@ -30,7 +30,8 @@ inline constexpr char kColourDeleteSectionTitle[] = "New Source and Delete Secti
 inline constexpr char kColourRowNumberFormat[] = "%4lld  ";
 
 // Saving as text.
-inline constexpr char kLineEnd[] = "\r\n";
+// Saved text ends its lines the way text files on this system do.
+inline constexpr char kLineEnd[] = "\n";
 // Sample: "Kestrin Double-Stacked Compare Report  05/12/24 09:41 PM".
 inline constexpr char kStackedHeading[] = "Kestrin Double-Stacked Compare Report  ";
 inline constexpr char kStackedInsertTitle[] = " New Source + Insert Panel Section";

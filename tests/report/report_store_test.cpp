@@ -199,8 +199,8 @@ TEST(ReportStoreTest, ProgressTextEverySixtyListingLines) {
   f.store.AddLine("not counted");
   EXPECT_EQ(f.lines.OutputLineCount, 130);
   const std::vector<std::string> expected = {
-      "Writing Report lines Output Line = 60    - Proc File(2) of (5).",
-      "Writing Report lines Output Line = 120    - Proc File(2) of (5)."};
+      "Writing Report lines Output Line = 60    - Proc File(3) of (5).",
+      "Writing Report lines Output Line = 120    - Proc File(3) of (5)."};
   EXPECT_EQ(f.host.statuses, expected);
   EXPECT_EQ(f.host.toggles, 2);
   EXPECT_EQ(f.host.events, 2);

@@ -79,6 +79,7 @@ class FakeMainView : public MainView {
   void ToggleBusyImages() override { log_.Add("toggle"); }
   void ShowFirstBusyImage() override { log_.Add("first"); }
   void HideBusyImages() override { log_.Add("hide"); }
+  void ShowRunProgress(const RunProgress& shown) override { progress.push_back(shown); }
   void ProcessEvents() override;
 
   std::string new_name;
@@ -91,6 +92,7 @@ class FakeMainView : public MainView {
   bool bypass = false;
   ControlValues controls;
   std::map<MainControl, bool> enabled;
+  std::vector<RunProgress> progress;  // every progress shown, in order
   // Called at every ProcessEvents with its number (counting from 1).
   std::function<void(int)> on_events;
 

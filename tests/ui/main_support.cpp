@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
@@ -21,9 +22,23 @@
 
 namespace kestrin::main_testing {
 
+void UseTestPlatform() {
+  const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+  if (chosen.isEmpty() || chosen == "offscreen") qputenv("QT_QPA_PLATFORM", kTestPlatform);
+}
+
+QString ScreenshotPath(const char* name) {
+  const QString folder = QStringLiteral(KESTRIN_BINARY_DIR "/screenshots");
+  QDir().mkpath(folder);
+  QString file = QString::fromLatin1(name);
+  const QString suffix = qEnvironmentVariable("KESTRIN_SCREENSHOT_SUFFIX");
+  if (!suffix.isEmpty()) file.insert(file.lastIndexOf(QLatin1Char('.')), suffix);
+  return folder + QLatin1Char('/') + file;
+}
+
 void EnsureApplication() {
   if (QApplication::instance() != nullptr) return;
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  UseTestPlatform();
   static int argc = 1;
   static char program_name[] = "kestrin-ui-test";
   static char* argv[] = {program_name, nullptr};

@@ -22,6 +22,19 @@
 
 namespace kestrin::main_testing {
 
+// The platform the widget tests run on when the environment names none or
+// the plain offscreen platform: offscreen with one 1600 x 1000 screen.
+inline constexpr char kTestPlatform[] =
+    "offscreen:configfile=" KESTRIN_SOURCE_DIR "/tests/ui/offscreen_screen.json";
+// Chooses kTestPlatform for the QApplication about to be made.
+void UseTestPlatform();
+
+// Where screenshot `name` ("main_panel.png") is saved: under the build
+// tree's screenshots folder (made if needed), the name taking the suffix
+// KESTRIN_SCREENSHOT_SUFFIX names ("main_panel_x1.5.png"), so that runs at
+// another scale keep their own pictures.
+QString ScreenshotPath(const char* name);
+
 // Makes the test program's QApplication on first use (offscreen unless the
 // environment chose a platform).
 void EnsureApplication();

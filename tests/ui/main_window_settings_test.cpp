@@ -87,7 +87,7 @@ TEST(MainWindowSettingsTest, UnusableSelectorTextsKeepTheDesignedEntries) {
                         "[Kestrin]\nCompareType=9. Typed by hand\nListType=Wide\nXTab=12\n"
                         "UdcYN=Maybe\n");
   TFrmMain& window = fixture.Make();
-  EXPECT_EQ(window.CompareTypeText(), "9. Typed by hand") << "judged only at Start";
+  EXPECT_EQ(window.CompareTypeText(), "1. New and Old Files Specified");
   const ControlValues controls = window.Controls();
   EXPECT_EQ(controls.listing_type_text, "Chng");
   EXPECT_EQ(controls.tab_size_text, "4");

@@ -55,9 +55,9 @@ TEST_F(PrintWiringTest, TheSinglePanelSavesTheReportOnDisplay) {
   });
   EXPECT_EQ(out_fn_, saved + ".txt");
   const std::string content = FileContent(saved + ".txt");
-  const std::string start = " \r\n" + viewer.Caption() + "\r\n";
+  const std::string start = " \n" + viewer.Caption() + "\n";
   EXPECT_EQ(content.substr(0, start.size()), start);
-  EXPECT_NE(content.find("\r\n   1  "), std::string::npos);
+  EXPECT_NE(content.find("\n   1  "), std::string::npos);
 }
 
 TEST_F(PrintWiringTest, TheDualPanelSavesTheChosenLayout) {
@@ -78,9 +78,9 @@ TEST_F(PrintWiringTest, TheDualPanelSavesTheChosenLayout) {
   ASSERT_EQ(sbs_.requests.size(), 1u);
   EXPECT_FALSE(sbs_.requests[0].file_exists);
   const std::string content = FileContent(saved);
-  const std::string start = "Dual title\r\nKestrin Double-Stacked Compare Report  ";
+  const std::string start = "Dual title\nKestrin Double-Stacked Compare Report  ";
   EXPECT_EQ(content.substr(0, start.size()), start);
-  EXPECT_NE(content.find("\r\n New Source + Delete Panel Section\r\n"), std::string::npos);
+  EXPECT_NE(content.find("\n New Source + Delete Panel Section\n"), std::string::npos);
 }
 
 }  // namespace

@@ -71,12 +71,14 @@ TEST(RtfWriterTest, SpecialCharactersSurvive) {
 }
 
 TEST(RtfWriterTest, TheDocumentIsPlainAscii) {
-  const std::string rtf = RtfDocument({{"caf\xC3\xA9 \xE9 \xF0\x9F\x98\x80", kRed}});
+  // A UTF-8 line and a Latin-1 line.
+  const std::string rtf =
+      RtfDocument({{"caf\xC3\xA9 \xF0\x9F\x98\x80", kRed}, {"\xE9t\xE9", kRed}});
   for (char c : rtf) {
     EXPECT_LT(static_cast<unsigned char>(c), 0x80) << rtf;
   }
-  EXPECT_NE(rtf.find("caf\\u233?"), std::string::npos) << rtf;
-  EXPECT_NE(rtf.find("\\u-10179?\\u-8704?"), std::string::npos) << rtf;
+  EXPECT_NE(rtf.find("caf\\u233? \\u-10179?\\u-8704?"), std::string::npos) << rtf;
+  EXPECT_NE(rtf.find("\\u233?t\\u233?"), std::string::npos) << rtf;
 }
 
 TEST(RtfWriterTest, AnEmptyBufferIsAnEmptyDocument) {

@@ -50,7 +50,7 @@ TEST_F(SaveOperationsTest, TheSinglePanelSavesItsRowsAsText) {
   recorders_.save_dialog.answer = directory_.PathOf("report");
   Save(PrintPanel::kSingle, single_);
   const std::string saved = directory_.PathOf("report.txt");
-  EXPECT_EQ(FileContent(saved), " \r\nCap\r\n   1  I - a\r\n Totals\r\n");
+  EXPECT_EQ(FileContent(saved), " \nCap\n   1  I - a\n Totals\n");
   EXPECT_EQ(out_fn_, saved);
   EXPECT_EQ(recorders_.feedback.focus_count, 1);
   EXPECT_TRUE(recorders_.feedback.questions.empty());
@@ -68,7 +68,7 @@ TEST_F(SaveOperationsTest, TheSinglePanelAsksBeforeTxtMakesItReplaceAFile) {
 
   recorders_.feedback.yes = true;
   Save(PrintPanel::kSingle, single_);
-  EXPECT_EQ(FileContent(existing), " \r\nCap\r\n   1  I - a\r\n Totals\r\n");
+  EXPECT_EQ(FileContent(existing), " \nCap\n   1  I - a\n Totals\n");
 }
 
 TEST_F(SaveOperationsTest, AnRtfNameSavesTheColouredReport) {
@@ -113,9 +113,9 @@ TEST_F(SaveOperationsTest, TheDualPanelWritesTheChosenLayout) {
   EXPECT_FALSE(sbs_rp_);
   EXPECT_EQ(out_fn_, name);
   const std::string content = FileContent(name);
-  const std::string start = "My title\r\nKestrin Insert and Delete Side-By-Side Report  stamp\r\n";
+  const std::string start = "My title\nKestrin Insert and Delete Side-By-Side Report  stamp\n";
   EXPECT_EQ(content.substr(0, start.size()), start);
-  EXPECT_EQ(content.substr(content.size() - 9), " Totals\r\n");
+  EXPECT_EQ(content.substr(content.size() - 8), " Totals\n");
 
   // Stacked, appended after the first save, and the file now exists.
   recorders_.sbs_dialog.answer = SbsAnswer{true, std::nullopt, true};
@@ -125,9 +125,9 @@ TEST_F(SaveOperationsTest, TheDualPanelWritesTheChosenLayout) {
   EXPECT_TRUE(sbs_rp_);
   EXPECT_EQ(FileContent(name),
             content +
-                "Kestrin Double-Stacked Compare Report  stamp\r\n"
-                " New Source + Insert Panel Section\r\n   1  I - a\r\n \r\n"
-                " New Source + Delete Panel Section\r\n   1  D - b\r\n Totals\r\n");
+                "Kestrin Double-Stacked Compare Report  stamp\n"
+                " New Source + Insert Panel Section\n   1  I - a\n \n"
+                " New Source + Delete Panel Section\n   1  D - b\n Totals\n");
 }
 
 TEST_F(SaveOperationsTest, AFileThatCannotBeWrittenStopsWithAMessage) {

@@ -28,13 +28,13 @@ std::string Written(const std::string& path, bool append, const std::vector<std:
 TEST(SaveTextFileTest, LinesEndWithCarriageReturnAndLineFeed) {
   main_testing::MainScratch directory;
   EXPECT_EQ(Written(directory.PathOf("a.txt"), false, {" ", "caption", "   1  I - x\xE9"}),
-            " \r\ncaption\r\n   1  I - x\xE9\r\n");
+            " \ncaption\n   1  I - x\xE9\n");
 }
 
 TEST(SaveTextFileTest, ReplacingDropsTheOldContent) {
   main_testing::MainScratch directory;
   const std::string path = directory.Write("a.txt", "old content that is longer\r\n");
-  EXPECT_EQ(Written(path, false, {"new"}), "new\r\n");
+  EXPECT_EQ(Written(path, false, {"new"}), "new\n");
 }
 
 TEST(SaveTextFileTest, AppendingFollowsTheLastLine) {
@@ -43,11 +43,11 @@ TEST(SaveTextFileTest, AppendingFollowsTheLastLine) {
     std::string expected;
   };
   const Case cases[] = {
-      {"one\r\ntwo\r\n", "one\r\ntwo\r\nTitle\r\nx\r\n"},
-      {"one\ntwo\n", "one\ntwo\nTitle\r\nx\r\n"},
+      {"one\r\ntwo\r\n", "one\r\ntwo\r\nTitle\nx\n"},
+      {"one\ntwo\n", "one\ntwo\nTitle\nx\n"},
       // A last line without a line end is ended first, never joined.
-      {"one\r\ntwo", "one\r\ntwo\r\nTitle\r\nx\r\n"},
-      {"", "Title\r\nx\r\n"},
+      {"one\r\ntwo", "one\r\ntwo\nTitle\nx\n"},
+      {"", "Title\nx\n"},
   };
   for (const Case& c : cases) {
     main_testing::MainScratch directory;
@@ -58,7 +58,7 @@ TEST(SaveTextFileTest, AppendingFollowsTheLastLine) {
 
 TEST(SaveTextFileTest, AppendingToAMissingFileCreatesIt) {
   main_testing::MainScratch directory;
-  EXPECT_EQ(Written(directory.PathOf("new.txt"), true, {"x"}), "x\r\n");
+  EXPECT_EQ(Written(directory.PathOf("new.txt"), true, {"x"}), "x\n");
 }
 
 TEST(SaveTextFileTest, AFileThatCannotBeOpenedIsNamedWithTheReason) {
@@ -120,7 +120,7 @@ TEST(SaveTextFileTest, LinesWrittenBeforeAFailureStayInTheFile) {
     ASSERT_TRUE(file.Open(path, false));
     for (int i = 0; i < 2000 && written; ++i) {
       const std::string line = "row " + std::to_string(i);
-      expected += line + "\r\n";
+      expected += line + "\n";
       written = file.WriteLine(line);
     }
     written = written && file.Close();

@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include "run/headless_run.h"
+#include "tests/ui/main_support.h"
 #include "ui/common/display_text.h"
 
 namespace kestrin::viewer_testing {
@@ -66,7 +67,7 @@ void WriteFile(const std::filesystem::path& path, const char* bytes) {
 
 void EnsureViewerApplication() {
   if (QApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  main_testing::UseTestPlatform();
   static int argc = 1;
   static char name[] = "kestrin_viewer_tests";
   static char* argv[] = {name, nullptr};

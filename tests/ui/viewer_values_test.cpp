@@ -34,7 +34,7 @@ TEST(ViewerValuesTest, DisplayTextDecodesUtf8AndKeepsOtherBytesAsLatin1) {
       {"Gr\xFC\xDF"
        "e",
        u"Grüße"},                                       // Latin-1
-      {"\xC3\xA4 and \xE4", u"ä and ä"},                // both in one line
+      {"\xC3\xA4 and \xE4", u"\u00C3\u00A4 and ä"},  // a stray byte: the line is Latin-1
       {"euro \xE2\x82\xAC", u"euro €"},                 // three bytes
       {"bird \xF0\x9F\x90\xA6", u"bird \U0001F426"},    // four bytes
       {"cut \xE2\x82", u"cut \u00E2\u0082"},            // a sequence cut short

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QProgressBar>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +24,9 @@
 namespace kestrin {
 
 namespace {
+
+// The progress bar beside the status line leaves the line most of the row.
+constexpr int kProgressBarWidth = 160;
 
 // Builds a name field with its three-line caption into `grid` at `row`.
 NameComboBox* AddNameField(QGridLayout* grid, int row, const char* object_name,
@@ -52,6 +56,11 @@ QLabel* MakeBusyImage(const char* object_name, BusyImage image) {
   label->setObjectName(object_name);
   label->setPixmap(DrawBusyImage(image));
   label->setFixedSize(label->pixmap().size());
+  // The row keeps the image's room while it is hidden, so nothing moves
+  // when the hourglass shows.
+  QSizePolicy keeps_room = label->sizePolicy();
+  keeps_room.setRetainSizeWhenHidden(true);
+  label->setSizePolicy(keeps_room);
   label->hide();
   return label;
 }
@@ -74,9 +83,6 @@ QLayout* TypeRow(MainPanelControls& controls) {
   QStringList compare_types;
   for (const char* type : kCompareTypeTexts) compare_types.append(type);
   controls.compare_type = MakeSelector("MnCbCompareType", compare_types, kCompareTypeHint);
-  // The compare type may also be typed; Start judges the text.
-  controls.compare_type->setEditable(true);
-  controls.compare_type->setInsertPolicy(QComboBox::NoInsert);
   controls.compare_type->setMinimumWidth(300);
 
   auto* row = new QHBoxLayout;
@@ -113,9 +119,15 @@ QLayout* StatusRow(MainPanelControls& controls) {
   controls.status->setObjectName("MnEdStatus");
   controls.status->setReadOnly(true);
   controls.status->setText(kWaitingStatus);
+  controls.progress = new QProgressBar;
+  controls.progress->setObjectName("MnPbProgress");
+  controls.progress->setRange(0, 1);
+  controls.progress->setValue(0);
+  controls.progress->setFixedWidth(kProgressBarWidth);
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(kStatusCaption));
-  row->addWidget(controls.status);
+  row->addWidget(controls.status, 1);
+  row->addWidget(controls.progress);
   return row;
 }
 

@@ -8,6 +8,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QWidget;
 
@@ -26,6 +27,7 @@ struct MainPanelControls {
   QPushButton* halt = nullptr;
   QPushButton* exit = nullptr;
   QLineEdit* status = nullptr;
+  QProgressBar* progress = nullptr;  // beside the status line
   QCheckBox* hints_off = nullptr;
   QPushButton* re_show = nullptr;
   QCheckBox* bypass = nullptr;

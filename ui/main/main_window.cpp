@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -18,6 +20,7 @@
 #include "settings/settings_file.h"
 #include "ui/browse/dir_browser_windows.h"
 #include "ui/common/qt_strings.h"
+#include "ui/common/screen_fit.h"
 #include "ui/main/dir_select_page.h"
 #include "ui/main/main_window_help.h"
 #include "ui/main/main_window_hints.h"
@@ -28,8 +31,8 @@
 namespace kestrin {
 
 namespace {
-// The window's one size: large enough for the Preferences page's longest
-// description beside its note.
+// The window's designed size: large enough for the Preferences page's
+// longest description beside its note.
 constexpr int kWindowWidth = 860;
 constexpr int kWindowHeight = 580;
 }  // namespace
@@ -70,6 +73,23 @@ TFrmMain::TFrmMain(const MainWindowSetup& setup)
 
 TFrmMain::~TFrmMain() = default;
 
+void TFrmMain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  FitToScreen();
+}
+
+void TFrmMain::FitToScreen() {
+  const QRect available = AvailableArea(*this);
+  if (available.isEmpty()) return;
+  const QMargins margins = layout()->contentsMargins();
+  const QSize pages = notebook_->minimumSizeHint() + QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+  const QSize decoration = frameGeometry().size() - size();
+  setFixedSize(QSize(kWindowWidth, kWindowHeight)
+                   .expandedTo(pages)
+                   .boundedTo(available.size() - decoration));
+  KeepOnScreen(*this);
+}
+
 void TFrmMain::BuildNotebook() {
   notebook_ = new QTabWidget(this);
   notebook_->setObjectName("TabNotebook");
@@ -80,9 +100,15 @@ void TFrmMain::BuildNotebook() {
   for (int index = 0; index < kMainPageCount; ++index) {
     notebook_->addTab(pages[index], kPageCaptions[index]);
   }
+  // On a screen too small for the pages they scroll inside the window.
+  scroller_ = new QScrollArea(this);
+  scroller_->setObjectName("MnScroller");
+  scroller_->setFrameShape(QFrame::NoFrame);
+  scroller_->setWidgetResizable(true);
+  scroller_->setWidget(notebook_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
-  layout->addWidget(notebook_);
+  layout->addWidget(scroller_);
   // Files dropped anywhere follow the window's drop rule.
   for (QLineEdit* edit : findChildren<QLineEdit*>()) edit->setAcceptDrops(false);
 }

@@ -25,6 +25,7 @@
 #include "ui/viewer/viewer_messages.h"
 #include "views/main_pages_model.h"
 
+class QScrollArea;
 class QTabWidget;
 
 namespace kestrin {
@@ -72,6 +73,7 @@ class TFrmMain : public QWidget, public MainView, public ViewerMainWindow {
   void ToggleBusyImages() override;
   void ShowFirstBusyImage() override;
   void HideBusyImages() override;
+  void ShowRunProgress(const RunProgress& progress) override;
   void ProcessEvents() override;
 
   // ViewerMainWindow.
@@ -110,9 +112,15 @@ class TFrmMain : public QWidget, public MainView, public ViewerMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  // Fits the window to the screen it opens on.
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildNotebook();
+  // The window's one size: the designed size, or larger when its pages need
+  // more (a larger font), but never beyond the available screen area, where
+  // the pages scroll instead; the window is moved wholly onto the screen.
+  void FitToScreen();
   void ConnectMainPanel();
   void ConnectOptionPages();
   void ConnectNameField(NameComboBox* field);
@@ -144,6 +152,7 @@ class TFrmMain : public QWidget, public MainView, public ViewerMainWindow {
   MainPagesModel pages_;
   HintSwitch* hints_ = nullptr;
   QTabWidget* notebook_ = nullptr;
+  QScrollArea* scroller_ = nullptr;
   MainPanelControls main_;
   PreferencesControls preferences_;
   DpOptionsControls dp_;

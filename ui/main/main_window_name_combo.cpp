@@ -1,6 +1,7 @@
 // The name field: an editable drop-down kept in step with its history.
 #include "ui/main/main_window_name_combo.h"
 
+#include <QCompleter>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -17,6 +18,12 @@ constexpr int kVisibleHistoryRows = 10;
 NameComboBox::NameComboBox(QWidget* parent) : QComboBox(parent) {
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
+  // History entries that start with the typed text are offered in a list the
+  // user picks from; the typed text itself is never replaced.
+  auto* completer = new QCompleter(model(), this);
+  completer->setCompletionMode(QCompleter::PopupCompletion);
+  completer->setCaseSensitivity(Qt::CaseSensitive);
+  setCompleter(completer);
   setMaxVisibleItems(kVisibleHistoryRows);
   // Files dropped here belong to the window's drop rule, not to the text.
   lineEdit()->setAcceptDrops(false);

@@ -77,12 +77,9 @@ void TFrmMain::ApplySettings() {
   fill_name(main_.new_name, settings_.NFCombo, settings_.NewDirNm);
   fill_name(main_.old_name, settings_.OFCombo, settings_.OldDirNm);
 
+  // A stored text that is no entry of the list keeps the designed entry.
   const int compare_type = main_.compare_type->findText(ToQt(settings_.CompareType));
-  if (compare_type >= 0) {
-    SetCompareTypeIndex(compare_type);
-  } else {
-    main_.compare_type->setEditText(ToQt(settings_.CompareType));
-  }
+  if (compare_type >= 0) SetCompareTypeIndex(compare_type);
   main_.bypass->setChecked(settings_.ViewResults);
   main_.hints_off->setChecked(settings_.TurnOffHint);
   WriteControls(settings_.controls);

@@ -5,12 +5,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "ui/common/qt_strings.h"
 #include "ui/main/main_window.h"
 #include "ui/main/main_window_name_combo.h"
+#include "views/progress_bar_value.h"
 
 namespace kestrin {
 
@@ -39,8 +41,6 @@ std::string TFrmMain::CompareTypeText() const { return FromQt(main_.compare_type
 
 void TFrmMain::SetCompareTypeIndex(int index) {
   main_.compare_type->setCurrentIndex(index);
-  // A typed text leaves the index where it was; the entry's text replaces it.
-  main_.compare_type->setEditText(main_.compare_type->itemText(index));
 }
 
 bool TFrmMain::BypassChecked() const { return main_.bypass->isChecked(); }
@@ -109,6 +109,12 @@ void TFrmMain::ShowFirstBusyImage() {
 void TFrmMain::HideBusyImages() {
   main_.busy_first->hide();
   main_.busy_second->hide();
+}
+
+void TFrmMain::ShowRunProgress(const RunProgress& progress) {
+  const ProgressBarValue shown = BarValueOf(progress);
+  main_.progress->setRange(0, shown.maximum);
+  main_.progress->setValue(shown.value);
 }
 
 void TFrmMain::ProcessEvents() { QCoreApplication::processEvents(); }

@@ -7,19 +7,20 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
 
 #include "ui/common/display_text.h"
 #include "views/print_save_texts.h"
 #include "views/viewer_texts.h"
 
 namespace kestrin {
-namespace {
-
-// Fills `document` with the lines, one block per line in its colour.
-void FillDocument(QTextDocument& document, const std::vector<ColouredLine>& lines) {
+void FillColourDocument(QTextDocument& document, const std::vector<ColouredLine>& lines) {
   QFont font(QString::fromLatin1(kReportFontFamily), kRichTextFontPoints);
   font.setStyleHint(QFont::TypeWriter);
   document.setDefaultFont(font);
+  QTextOption one_line = document.defaultTextOption();
+  one_line.setWrapMode(QTextOption::NoWrap);
+  document.setDefaultTextOption(one_line);
   QTextCursor cursor(&document);
   QTextCharFormat format;
   for (size_t i = 0; i < lines.size(); ++i) {
@@ -29,8 +30,6 @@ void FillDocument(QTextDocument& document, const std::vector<ColouredLine>& line
     cursor.insertText(DisplayText(lines[i].text), format);
   }
 }
-
-}  // namespace
 
 DocumentRichTextBuffer::DocumentRichTextBuffer(QPrinter& printer) : printer_(printer) {}
 
@@ -43,7 +42,7 @@ bool DocumentRichTextBuffer::Print(const std::string& job_title) {
   // page numbers never appear and fonts keep their printed size.
   QTextDocument document;
   document.documentLayout()->setPaintDevice(&printer_);
-  FillDocument(document, lines());
+  FillColourDocument(document, lines());
   const QSizeF page(printer_.width(), printer_.height());
   document.setPageSize(page);
   const int pages = document.pageCount();

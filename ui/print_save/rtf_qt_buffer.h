@@ -5,10 +5,18 @@
 
 #include <QPrinter>
 #include <string>
+#include <vector>
 
 #include "views/rtf_buffer.h"
 
+class QTextDocument;
+
 namespace kestrin {
+
+// Fills `document` with `lines`, one block per line in its colour, in
+// "Courier New" at 8 points; a line wider than the page is cut at the page's
+// edge rather than wrapped, so each report line stays one printed line.
+void FillColourDocument(QTextDocument& document, const std::vector<ColouredLine>& lines);
 
 class DocumentRichTextBuffer : public ColouredLineBuffer {
  public:

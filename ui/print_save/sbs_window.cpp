@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "ui/common/screen_fit.h"
 #include "views/print_save_texts.h"
 
 namespace kestrin {
@@ -55,7 +56,7 @@ TFrmSbS::TFrmSbS(QWidget* parent)
   buttons->addWidget(SbsButCancel);
   layout->addLayout(buttons);
 
-  SbsButUse->setDefault(true);
+  MakeOnlyDefault(*SbsButUse);
   connect(SbsButUse, &QPushButton::clicked, this, &QDialog::accept);
   connect(SbsButCancel, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/display_text.h"
+#include "ui/common/screen_fit.h"
 #include "views/viewer_texts.h"
 
 namespace kestrin {
@@ -39,7 +40,6 @@ FindDialog::FindDialog(QWidget* parent)
   direction_layout->addWidget(down_);
 
   auto* cancel = new QPushButton(DisplayText(kFindCancelCaption), this);
-  find_next_->setDefault(true);
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(find_next_);
   buttons->addWidget(cancel);
@@ -56,6 +56,7 @@ FindDialog::FindDialog(QWidget* parent)
   layout->addLayout(fields, 1);
   layout->addLayout(buttons);
 
+  MakeOnlyDefault(*find_next_);
   connect(find_next_, &QPushButton::clicked, this, &FindDialog::RequestFindNext);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

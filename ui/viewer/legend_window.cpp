@@ -4,11 +4,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "ui/common/display_text.h"
+#include "ui/common/screen_fit.h"
 #include "ui/viewer/viewer_colours.h"
 #include "ui/viewer/viewer_list_pane.h"
 #include "views/viewer_texts.h"
@@ -61,20 +60,17 @@ TFrmChgFlag::TFrmChgFlag(QWidget* parent)
   connect(close_, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void TFrmChgFlag::ShowBeside(QWidget* viewer) {
-  if (parentWidget() != viewer) setParent(viewer, windowFlags());
+void TFrmChgFlag::ShowBeside(QWidget& viewer, const QRect& buttons) {
+  if (parentWidget() != &viewer) setParent(&viewer, windowFlags());
   adjustSize();
-  const QRect frame = viewer->frameGeometry();
-  QPoint place(frame.right() + kGapToViewer, frame.top());
-  if (const QScreen* screen = viewer->screen()) {
-    const QRect available = screen->availableGeometry();
-    if (place.x() + width() > available.right()) {
-      place.setX(std::max(available.left(), frame.left() - width() - kGapToViewer));
-    }
-    place.setY(std::clamp(place.y(), available.top(),
-                          std::max(available.top(), available.bottom() - height())));
+  const QRect available = AvailableArea(viewer);
+  if (!available.isEmpty()) {
+    const ScreenRect place = PlaceBeside(ToScreenRect(viewer.frameGeometry()),
+                                         ToScreenRect(buttons), frameGeometry().width(),
+                                         frameGeometry().height(), ToScreenRect(available),
+                                         kGapToViewer);
+    move(place.left, place.top);
   }
-  move(place);
   show();
   raise();
 }

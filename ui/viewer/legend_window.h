@@ -15,10 +15,12 @@ class TFrmChgFlag : public QDialog {
  public:
   explicit TFrmChgFlag(QWidget* parent = nullptr);
 
-  // Shows the legend beside `viewer`, usable while that viewer is modal.
+  // Shows the legend beside `viewer`, usable while that viewer is modal: on
+  // its right when it fits there on the screen, else on its left, never over
+  // `buttons` (the viewer's buttons, in screen coordinates).
   // The legend becomes the viewer's child window: whoever owns the legend
   // must track it with a guarded pointer.
-  void ShowBeside(QWidget* viewer);
+  void ShowBeside(QWidget& viewer, const QRect& buttons);
 
   QPushButton& CloseButton() { return *close_; }
 

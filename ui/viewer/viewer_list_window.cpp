@@ -22,6 +22,8 @@ TFrmVList::TFrmVList(const ViewerLayout& layout, ViewerMessages& messages, TFrmC
   resize(kDesignedWidth, kDesignedHeight);
   SetDesignedListFont();
   RestoreLayout(layout);
+  if (layout.VLWide1.empty()) WidenForRuler(pane_->List(), 1);
+  WatchSummaryJumps();
 }
 
 void TFrmVList::RestoreLayout(const ViewerLayout& layout) {

@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QTimer>
 #include <algorithm>
 
 #include "ui/common/display_text.h"
@@ -14,7 +15,8 @@
 namespace kestrin {
 namespace {
 
-// The designed place and size of the window and the left list's width.
+// The designed place and size of the window, and the left list's width
+// there (half the room) until the window is first laid out.
 constexpr int kDesignedLeft = 239;
 constexpr int kDesignedTop = 183;
 constexpr int kDesignedWidth = 671;
@@ -37,8 +39,12 @@ TFrmVSplit::TFrmVSplit(const ViewerLayout& layout, ViewerMessages& messages, TFr
   splitter_->addWidget(left_);
   splitter_->addWidget(right_);
   splitter_->setChildrenCollapsible(false);
-  splitter_->setStretchFactor(0, 0);
+  splitter_->setStretchFactor(0, 1);
   splitter_->setStretchFactor(1, 1);
+  connect(splitter_, &QSplitter::splitterMoved, this, [this] {
+    left_list_width_ = splitter_->sizes().value(0, left_list_width_);
+    share_.Dragged(left_list_width_, SplitterRoom());
+  });
   // Both lists keep a horizontal scroll bar so that their rows stay level;
   // the right list scrolls only with the left one.
   left_->List().setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -51,12 +57,18 @@ TFrmVSplit::TFrmVSplit(const ViewerLayout& layout, ViewerMessages& messages, TFr
   resize(kDesignedWidth, kDesignedHeight);
   SetDesignedListFont();
   RestoreLayout(layout);
+  if (layout.VLWide2.empty()) WidenForRuler(left_->List(), 2);
+  WatchSummaryJumps();
 }
 
 void TFrmVSplit::RestoreLayout(const ViewerLayout& layout) {
   RestorePrintFontSize(layout.PFontSz);
   if (!RestoreListFontSize(layout.VLFontSz)) return;
-  if (!RestoreStoredValues({{layout.SpSplit, [this](int value) { left_list_width_ = value; }}})) {
+  const auto restore_width = [this](int value) {
+    left_list_width_ = value;
+    share_.SetStoredWidth(value);
+  };
+  if (!RestoreStoredValues({{layout.SpSplit, restore_width}})) {
     return;
   }
   RestoreGeometry(layout.VLTop2, layout.VLHt2, layout.VLLeft2, layout.VLWide2);
@@ -120,18 +132,31 @@ void TFrmVSplit::ApplyListFont(int points) {
 
 void TFrmVSplit::showEvent(QShowEvent* event) {
   ViewerWindow::showEvent(event);
-  layout()->activate();
-  ApplyLeftListWidth();
+  // The share is applied once the shown window has settled at its size.
+  QTimer::singleShot(0, this, [this] {
+    layout()->activate();
+    sized_ = true;
+    ApplyLeftListShare();
+  });
+}
+
+void TFrmVSplit::resizeEvent(QResizeEvent* event) {
+  ViewerWindow::resizeEvent(event);
+  if (sized_) ApplyLeftListShare();
 }
 
 void TFrmVSplit::hideEvent(QHideEvent* event) {
+  sized_ = false;
   left_list_width_ = splitter_->sizes().value(0, left_list_width_);
   ViewerWindow::hideEvent(event);
 }
 
-void TFrmVSplit::ApplyLeftListWidth() {
-  const int room = splitter_->width() - splitter_->handleWidth();
-  const int left = std::clamp(left_list_width_, 0, std::max(0, room));
+int TFrmVSplit::SplitterRoom() const { return splitter_->width() - splitter_->handleWidth(); }
+
+void TFrmVSplit::ApplyLeftListShare() {
+  const int room = SplitterRoom();
+  if (room <= 0) return;
+  const int left = share_.LeftWidth(room);
   splitter_->setSizes({left, room - left});
   left_list_width_ = splitter_->sizes().value(0, left);
 }

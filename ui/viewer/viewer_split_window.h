@@ -6,6 +6,7 @@
 
 #include "ui/viewer/viewer_list_pane.h"
 #include "ui/viewer/viewer_window.h"
+#include "views/viewer_split_share.h"
 
 class QSplitter;
 
@@ -27,7 +28,8 @@ class TFrmVSplit : public ViewerWindow {
   ViewerListPane& LeftPane() { return *left_; }
   ViewerListPane& RightPane() { return *right_; }
   QSplitter& Splitter() { return *splitter_; }
-  // The width of the left list, as dragged with the splitter.
+  // The width of the left list as last laid out (half the room unless
+  // restored or dragged).
   int LeftListWidth() const;
 
  protected:
@@ -37,18 +39,24 @@ class TFrmVSplit : public ViewerWindow {
   void ApplyListFont(int points) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  // Keeps the left list's share of the width as the window changes size.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void RestoreLayout(const ViewerLayout& layout);
   // Sets the right list's top row to the left list's, or to its own last row
   // when it has no row there.
   void FollowLeftTopRow();
-  void ApplyLeftListWidth();
+  // The splitter's width without its handle: what the two lists share.
+  int SplitterRoom() const;
+  void ApplyLeftListShare();
 
   ViewerListPane* left_;
   ViewerListPane* right_;
   QSplitter* splitter_;
   int left_list_width_;
+  ViewerSplitShare share_;
+  bool sized_ = false;  // shown and settled at its size
 };
 
 }  // namespace kestrin

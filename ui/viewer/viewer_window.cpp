@@ -4,17 +4,21 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QScrollBar>
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QVBoxLayout>
 
+#include "report/report_texts.h"
 #include "ui/common/display_text.h"
+#include "ui/common/screen_fit.h"
 #include "ui/viewer/legend_window.h"
 #include "ui/viewer/viewer_colours.h"
+#include "views/summary_jump.h"
 #include "views/viewer_layout_values.h"
 
 namespace kestrin {
@@ -23,6 +27,12 @@ namespace {
 // The smallest viewer window, so that a stored size never hides it.
 constexpr int kMinimumWidth = 320;
 constexpr int kMinimumHeight = 200;
+
+// A row number as wide as the viewer shows, and room for the cursor and the
+// splitter handle, when the first size is worked out from the ruler line.
+constexpr std::string_view kRowNumberSample = "9999  ";
+constexpr int kRulerSlack = 8;
+constexpr int kSplitterHandleRoom = 8;
 
 void Describe(QWidget* control, const ViewerControlText& text) {
   control->setObjectName(DisplayText(text.name));
@@ -75,7 +85,6 @@ void ViewerWindow::BuildBand(const ViewerBandTexts& texts) {
   print_button_ = Button(texts.print_button, this);
   color_button_ = Button(texts.color_button, this);
   save_as_button_ = Button(texts.save_as_button, this);
-  return_button_->setDefault(true);
   // Print and save attach their operations to these buttons.
   for (QPushButton* waiting : {print_button_, color_button_, save_as_button_}) {
     waiting->setEnabled(false);
@@ -129,10 +138,15 @@ void ViewerWindow::BuildBand(const ViewerBandTexts& texts) {
   layout_->addLayout(directories);
   layout_->addWidget(rtf_band_);
 
+  MakeOnlyDefault(*return_button_);
+  AddFindKeys(this);
+  AddFindKeys(finder_);
+
   connect(return_button_, &QPushButton::clicked, this, &QDialog::accept);
   connect(top_button_, &QPushButton::clicked, this, &ViewerWindow::ToTop);
   connect(bottom_button_, &QPushButton::clicked, this, &ViewerWindow::ToBottom);
-  connect(legend_button_, &QPushButton::clicked, this, [this] { legend_.ShowBeside(this); });
+  connect(legend_button_, &QPushButton::clicked, this,
+          [this] { legend_.ShowBeside(*this, ButtonBand()); });
   connect(find_button_, &QPushButton::clicked, this, &ViewerWindow::OpenFind);
   connect(list_font_box_, &QComboBox::textActivated, this, &ViewerWindow::ChooseListFontSize);
   connect(list_font_box_->lineEdit(), &QLineEdit::editingFinished, this,
@@ -145,6 +159,7 @@ void ViewerWindow::SetContent(QWidget* content) {
 
 void ViewerWindow::BeginOpening(const ViewerOpening& opening, const std::string& caption) {
   report_ = opening.report;
+  jumped_from_.reset();
   run_stamp_ = opening.run_stamp;
   caption_ = caption;
   new_directory_ = opening.new_directory;
@@ -154,10 +169,101 @@ void ViewerWindow::BeginOpening(const ViewerOpening& opening, const std::string&
   old_directory_text_->setText(DisplayText(old_directory_));
 }
 
+void ViewerWindow::WidenForRuler(const ViewerListView& list, int lists) {
+  // A row shows its number before the report line; the ruler line with its
+  // reference columns is the widest line of a listing without Fscl.
+  const QString ruler_row = DisplayText(std::string(kRowNumberSample) + std::string(kRulerFixed) +
+                                        std::string(kRulerColumns));
+  const int list_width = list.fontMetrics().horizontalAdvance(ruler_row) +
+                         list.verticalScrollBar()->sizeHint().width() + 2 * list.frameWidth() +
+                         kRulerSlack;
+  const QMargins margins = layout_->contentsMargins();
+  const int wanted = lists * list_width + (lists - 1) * kSplitterHandleRoom + margins.left() +
+                     margins.right();
+  if (wanted > width()) resize(wanted, height());
+}
+
+void ViewerWindow::WatchSummaryJumps() {
+  ViewerListView& list = LeadList();
+  list.installEventFilter(this);
+  connect(&list, &QAbstractItemView::doubleClicked, this,
+          [this](const QModelIndex& index) { JumpToPairListing(index.row()); });
+  auto* back = new QShortcut(QKeySequence::Back, this);
+  connect(back, &QShortcut::activated, this, &ViewerWindow::JumpBack);
+}
+
+bool ViewerWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &LeadList() && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        JumpToPairListing(LeadList().SelectedRow())) {
+      return true;
+    }
+    if (key == Qt::Key_Backspace && jumped_from_) {
+      JumpBack();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+bool ViewerWindow::JumpToPairListing(int row) {
+  if (report_ == nullptr || row < 0) return false;
+  const std::optional<int64_t> listing = PairListingRow(*report_, row);
+  if (!listing) return false;
+  jumped_from_ = row;
+  SelectFoundRow(static_cast<int>(*listing));
+  return true;
+}
+
+void ViewerWindow::JumpBack() {
+  if (!jumped_from_) return;
+  SelectFoundRow(*jumped_from_);
+  jumped_from_.reset();
+}
+
+void ViewerWindow::AddFindKeys(QWidget* window) {
+  auto* find = new QShortcut(QKeySequence::Find, window);
+  connect(find, &QShortcut::activated, this, &ViewerWindow::OpenFind);
+  auto* next = new QShortcut(QKeySequence::FindNext, window);
+  connect(next, &QShortcut::activated, this, [this] { FindAgain(FindDirection::kDown); });
+  auto* previous = new QShortcut(QKeySequence::FindPrevious, window);
+  connect(previous, &QShortcut::activated, this, [this] { FindAgain(FindDirection::kUp); });
+}
+
+QRect ViewerWindow::ButtonBand() const {
+  const QRect first(return_button_->mapToGlobal(QPoint(0, 0)), return_button_->size());
+  const QRect last(save_as_button_->mapToGlobal(QPoint(0, 0)), save_as_button_->size());
+  return first.united(last);
+}
+
 void ViewerWindow::OpenFind() {
   if (LeadList().SelectedRow() < 0) LeadList().SelectRow(0);
   finder_->Open();
+  KeepFinderOffSelectedRow();
   return_button_->setFocus();
+}
+
+void ViewerWindow::FindAgain(FindDirection direction) {
+  const QString typed = finder_->TextField().text();
+  if (typed.isEmpty()) {
+    OpenFind();
+    return;
+  }
+  FindNext(typed, direction);
+}
+
+void ViewerWindow::KeepFinderOffSelectedRow() {
+  if (!finder_->isVisible()) return;
+  ViewerListView& list = LeadList();
+  const int row = list.SelectedRow();
+  if (row < 0) return;
+  const QRect cell = list.visualRect(list.model()->index(row, 0));
+  const QRect row_band(list.viewport()->mapToGlobal(QPoint(0, cell.top())),
+                       QSize(list.viewport()->width(), cell.height()));
+  const ScreenRect placed = PlaceClearOf(ToScreenRect(finder_->frameGeometry()),
+                                         ToScreenRect(row_band), ToScreenRect(AvailableArea(*this)));
+  finder_->move(placed.left, placed.top);
 }
 
 void ViewerWindow::FindNext(const QString& typed, FindDirection direction) {
@@ -166,6 +272,7 @@ void ViewerWindow::FindNext(const QString& typed, FindDirection direction) {
       report_ != nullptr ? FindRow(request) : std::optional<int64_t>();
   if (row) {
     SelectFoundRow(static_cast<int>(*row));
+    KeepFinderOffSelectedRow();
     return;
   }
   QWidget* over = finder_->isVisible() ? static_cast<QWidget*>(finder_) : this;
@@ -233,13 +340,7 @@ void ViewerWindow::StoreGeometry(std::string& left_text, std::string& top_text,
 
 void ViewerWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  const QRect place = frameGeometry();
-  for (const QScreen* screen : QGuiApplication::screens()) {
-    if (screen->availableGeometry().intersects(place)) return;
-  }
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->availableGeometry().topLeft());
-  }
+  KeepOnScreen(*this);
 }
 
 }  // namespace kestrin

@@ -5,6 +5,7 @@
 #define KESTRIN_UI_VIEWER_VIEWER_WINDOW_H_
 
 #include <QDialog>
+#include <QRect>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -49,9 +50,19 @@ class ViewerWindow : public QDialog {
 
   // Opens the find dialog, first selecting row 0 when no row is selected.
   void OpenFind();
+  // F3 and Shift+F3: finds the Find dialog's text again in `direction`, or
+  // opens the dialog while it holds no text.
+  void FindAgain(FindDirection direction);
   // One find-next request: selects the first matching row beside the
   // selected one, or shows "Text Not Found".
   void FindNext(const QString& typed, FindDirection direction);
+  // In a directory report: from a pair row of the summary table to that
+  // pair's listing (double-click or Return on the row). Returns false, doing
+  // nothing, for any other row.
+  bool JumpToPairListing(int row);
+  // Backspace on the list, or Alt+Left: back to the summary row the last
+  // jump left.
+  void JumpBack();
   // Takes a list font size picked or typed in the list font size box; a text
   // that is no font size is refused with a message and the font stays.
   void ChooseListFontSize(const QString& text);
@@ -100,6 +111,15 @@ class ViewerWindow : public QDialog {
   virtual void SelectFoundRow(int row) = 0;
   virtual void ApplyListFont(int points) = 0;
 
+  // Widens the window, when it is narrower, so that each of `lists` lists
+  // side by side shows a whole ruler line with its reference columns in
+  // `list`'s font; the window is kept on the screen when it is shown.
+  void WidenForRuler(const ViewerListView& list, int lists);
+  // Lets double-click and Return on the lead list's summary rows jump; the
+  // subclass calls it once its lists exist.
+  void WatchSummaryJumps();
+  // Return on a summary pair row jumps instead of closing the viewer.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   // Sets the designed list font; the subclass calls it once its lists exist.
   void SetDesignedListFont();
   // Layout restore steps; each returns false when its stored value is not a
@@ -112,11 +132,17 @@ class ViewerWindow : public QDialog {
   void StoreGeometry(std::string& left_text, std::string& top_text, std::string& width_text,
                      std::string& height_text) const;
 
-  // Brings a window restored outside every screen back onto the screen.
+  // Keeps the window, restored or first sized, inside the available screen area.
   void showEvent(QShowEvent* event) override;
 
  private:
   void BuildBand(const ViewerBandTexts& texts);
+  // Ctrl+F, F3 and Shift+F3 in `window` (the viewer or its Find dialog).
+  void AddFindKeys(QWidget* window);
+  // The row of buttons on the screen, which the legend never covers.
+  QRect ButtonBand() const;
+  // Moves a shown Find dialog off the selected row of the lead list.
+  void KeepFinderOffSelectedRow();
   void SetListFontSize(int points);
 
   ViewerMessages& messages_;
@@ -127,6 +153,7 @@ class ViewerWindow : public QDialog {
   std::string new_directory_;
   std::string old_directory_;
   int list_font_size_ = 8;
+  std::optional<int> jumped_from_;  // the summary row of the last jump
 
   QPushButton* return_button_ = nullptr;
   QPushButton* top_button_ = nullptr;
