@@ -78,6 +78,9 @@ QLayout* TypeRow(MainPanelControls& controls) {
   controls.compare_type->setEditable(true);
   controls.compare_type->setInsertPolicy(QComboBox::NoInsert);
   controls.compare_type->setMinimumWidth(300);
+  controls.subdirectories = new QCheckBox(kSubdirectoriesCaption);
+  controls.subdirectories->setObjectName("MnCkSubdirs");
+  controls.subdirectories->setToolTip(kSubdirectoriesHint);
 
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(kListingTypeCaption));
@@ -85,6 +88,7 @@ QLayout* TypeRow(MainPanelControls& controls) {
   row->addSpacing(24);
   row->addWidget(new QLabel(kCompareTypeCaption));
   row->addWidget(controls.compare_type);
+  row->addWidget(controls.subdirectories);
   row->addStretch();
   return row;
 }
