@@ -29,12 +29,14 @@ BatchChoices ResolveBatchChoices(const BatchOptions& options, FileSystem& fs) {
       return choices;
     }
     choices.controls = read.choices->controls;
+    choices.include_subdirectories = read.choices->include_subdirectories;
     settings_type = CompareTypeNumber(read.choices->compare_type);
     if (settings_type == 0) {
       choices.error = std::string(kUnknownCompareType) + read.choices->compare_type;
       return choices;
     }
   }
+  if (options.recursive) choices.include_subdirectories = true;
   if (options.listing_type) choices.controls.listing_type_text = *options.listing_type;
   if (options.options_text) {
     const ParsedOptions parsed = ParseOptionsText(*options.options_text);

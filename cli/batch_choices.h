@@ -14,6 +14,9 @@ namespace kestrin {
 struct BatchChoices {
   ControlValues controls;
   int compare_type = 1;  // 1 to 4, as the compare-type selector numbers them
+  // Directories are compared with their subdirectories: --recursive, or the
+  // settings file's "Include subdirectories".
+  bool include_subdirectories = false;
   std::string error;     // why there are none, when not empty
 };
 

@@ -91,6 +91,7 @@ int RunBatchCompare(const BatchOptions& options, const BatchChoices& choices,
   request.selection =
       choices.compare_type == kComparePickedPairs ? options.select_pairs : options.select;
   request.controls = choices.controls;
+  request.include_subdirectories = choices.include_subdirectories;
   request.host = &host;
   const HeadlessOutcome outcome = RunHeadless(request, fs);
   host.EndStatusLine();

@@ -28,7 +28,8 @@ int WriteBatchReport(const ReportLines& report, const BatchOptions& options, int
 // Compares options.new_file and options.old_file as choices.compare_type
 // asks: two files (1), every like-named pair of two directories (2), the
 // names of options.select (3) or the pairs of options.select_pairs (4), the
-// directories listed under options.mask. Writes the report to `out` and
+// directories listed under options.mask, with their subdirectories when
+// choices.include_subdirectories is set. Writes the report to `out` and
 // status texts, questions and messages to `err`; `err_is_terminal` lets
 // status texts rewrite one line. Reads every file through `fs`. Returns the
 // exit status.

@@ -85,6 +85,10 @@ class ArgumentReader {
       options.progress = true;
       return;
     }
+    if (argument == "--recursive" || argument == "-r") {
+      options.recursive = true;
+      return;
+    }
     const size_t equals = argument.find('=');
     const std::string name = argument.substr(0, equals);
     const std::optional<ValueOption> option = ValueOptionNamed(name);

@@ -21,6 +21,7 @@ struct BatchOptions {
   std::string select;                 // compare type 3: "a.txt;b.txt;"
   std::string select_pairs;           // compare type 4: "new.c : old.c;"
   bool progress = false;
+  bool recursive = false;  // --recursive (-r): directories compared with their subdirectories
   bool help = false;
   bool version = false;
   std::string new_file;

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <climits>
 #include <ctime>
+#include <system_error>
 
 #include "engine/path.h"
 
@@ -93,6 +94,33 @@ bool MayBeLink(const dirent& entry) {
   return entry.d_type == DT_LNK || entry.d_type == DT_UNKNOWN;
 }
 
+// Puts the entry `name` (at `path`, of directory entry type `type`) into the
+// list of `entries` it belongs to; other kinds of entries (pipes, devices)
+// are left out as ListFiles leaves them out.
+void SortEntry(const std::string& path, const std::string& name, unsigned char type,
+               DirectoryEntries& entries) {
+  struct stat status {};
+  if (type == DT_UNKNOWN) {
+    if (lstat(path.c_str(), &status) != 0) return;
+    if (S_ISLNK(status.st_mode)) type = DT_LNK;
+    if (S_ISDIR(status.st_mode)) type = DT_DIR;
+    if (S_ISREG(status.st_mode)) type = DT_REG;
+  }
+  if (type == DT_REG) {
+    entries.files.push_back(name);
+  } else if (type == DT_DIR) {
+    entries.subdirectories.push_back(name);
+  } else if (type == DT_LNK) {
+    if (stat(path.c_str(), &status) != 0) {
+      entries.broken_links.emplace_back(name, std::generic_category().message(errno));
+    } else if (S_ISREG(status.st_mode)) {
+      entries.files.push_back(name);
+    } else if (S_ISDIR(status.st_mode)) {
+      entries.directory_links.push_back(name);
+    }
+  }
+}
+
 class PosixFileSystem : public FileSystem {
  public:
   // Opens without blocking, so that a name of a pipe cannot hang the run; a
@@ -159,6 +187,24 @@ class PosixFileSystem : public FileSystem {
     }
     closedir(stream);
     return unusable;
+  }
+
+  // Links are looked at through stat: a link to a file lists as a file, any
+  // link to a directory as such, a dangling link or a loop with its reason.
+  DirectoryEntries ReadDirectory(const std::string& directory) override {
+    DirectoryEntries entries;
+    DIR* stream = opendir(directory.c_str());
+    if (stream == nullptr) {
+      entries.error = RecordError();
+      return entries;
+    }
+    while (const dirent* entry = readdir(stream)) {
+      const std::string name = entry->d_name;
+      if (name == "." || name == "..") continue;
+      SortEntry(JoinPath(directory, name), name, entry->d_type, entries);
+    }
+    closedir(stream);
+    return entries;
   }
 
   std::string ExecutableDirectory() override {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kestrin {
@@ -35,6 +36,17 @@ struct UnusableEntry {
   int error = 0;
 };
 
+// One directory's entries as a walk down a tree needs them.
+struct DirectoryEntries {
+  std::vector<std::string> files;           // as ListFiles gives them
+  std::vector<std::string> subdirectories;  // real directories, never links to one
+  std::vector<std::string> directory_links;  // links to directories, not followed
+  // Dangling links and link loops, each with the reason in words ("No such
+  // file or directory").
+  std::vector<std::pair<std::string, std::string>> broken_links;
+  int error = 0;  // the error number when the directory could not be read
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -56,6 +68,12 @@ class FileSystem {
   virtual std::vector<UnusableEntry> ListUnusable(const std::string& directory) {
     static_cast<void>(directory);
     return {};
+  }
+  // The files, subdirectories and links of `directory`, in no particular
+  // order, without following a link to a directory. A file system without
+  // subdirectories need not override it: it gives ListFiles' names.
+  virtual DirectoryEntries ReadDirectory(const std::string& directory) {
+    return {ListFiles(directory), {}, {}, {}, 0};
   }
   // The directory holding the running program.
   virtual std::string ExecutableDirectory() = 0;

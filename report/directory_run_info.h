@@ -18,6 +18,13 @@ inline constexpr int kCompareLikeNamedFiles = 2;   // every like-named pair of t
 inline constexpr int kComparePickedLikeNames = 3;  // pairs picked from one like-name list
 inline constexpr int kComparePickedPairs = 4;      // pairs picked from the two directories' lists
 
+// An entry below a run directory that a compare including subdirectories
+// could not take in: a subdirectory or link by its relative path, and why.
+struct NotComparedEntry {
+  std::string path;    // "sub/locked"
+  std::string reason;  // "Permission denied"
+};
+
 struct DirectoryRunInfo {
   int compare_type = kCompareTwoFiles;  // 1 to 4
   // The new and old directory names as the main panel shows them.
@@ -33,6 +40,9 @@ struct DirectoryRunInfo {
   std::vector<UnusableEntry> old_unusable_files;
   int32_t unpaired_new_files = 0;
   int32_t unpaired_old_files = 0;
+  // With subdirectories included: what of each tree was not compared.
+  std::vector<NotComparedEntry> new_not_compared;
+  std::vector<NotComparedEntry> old_not_compared;
   // The OPTIONS text as the main panel shows it: "None" or keywords such as
   // "Dcpp Icas Fmvl".
   std::string options_text = "None";

@@ -45,6 +45,7 @@ class DirectorySummary {
     WriteFileCounts();
     WriteLineTotals();
     if (info_.DirectoryCompare() && settings_.Inpn) WriteUnpairedFiles();
+    if (info_.DirectoryCompare()) WriteNotCompared();
     store_.AddLine(ListingOptionsLine(settings_, info_.options_text));
     if (info_.PairsPicked()) WritePickedPairs();
   }
@@ -200,6 +201,20 @@ class DirectorySummary {
       store_.AddLine(FormatText(kUnusableRowFormat,
                                 Shorten(entry.name, kUnpairedNameWidth).c_str(), side,
                                 ErrorReason(entry.error).c_str()));
+    }
+  }
+
+  // What a compare including subdirectories could not take in, with why;
+  // nothing when it took in everything.
+  void WriteNotCompared() {
+    if (info_.new_not_compared.empty() && info_.old_not_compared.empty()) return;
+    store_.AddLine(kOneBlankLine);
+    store_.AddLine(kNotComparedTitle);
+    for (const NotComparedEntry& entry : info_.new_not_compared) {
+      store_.AddLine(FormatText(kNewNotComparedFormat, entry.path.c_str(), entry.reason.c_str()));
+    }
+    for (const NotComparedEntry& entry : info_.old_not_compared) {
+      store_.AddLine(FormatText(kOldNotComparedFormat, entry.path.c_str(), entry.reason.c_str()));
     }
   }
 

@@ -264,6 +264,12 @@ inline constexpr size_t kUnpairedNameWidth = 40;
 inline constexpr char kUnusableRowFormat[] = " %-40s  (%s) %s";
 inline constexpr char kUnusableNewSide[] = "New";
 inline constexpr char kUnusableOldSide[] = "Old";
+// Entries below the run directories not compared (subdirectories included).
+inline constexpr std::string_view kNotComparedTitle =
+    " LIST OF NEW AND OLD SUBDIRECTORIES AND LINKS NOT COMPARED ";
+// " New: sub/locked -- Permission denied"
+inline constexpr char kNewNotComparedFormat[] = " New: %s -- %s";
+inline constexpr char kOldNotComparedFormat[] = " Old: %s -- %s";
 // Hand-picked pairs.
 inline constexpr std::string_view kPickedLikeNamesTitle =
     " USER SELECT FROM LIKE-NAME FILE LIST -- COMPARE OPTION (3)";

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "run/directory_tree.h"
+
 namespace kestrin {
 namespace {
 
@@ -57,8 +59,22 @@ bool MatchesMask(std::string_view name, std::string_view mask) {
          MatchesWildcards(name, mask.substr(0, mask.size() - kAnyExtension.size()));
 }
 
+int ComparePathsWithoutCase(std::string_view a, std::string_view b) {
+  for (;;) {
+    const size_t a_end = a.find(kRelativePathSeparator);
+    const size_t b_end = b.find(kRelativePathSeparator);
+    const bool a_goes_on = a_end != std::string_view::npos;
+    const bool b_goes_on = b_end != std::string_view::npos;
+    if (a_goes_on != b_goes_on) return a_goes_on ? 1 : -1;
+    const int by_part = CompareWithoutCase(a.substr(0, a_end), b.substr(0, b_end));
+    if (by_part != 0 || !a_goes_on) return by_part;
+    a.remove_prefix(a_end + 1);
+    b.remove_prefix(b_end + 1);
+  }
+}
+
 bool NameLess(std::string_view a, std::string_view b) {
-  const int folded = CompareWithoutCase(a, b);
+  const int folded = ComparePathsWithoutCase(a, b);
   return folded != 0 ? folded < 0 : a < b;
 }
 
@@ -81,13 +97,26 @@ std::vector<UnusableEntry> ListUnusable(FileSystem& fs, const std::string& direc
   return entries;
 }
 
+void DirectoryListing::Refresh(FileSystem& fs) {
+  if (!include_subdirectories) {
+    names = ListDirectory(fs, directory, mask);
+    unusable = ListUnusable(fs, directory, mask);
+    not_compared.clear();
+    return;
+  }
+  TreeListing tree = ListTree(fs, directory, mask);
+  names = std::move(tree.files);
+  unusable.clear();
+  not_compared = std::move(tree.not_compared);
+}
+
 std::optional<std::string> DirectoryListing::OnDiskName(std::string_view name) const {
   auto first = std::lower_bound(names.begin(), names.end(), name,
                                 [](const std::string& listed, std::string_view wanted) {
-                                  return CompareWithoutCase(listed, wanted) < 0;
+                                  return ComparePathsWithoutCase(listed, wanted) < 0;
                                 });
-  if (first == names.end() || CompareWithoutCase(*first, name) != 0) return std::nullopt;
-  for (auto it = first; it != names.end() && CompareWithoutCase(*it, name) == 0; ++it) {
+  if (first == names.end() || ComparePathsWithoutCase(*first, name) != 0) return std::nullopt;
+  for (auto it = first; it != names.end() && ComparePathsWithoutCase(*it, name) == 0; ++it) {
     if (*it == name) return *it;
   }
   return *first;

@@ -65,9 +65,8 @@ std::vector<NamePair> DirectoryPairing::PairListings(DirectoryListing& new_listi
 }
 
 void DirectoryPairing::RunAllPairs() {
-  const MainView& view = controller_.View();
-  DirectoryListing new_listing{view.NameText(NameField::kNew), controller_.ListingMask(), {}, {}};
-  DirectoryListing old_listing{view.NameText(NameField::kOld), controller_.ListingMask(), {}, {}};
+  DirectoryListing new_listing = RunListing(NameField::kNew);
+  DirectoryListing old_listing = RunListing(NameField::kOld);
   const std::vector<NamePair> pairs = PairListings(new_listing, old_listing);
   controller_.Flags().ReListRequested = false;
   if (pairs.empty()) {
@@ -88,8 +87,19 @@ void DirectoryPairing::RunAllPairs() {
   info.old_directory_files = std::move(old_listing.names);
   info.new_unusable_files = std::move(new_listing.unusable);
   info.old_unusable_files = std::move(old_listing.unusable);
+  info.new_not_compared = std::move(new_listing.not_compared);
+  info.old_not_compared = std::move(old_listing.not_compared);
   controller_.SetRunInfo(std::move(info));
   controller_.RunPairList();
+}
+
+DirectoryListing DirectoryPairing::RunListing(NameField field) {
+  const MainView& view = controller_.View();
+  DirectoryListing listing;
+  listing.directory = view.NameText(field);
+  listing.mask = controller_.ListingMask();
+  listing.include_subdirectories = view.SubdirectoriesIncluded();
+  return listing;
 }
 
 void DirectoryPairing::OfferPairs(bool first_pass) {
@@ -97,6 +107,7 @@ void DirectoryPairing::OfferPairs(bool first_pass) {
   if (first_pass) {
     const MainView& view = controller_.View();
     dialog.SetMask(controller_.ListingMask());
+    dialog.IncludeSubdirectories(view.SubdirectoriesIncluded());
     dialog.PointAt(view.NameText(NameField::kNew), view.NameText(NameField::kOld));
   }
   dialog.OfferPairs(PairListings(dialog.NewListing(), dialog.OldListing()));
@@ -151,13 +162,14 @@ void DirectoryPairing::OpenTwoListDialog() {
 bool DirectoryPairing::ListTwoDirectories(bool first_pass) {
   TwoListDialog& dialog = controller_.TwoLists();
   std::string ending = kFirstListingEnding;
+  const MainView& view = controller_.View();
   if (first_pass) {
     dialog.SetMasks(controller_.ListingMask());
+    dialog.IncludeSubdirectories(view.SubdirectoriesIncluded());
   } else {
     controller_.Flags().ReListRequested = false;
     if (dialog.NewListing().mask != kAllFilesMask) ending = kLaterListingEnding;
   }
-  const MainView& view = controller_.View();
   dialog.ListDirectories(view.NameText(NameField::kNew), view.NameText(NameField::kOld));
   if (dialog.NewFiles().empty()) {
     controller_.Dialogs().ShowMessage(kNoNewFilesMessage + ending);

@@ -8,6 +8,7 @@
 
 #include "run/directory_listing.h"
 #include "run/like_names.h"
+#include "run/main_view.h"
 
 namespace kestrin {
 
@@ -38,6 +39,8 @@ class DirectoryPairing {
   bool NameFieldsAreDirectories(const char* new_message, const char* old_message);
   // Lists both sides and pairs their like-names, showing the progress.
   std::vector<NamePair> PairListings(DirectoryListing& new_listing, DirectoryListing& old_listing);
+  // The listing of the directory in `field` as compare type 2 starts it.
+  DirectoryListing RunListing(NameField field);
   void RunAllPairs();
   void OfferPairs(bool first_pass);
   bool ListTwoDirectories(bool first_pass);

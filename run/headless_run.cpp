@@ -28,6 +28,7 @@ class HeadlessView : public MainView {
   }
   void SetCompareTypeIndex(int) override {}
   bool BypassChecked() const override { return true; }
+  bool SubdirectoriesIncluded() const override { return request_.include_subdirectories; }
   ControlValues Controls() const override { return request_.controls; }
   void SetDpChoice(int) override {}
   void SetEnabled(MainControl, bool) override {}

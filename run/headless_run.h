@@ -22,6 +22,7 @@ struct HeadlessRequest {
   std::string old_name;
   int compare_type = kCompareTwoFiles;  // 1 to 4, as the selector numbers them
   std::string mask = kAllFilesMask;     // the directory listings' mask
+  bool include_subdirectories = false;  // directories: compare the whole trees
   std::string selection;     // type 3: "a.txt;b.txt;"; type 4: "new.c : old.c;"
   ControlValues controls;    // the preferences and listing type
   // When set, sees the run as the main window would: status texts and busy

@@ -184,6 +184,11 @@ void LikeNameDialog::SetMask(const std::string& mask) {
   old_listing_.mask = mask;
 }
 
+void LikeNameDialog::IncludeSubdirectories(bool included) {
+  new_listing_.include_subdirectories = included;
+  old_listing_.include_subdirectories = included;
+}
+
 void LikeNameDialog::RestoreSelection(const std::string& saved) {
   selected_ = SplitSelection(saved, kSelectionEnd);
 }

@@ -63,6 +63,8 @@ class LikeNameDialog {
   void PointAt(const std::string& new_directory, const std::string& old_directory);
   // Sets the mask of both listings.
   void SetMask(const std::string& mask);
+  // Makes both listings take the whole trees, by relative paths, or not.
+  void IncludeSubdirectories(bool included);
   // Offers the new-side names of `pairs` in the available list.
   void OfferPairs(const std::vector<NamePair>& pairs);
   // Replaces the selected list with the names of a saved SvLList text.

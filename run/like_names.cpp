@@ -54,8 +54,10 @@ std::vector<NamePair> PairLikeNames(const std::vector<std::string>& new_names,
     const NameGroup old_group = GroupAt(old_at, old_names.end());
     old_at = old_group.end;
     if (visit) visit(++counter, old_count);
-    // Lowercased names order like NameLess does, so the new side only moves on.
-    while (new_at != new_names.end() && LowerAscii(*new_at) < old_group.key) ++new_at;
+    // Both listings are in NameLess order, so the new side only moves on.
+    while (new_at != new_names.end() && ComparePathsWithoutCase(*new_at, old_group.key) < 0) {
+      ++new_at;
+    }
     if (new_at == new_names.end()) continue;
     const NameGroup new_group = GroupAt(new_at, new_names.end());
     if (new_group.key == old_group.key) pairs.push_back(PairOf(new_group, old_group));

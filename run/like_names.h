@@ -1,5 +1,7 @@
 // Like-named files of two directory listings: names equal without regard to
-// case form one pair, and each side keeps its own on-disk spelling.
+// case form one pair, and each side keeps its own on-disk spelling. The
+// names may be relative paths of two trees, like without regard to case in
+// every part.
 #ifndef KESTRIN_RUN_LIKE_NAMES_H_
 #define KESTRIN_RUN_LIKE_NAMES_H_
 

@@ -42,6 +42,9 @@ class MainView {
 
   // True iff "Bypass show of Report Panel" is ticked.
   virtual bool BypassChecked() const = 0;
+  // True iff "Include subdirectories" is ticked: directory compares then
+  // take the files of the whole trees, by their relative paths.
+  virtual bool SubdirectoriesIncluded() const = 0;
   // The current state of every control a compare snapshot reads (the
   // Preferences boxes, including Sbsl and Fscl, and the Dp Options page).
   virtual ControlValues Controls() const = 0;

@@ -60,6 +60,12 @@ inline constexpr char kPairingProgressPrefix[] = "Proc Directories ";
 // "Proc Directories - Old Dir Num = 59 of (200)."
 std::string PairingProgressText(int examined, int old_names);
 
+// Why an entry below a run directory is not compared, with subdirectories
+// included; an unreadable subdirectory gives the system's reason in words.
+inline constexpr char kDirectoryLinkReason[] = "link to a directory, not followed";
+inline constexpr char kTooDeepReason[] = "more than 64 directory levels down, not entered";
+inline constexpr char kPathTooLongReason[] = "relative path longer than 1024 characters";
+
 // Two-list listing.
 inline constexpr char kInvalidNewDirectoryMessage[] = "Invalid New Input File Directory specified.";
 inline constexpr char kInvalidOldDirectoryMessage[] = "Invalid Old Input File Directory specified.";

@@ -122,6 +122,11 @@ void TwoListDialog::SetMasks(const std::string& mask) {
   old_listing_.mask = mask;
 }
 
+void TwoListDialog::IncludeSubdirectories(bool included) {
+  new_listing_.include_subdirectories = included;
+  old_listing_.include_subdirectories = included;
+}
+
 void TwoListDialog::ListDirectories(const std::string& new_directory,
                                     const std::string& old_directory) {
   FileSystem& fs = controller_.Files();

@@ -54,6 +54,8 @@ class TwoListDialog {
 
   // Sets both masks (the first opening of the dialog).
   void SetMasks(const std::string& mask);
+  // Makes both listings take the whole trees, by relative paths, or not.
+  void IncludeSubdirectories(bool included);
   // Points both listings at the two directories and lists them.
   void ListDirectories(const std::string& new_directory, const std::string& old_directory);
   // Replaces the selected pairs with the rows of a saved SvULList text.

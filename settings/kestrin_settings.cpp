@@ -10,7 +10,7 @@ std::string NormalisedSubc(std::string_view text) {
 }
 
 CompareChoices CompareChoicesOf(const KestrinSettings& settings) {
-  return CompareChoices{settings.controls, settings.CompareType};
+  return CompareChoices{settings.controls, settings.CompareType, settings.InclSubDirs};
 }
 
 }  // namespace kestrin

@@ -41,6 +41,9 @@ struct KestrinSettings {
   std::string SvLList;   // saved selection of the like-name dialog, names each followed by ";"
   std::string OutFn;     // last file name saved from a viewer
   bool SbsRp = false;    // the last dual-panel text save used the stacked layout
+  // "Include subdirectories" ticked. Written last, so that a file without it
+  // (from before the choice existed) reads as clear.
+  bool InclSubDirs = false;
 };
 
 // The Subc field's text in its one stored form, one character between double
@@ -54,6 +57,7 @@ std::string NormalisedSubc(std::string_view text);
 struct CompareChoices {
   ControlValues controls;
   std::string compare_type;
+  bool include_subdirectories = false;
 };
 
 // The compare choices the record holds.

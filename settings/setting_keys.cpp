@@ -82,6 +82,7 @@ constexpr std::array kKeys = {
     SettingKey{"SvLList", Rule::kSelection, 0, FieldOf<&KestrinSettings::SvLList>},
     SettingKey{"OutFn", Rule::kText, kSaveNameWidth, FieldOf<&KestrinSettings::OutFn>},
     SettingKey{"SbsRp", Rule::kFlag, 0, FieldOf<&KestrinSettings::SbsRp>},
+    SettingKey{"InclSubDirs", Rule::kFlag, 0, FieldOf<&KestrinSettings::InclSubDirs>},
 };
 
 // The order in which loading tests the prefixes.
@@ -90,7 +91,7 @@ constexpr std::array<std::string_view, kKeys.size()> kLoadingOrder = {
     "ListType",   "SubC",    "XTab",     "ViewResults", "TurnOffHint", "PFontSz",   "VLFontSz",
     "VLTop1",     "VLTop2",  "SpSplit",  "VLHt1",       "VLHt2",       "VLWide1",   "VLWide2",
     "VLLeft1",    "VLLeft2", "DpEdUdc",  "UdcYN",       "CmpSt1Col",   "CmpSt2Col", "CmpOSt1Col",
-    "CmpOSt2Col", "OutFn",   "SvLList",  "SvULList",    "SbsRp",       "OptsUsed",
+    "CmpOSt2Col", "OutFn",   "SvLList",  "SvULList",    "SbsRp",       "OptsUsed",  "InclSubDirs",
 };
 
 constexpr std::size_t KeyIndex(std::string_view name) {

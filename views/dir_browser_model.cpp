@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "engine/path.h"
+#include "run/directory_tree.h"
 
 namespace kestrin {
 namespace {
@@ -162,8 +163,15 @@ void DirBrowserModel::SetMask(const std::string& mask) {
   ListFiles();
 }
 
+void DirBrowserModel::IncludeSubdirectories(bool included) {
+  if (included == include_subdirectories_) return;
+  include_subdirectories_ = included;
+  ListFiles();
+}
+
 void DirBrowserModel::ListFiles() {
-  files_ = ListDirectory(fs_, open_, mask_);
+  files_ = include_subdirectories_ ? ListTree(fs_, open_, mask_).files
+                                   : ListDirectory(fs_, open_, mask_);
   highlighted_file_ = -1;
 }
 

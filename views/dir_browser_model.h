@@ -70,8 +70,11 @@ class DirBrowserModel {
   // True iff H is the open directory D itself.
   bool HighlightedIsOpen() const;
 
-  // The file list: the names of D's files under the mask, in NameLess order.
+  // The file list: the names of D's files under the mask, in NameLess order;
+  // with subdirectories included, the files of D's whole tree by their paths
+  // relative to D ("sub/a.txt"), as a directory compare pairs them.
   void SetMask(const std::string& mask);
+  void IncludeSubdirectories(bool included);
   const std::string& Mask() const { return mask_; }
   const std::vector<std::string>& Files() const { return files_; }
   // The highlighted file (0-based); -1 when none is.
@@ -97,6 +100,7 @@ class DirBrowserModel {
   int open_row_ = 0;
   int highlighted_ = -1;
   std::string mask_ = kAllFilesMask;
+  bool include_subdirectories_ = false;
   std::vector<std::string> files_;
   int highlighted_file_ = -1;
 };

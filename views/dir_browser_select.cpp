@@ -49,6 +49,7 @@ void DirSelectModel::MoveTo(const Place& place) {
 
 void DirSelectModel::Enter() {
   file_field_.clear();
+  browser_.IncludeSubdirectories(view_.SubdirectoriesIncluded());
   const Place new_place = PlaceOf(view_.NameText(NameField::kNew));
   const Place old_place = PlaceOf(view_.NameText(NameField::kOld));
   if (new_place.kind != PlaceKind::kNone) returned_new_ = new_place.shown;

@@ -49,6 +49,7 @@ inline constexpr char kDirLookupCaption[] = "Dir/File...";
 inline constexpr char kDirLookupHint[] = "Directory Select for New and Old Directory/File ";
 inline constexpr char kListingTypeCaption[] = "Listing Type:";
 inline constexpr char kCompareTypeCaption[] = "Compare Type:";
+inline constexpr char kSubdirectoriesCaption[] = "Include subdirectories";
 inline constexpr char kStartCaption[] = "&Start";
 inline constexpr char kHaltCaption[] = "&Halt";
 inline constexpr char kExitCaption[] = "E&xit";
@@ -76,6 +77,8 @@ inline constexpr char kExitHint[] = "Saves the settings and ends Kestrin ";
 inline constexpr char kHintsOffHint[] = "Switches the pop-up hints of every window off ";
 inline constexpr char kReShowHint[] = "Shows the last report again ";
 inline constexpr char kBypassHint[] = "Ends a run without showing the report ";
+inline constexpr char kSubdirectoriesHint[] =
+    "Directory compares also pair the files of every subdirectory, by their paths ";
 
 // Preferences.
 inline constexpr char kPreferencesHeading[] =

@@ -108,6 +108,10 @@ std::vector<std::string> RootedFileSystem::ListFiles(const std::string& director
   return DefaultFileSystem().ListFiles(Rooted(directory));
 }
 
+DirectoryEntries RootedFileSystem::ReadDirectory(const std::string& directory) {
+  return DefaultFileSystem().ReadDirectory(Rooted(directory));
+}
+
 std::string RootedFileSystem::ExecutableDirectory() { return root_; }
 
 int RootedFileSystem::LastError() {

@@ -48,6 +48,7 @@ class RootedFileSystem : public FileSystem {
   bool IsFile(const std::string& path) override;
   bool IsDirectory(const std::string& path) override;
   std::vector<std::string> ListFiles(const std::string& directory) override;
+  DirectoryEntries ReadDirectory(const std::string& directory) override;
   std::string ExecutableDirectory() override;
   int LastError() override;
 

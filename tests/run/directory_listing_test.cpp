@@ -8,13 +8,8 @@
 namespace kestrin {
 namespace {
 
+using run_support::Joined;
 using run_support::RunScratch;
-
-std::string Joined(const std::vector<std::string>& names) {
-  std::string text;
-  for (const std::string& name : names) text += (text.empty() ? "" : ",") + name;
-  return text;
-}
 
 struct MaskCase {
   const char* name;

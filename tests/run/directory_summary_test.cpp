@@ -5,8 +5,6 @@
 
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
-#include <sstream>
 
 #include "run/headless_run.h"
 #include "tests/run/run_support.h"
@@ -44,25 +42,6 @@ struct SummaryCase {
   std::vector<Preference> preferences;
 };
 
-// The report as text, with the scratch directory written as "<dir>".
-std::string ReportText(const HeadlessOutcome& outcome, const std::string& scratch) {
-  std::string text;
-  for (std::string line : outcome.report.Primary) {
-    for (size_t at = line.find(scratch); at != std::string::npos; at = line.find(scratch)) {
-      line.replace(at, scratch.size(), "<dir>");
-    }
-    text += line + "\n";
-  }
-  return text;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 TEST(DirectorySummaryTest, ReportsMatchTheirGoldens) {
   setenv("TZ", "UTC", 1);
   tzset();
@@ -80,7 +59,6 @@ TEST(DirectorySummaryTest, ReportsMatchTheirGoldens) {
        "alpha.txt : beta.txt;Beta.txt : beta.txt;code.dat : code.dat;",
        {Preference::kChgo, Preference::kInpn}},
   };
-  const bool update = std::getenv("KESTRIN_UPDATE_GOLDEN") != nullptr;
   for (const SummaryCase& c : cases) {
     RunScratch scratch;
     MakeDirectories(scratch);
@@ -93,11 +71,7 @@ TEST(DirectorySummaryTest, ReportsMatchTheirGoldens) {
     const HeadlessOutcome outcome = RunHeadless(request, DefaultFileSystem());
     EXPECT_TRUE(outcome.ran) << c.golden;
     EXPECT_TRUE(outcome.messages.empty()) << c.golden;
-    const std::string golden =
-        std::string(KESTRIN_SOURCE_DIR) + "/tests/run/golden/" + c.golden + ".txt";
-    const std::string text = ReportText(outcome, scratch.path());
-    if (update) std::ofstream(golden, std::ios::binary) << text;
-    EXPECT_EQ(text, ReadFile(golden)) << c.golden;
+    run_support::ExpectReportGolden(outcome.report, scratch.path(), c.golden);
   }
 }
 

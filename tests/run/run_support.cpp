@@ -4,11 +4,14 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 #include "engine/path.h"
@@ -259,6 +262,31 @@ void StartWithOneSideVanishing(RunHarness& harness, WatchedFileSystem& fs, bool 
   fs.vanishing = new_side ? harness.view.new_name : harness.view.old_name;
   fs.checks = 1;
   harness.controller.StartClicked();
+}
+
+std::string Joined(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : ",") + name;
+  return text;
+}
+
+void ExpectReportGolden(const ReportLines& report, const std::string& scratch,
+                        const std::string& name) {
+  std::string text;
+  for (std::string line : report.Primary) {
+    for (size_t at = line.find(scratch); at != std::string::npos; at = line.find(scratch)) {
+      line.replace(at, scratch.size(), "<dir>");
+    }
+    text += line + "\n";
+  }
+  const std::string golden = std::string(KESTRIN_SOURCE_DIR) + "/tests/run/golden/" + name + ".txt";
+  if (std::getenv("KESTRIN_UPDATE_GOLDEN") != nullptr) {
+    std::ofstream(golden, std::ios::binary) << text;
+    return;
+  }
+  std::ifstream in(golden, std::ios::binary);
+  const std::string expected{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(text, expected) << "golden " << golden;
 }
 
 std::string RunLines(int count) {

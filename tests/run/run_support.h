@@ -71,6 +71,7 @@ class FakeMainView : public MainView {
   std::string CompareTypeText() const override { return compare_type; }
   void SetCompareTypeIndex(int index) override;
   bool BypassChecked() const override { return bypass; }
+  bool SubdirectoriesIncluded() const override { return subdirectories; }
   ControlValues Controls() const override { return controls; }
   void SetDpChoice(int dp_choice) override;
   void SetEnabled(MainControl control, bool enabled) override;
@@ -90,6 +91,7 @@ class FakeMainView : public MainView {
   std::string remembered_old;
   std::string compare_type = kCompareTypeTexts[0];
   bool bypass = false;
+  bool subdirectories = false;
   ControlValues controls;
   std::map<MainControl, bool> enabled;
   std::vector<RunProgress> progress;  // every progress shown, in order
@@ -174,6 +176,9 @@ class WatchedFileSystem : public FileSystem {
   std::vector<UnusableEntry> ListUnusable(const std::string& directory) override {
     return real_.ListUnusable(directory);
   }
+  DirectoryEntries ReadDirectory(const std::string& directory) override {
+    return real_.ReadDirectory(directory);
+  }
   std::string ExecutableDirectory() override { return real_.ExecutableDirectory(); }
   int LastError() override { return last_error != 0 ? last_error : real_.LastError(); }
 
@@ -219,6 +224,15 @@ void StartWithOneSideVanishing(RunHarness& harness, WatchedFileSystem& fs, bool 
 
 // `count` lines "line <n>" each ended by CR LF.
 std::string RunLines(int count);
+
+// `names` joined by ",": "a.txt,sub/b.txt".
+std::string Joined(const std::vector<std::string>& names);
+
+// Compares the Primary lines of `report`, each ended by a line feed and with
+// `scratch` written as "<dir>", with tests/run/golden/<name>.txt;
+// KESTRIN_UPDATE_GOLDEN=1 rewrites the golden instead.
+void ExpectReportGolden(const ReportLines& report, const std::string& scratch,
+                        const std::string& name);
 
 }  // namespace kestrin::run_support
 

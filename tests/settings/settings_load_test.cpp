@@ -145,7 +145,7 @@ TEST(SettingsLoadTest, DefaultsAreTheDesignedValues) {
       "CompareType=1. New and Old Files Specified\nListType=Chng\nViewResults=0\nSubC=\".\"\n"
       "XTab=4\nTurnOffHint=0\nOptsUsed=None\nPFontSz=8\nVLFontSz=8\nVLTop1=\nVLHt1=\nVLWide1=\n"
       "VLWide2=\nVLTop2=\nVLLeft1=\nVLLeft2=\nSpSplit=\nVLHt2=\nDpEdUdc=#\nUdcYN=No\n"
-      "CmpSt1Col=1:eol\nCmpSt2Col=\nCmpOSt1Col=1:eol\nCmpOSt2Col=\nOutFn=\nSbsRp=0\n"
+      "CmpSt1Col=1:eol\nCmpSt2Col=\nCmpOSt1Col=1:eol\nCmpOSt2Col=\nOutFn=\nSbsRp=0\nInclSubDirs=0\n"
       "dp_choice=0\npreferences=00000000000000000\n";
   EXPECT_EQ(SettingsDescription(defaults), expected);
 }

@@ -47,6 +47,7 @@ class SettingsRoundTripTest : public ::testing::Test {
     settings.SvLList = "a.c;b.h;";
     settings.OutFn = std::string(149, 'o');
     settings.SbsRp = true;
+    settings.InclSubDirs = true;
     return settings;
   }
 
@@ -98,7 +99,7 @@ TEST_F(SettingsRoundTripTest, SavingAgainChangesNoByte) {
   EXPECT_EQ(SettingsReadFile(path_), first);
   EXPECT_TRUE(first.starts_with("; kept\r\n[Tools]\r\nEditor=vi\r\n\r\n[Kestrin]\nTop=12\n"))
       << first;
-  EXPECT_TRUE(first.ends_with("\nSbsRp=1\n\n[Last]\nz=26\n")) << first;
+  EXPECT_TRUE(first.ends_with("\nSbsRp=1\nInclSubDirs=1\n\n[Last]\nz=26\n")) << first;
 }
 
 TEST_F(SettingsRoundTripTest, UnopenedDialogsSelectionIsGoneAfterTheNextStart) {

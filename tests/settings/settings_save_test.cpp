@@ -17,7 +17,7 @@ const char kDefaultSection[] =
     "CompareType=1. New and Old Files Specified\nListType=Chng\nViewResults=0\nSubC=\".\"\n"
     "XTab=4\nTurnOffHint=0\nOptsUsed=None\nPFontSz=8\nVLFontSz=8\nVLTop1=\nVLHt1=\nVLWide1=\n"
     "VLWide2=\nVLTop2=\nVLLeft1=\nVLLeft2=\nSpSplit=\nVLHt2=\nDpEdUdc=#\nUdcYN=No\n"
-    "CmpSt1Col=1:eol\nCmpSt2Col=\nCmpOSt1Col=1:eol\nCmpOSt2Col=\nOutFn=\nSbsRp=0\n";
+    "CmpSt1Col=1:eol\nCmpSt2Col=\nCmpOSt1Col=1:eol\nCmpOSt2Col=\nOutFn=\nSbsRp=0\nInclSubDirs=0\n";
 
 class SettingsSaveTest : public ::testing::Test {
  protected:
@@ -55,6 +55,7 @@ TEST_F(SettingsSaveTest, WritesEveryKeyInOrderAndLetterCase) {
   settings.SvLList = "a;b;";
   settings.OutFn = "/r.txt";
   settings.SbsRp = true;
+  settings.InclSubDirs = true;
   EXPECT_EQ(
       SavedOver(std::nullopt, settings),
       "[Kestrin]\nTop=-4\nLeft=229\nNewDirNm=/n/New.txt\nNFCombo0=/n/a\nNFCombo1=/n/b\nOldDirNm=/"
@@ -63,7 +64,7 @@ TEST_F(SettingsSaveTest, WritesEveryKeyInOrderAndLetterCase) {
       "XTab=4\nTurnOffHint=1\nOptsUsed=Dcpp Icas Xtab\nPFontSz=8\nVLFontSz=8\nVLTop1=10\nVLHt1=\n"
       "VLWide1=\nVLWide2=\nVLTop2=\nVLLeft1=\nVLLeft2=\nSpSplit=300\nVLHt2=\nDpEdUdc=#\nUdcYN=No\n"
       "CmpSt1Col=1:eol\nCmpSt2Col=40:eol\nCmpOSt1Col=1:eol\nCmpOSt2Col=\nSvULList=a : b;\n"
-      "SvLList=a;b;\nOutFn=/r.txt\nSbsRp=1\n");
+      "SvLList=a;b;\nOutFn=/r.txt\nSbsRp=1\nInclSubDirs=1\n");
 }
 
 TEST_F(SettingsSaveTest, SavedSelectionIsWrittenOnlyWhenNotEmpty) {

@@ -109,6 +109,7 @@ TEST(MainWindowSettingsTest, EveryChoiceSurvivesARestart) {
     Child<QComboBox>(window, "MnCbListType")->setCurrentText("Delta");
     Child<QCheckBox>(window, "MnCkBypass")->click();
     Child<QCheckBox>(window, "MnCkHintsOff")->click();
+    Child<QCheckBox>(window, "MnCkSubdirs")->click();
     window.GoToPage(MainPage::kPreferences);
     Child<QCheckBox>(window, "PrCkSbsl")->click();
     Child<QCheckBox>(window, "PrCkCcol")->click();
@@ -140,6 +141,7 @@ TEST(MainWindowSettingsTest, EveryChoiceSurvivesARestart) {
       "DpEdUdc=!",
       "UdcYN=Yes",
       "CmpOSt2Col=50:eol",
+      "InclSubDirs=1",
   };
   for (const std::string& expected : expected_lines) {
     const std::string key = expected.substr(0, expected.find('='));
@@ -154,6 +156,7 @@ TEST(MainWindowSettingsTest, EveryChoiceSurvivesARestart) {
   EXPECT_EQ(again.CompareTypeText(), "4. Select from 2 Dir File Name List ...");
   EXPECT_TRUE(again.BypassChecked());
   EXPECT_TRUE(Child<QCheckBox>(again, "MnCkHintsOff")->isChecked());
+  EXPECT_TRUE(again.SubdirectoriesIncluded());
   EXPECT_EQ(Child<QLabel>(again, "MnLblOptions")->text(), "Dudc Sbsl Ccol");
   const ControlValues controls = again.Controls();
   EXPECT_EQ(controls.listing_type_text, "Delta");

@@ -84,6 +84,9 @@ QLayout* TypeRow(MainPanelControls& controls) {
   for (const char* type : kCompareTypeTexts) compare_types.append(type);
   controls.compare_type = MakeSelector("MnCbCompareType", compare_types, kCompareTypeHint);
   controls.compare_type->setMinimumWidth(300);
+  controls.subdirectories = new QCheckBox(kSubdirectoriesCaption);
+  controls.subdirectories->setObjectName("MnCkSubdirs");
+  controls.subdirectories->setToolTip(kSubdirectoriesHint);
 
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(kListingTypeCaption));
@@ -91,6 +94,7 @@ QLayout* TypeRow(MainPanelControls& controls) {
   row->addSpacing(24);
   row->addWidget(new QLabel(kCompareTypeCaption));
   row->addWidget(controls.compare_type);
+  row->addWidget(controls.subdirectories);
   row->addStretch();
   return row;
 }

@@ -23,6 +23,7 @@ struct MainPanelControls {
   QPushButton* dir_lookup = nullptr;
   QComboBox* listing_type = nullptr;
   QComboBox* compare_type = nullptr;
+  QCheckBox* subdirectories = nullptr;
   QPushButton* start = nullptr;
   QPushButton* halt = nullptr;
   QPushButton* exit = nullptr;

@@ -65,6 +65,7 @@ class TFrmMain : public QWidget, public MainView, public ViewerMainWindow {
   std::string CompareTypeText() const override;
   void SetCompareTypeIndex(int index) override;
   bool BypassChecked() const override;
+  bool SubdirectoriesIncluded() const override;
   ControlValues Controls() const override;
   void SetDpChoice(int dp_choice) override;
   void SetEnabled(MainControl control, bool enabled) override;

@@ -81,6 +81,7 @@ void TFrmMain::ApplySettings() {
   const int compare_type = main_.compare_type->findText(ToQt(settings_.CompareType));
   if (compare_type >= 0) SetCompareTypeIndex(compare_type);
   main_.bypass->setChecked(settings_.ViewResults);
+  main_.subdirectories->setChecked(settings_.InclSubDirs);
   main_.hints_off->setChecked(settings_.TurnOffHint);
   WriteControls(settings_.controls);
   main_.options->setText(ToQt(settings_.OptsUsed));
@@ -96,6 +97,7 @@ void TFrmMain::CollectSettings() {
   settings_.OFCombo = NameHistory(NameField::kOld);
   settings_.CompareType = CompareTypeText();
   settings_.ViewResults = BypassChecked();
+  settings_.InclSubDirs = SubdirectoriesIncluded();
   settings_.TurnOffHint = main_.hints_off->isChecked();
   settings_.OptsUsed = FromQt(main_.options->text());
   settings_.controls = Controls();

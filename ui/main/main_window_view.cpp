@@ -45,6 +45,8 @@ void TFrmMain::SetCompareTypeIndex(int index) {
 
 bool TFrmMain::BypassChecked() const { return main_.bypass->isChecked(); }
 
+bool TFrmMain::SubdirectoriesIncluded() const { return main_.subdirectories->isChecked(); }
+
 void TFrmMain::SetDpChoice(int dp_choice) {
   const bool known_choice = dp_choice >= 0 && dp_choice < kDpOptionCount;
   dp_.entries[known_choice ? dp_choice : 0]->setChecked(true);

@@ -1,0 +1,139 @@
+// The walk down a tree for compares with subdirectories: the order of the
+// relative paths, the mask on name parts only, links, and the limits.
+#include "run/directory_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "run/directory_listing.h"
+#include "run/run_texts.h"
+#include "tests/run/run_support.h"
+
+namespace kestrin {
+namespace {
+
+using run_support::Joined;
+using run_support::RunScratch;
+
+std::string Joined(const std::vector<NotComparedEntry>& entries) {
+  std::string text;
+  for (const NotComparedEntry& entry : entries) {
+    text += (text.empty() ? "" : ",") + entry.path + "=" + entry.reason;
+  }
+  return text;
+}
+
+// The real file system, but the directory `locked` cannot be read.
+class LockedDirectoryFileSystem : public run_support::WatchedFileSystem {
+ public:
+  explicit LockedDirectoryFileSystem(std::string locked) : locked_(std::move(locked)) {}
+  DirectoryEntries ReadDirectory(const std::string& directory) override {
+    if (directory == locked_) return DirectoryEntries{{}, {}, {}, {}, EACCES};
+    return WatchedFileSystem::ReadDirectory(directory);
+  }
+
+ private:
+  std::string locked_;
+};
+
+TEST(DirectoryTreeTest, PathsComparePartByPartWithADirectorysFilesFirst) {
+  struct OrderCase {
+    const char* a;
+    const char* b;
+    int sign;
+  };
+  const OrderCase cases[] = {
+      {"a.txt", "A.TXT", 0},          {"sub/a.txt", "SUB/A.txt", 0},
+      {"z.txt", "a/b.txt", -1},       {"a/z.txt", "a/b/c.txt", -1},
+      {"a/b.txt", "a.txt", 1},        {"a/b.txt", "a-b/c.txt", -1},
+      {"a/b/c.txt", "a/c/a.txt", -1}, {"b", "a", 1},
+      {"sub", "sub/x", -1},
+  };
+  for (const OrderCase& c : cases) {
+    const int got = ComparePathsWithoutCase(c.a, c.b);
+    EXPECT_EQ((got > 0) - (got < 0), c.sign) << c.a << " against " << c.b;
+    const int back = ComparePathsWithoutCase(c.b, c.a);
+    EXPECT_EQ((back > 0) - (back < 0), -c.sign) << c.b << " against " << c.a;
+  }
+}
+
+TEST(DirectoryTreeTest, ListsEveryLevelDirectoryByDirectoryWithTheMaskOnNamesOnly) {
+  RunScratch scratch;
+  for (const char* name : {"t/b.txt", "t/A.txt", "t/notes.doc", "t/Sub/deep/c.txt",
+                           "t/Sub/deep/d.doc", "t/sub.doc/x.txt", "t/Sub/z.txt", "t/a/y.TXT"}) {
+    scratch.Write(name, "x");
+  }
+  scratch.MakeDirectory("t/empty");
+  const std::string root = scratch.PathOf("t");
+  const TreeListing all = ListTree(DefaultFileSystem(), root, "*.*");
+  EXPECT_EQ(Joined(all.files),
+            "A.txt,b.txt,notes.doc,a/y.TXT,Sub/z.txt,Sub/deep/c.txt,Sub/deep/d.doc,sub.doc/x.txt");
+  EXPECT_TRUE(all.not_compared.empty()) << Joined(all.not_compared);
+  EXPECT_EQ(Joined(ListTree(DefaultFileSystem(), root, "*.txt").files),
+            "A.txt,b.txt,a/y.TXT,Sub/z.txt,Sub/deep/c.txt,sub.doc/x.txt");
+}
+
+TEST(DirectoryTreeTest, LinksToDirectoriesAreNotFollowedAndBrokenLinksSayWhy) {
+  RunScratch scratch;
+  scratch.Write("t/sub/a.txt", "x");
+  scratch.Write("elsewhere/b.txt", "x");
+  namespace fs = std::filesystem;
+  fs::create_directory_symlink("..", scratch.PathOf("t/sub/loop"));
+  fs::create_directory_symlink(scratch.PathOf("elsewhere"), scratch.PathOf("t/outside"));
+  fs::create_symlink("nowhere.txt", scratch.PathOf("t/sub/dangling.txt"));
+  fs::create_symlink("self.txt", scratch.PathOf("t/self.txt"));
+  fs::create_symlink("sub/a.txt", scratch.PathOf("t/link.txt"));
+  const TreeListing tree = ListTree(DefaultFileSystem(), scratch.PathOf("t"), "*.*");
+  EXPECT_EQ(Joined(tree.files), "link.txt,sub/a.txt");
+  EXPECT_EQ(Joined(tree.not_compared),
+            "self.txt=Too many levels of symbolic links,"
+            "outside=link to a directory, not followed,"
+            "sub/dangling.txt=No such file or directory,"
+            "sub/loop=link to a directory, not followed");
+}
+
+TEST(DirectoryTreeTest, AnUnreadableSubdirectoryIsNotComparedWithItsReason) {
+  RunScratch scratch;
+  scratch.Write("t/a.txt", "x");
+  scratch.Write("t/locked/hidden.txt", "x");
+  scratch.Write("t/open/b.txt", "x");
+  LockedDirectoryFileSystem fs(scratch.PathOf("t/locked"));
+  const TreeListing tree = ListTree(fs, scratch.PathOf("t"), "*.*");
+  EXPECT_EQ(Joined(tree.files), "a.txt,open/b.txt");
+  EXPECT_EQ(Joined(tree.not_compared), "locked=Permission denied");
+  LockedDirectoryFileSystem locked_root(scratch.PathOf("t"));
+  const TreeListing nothing = ListTree(locked_root, scratch.PathOf("t"), "*.*");
+  EXPECT_TRUE(nothing.files.empty() && nothing.not_compared.empty());
+}
+
+TEST(DirectoryTreeTest, SubdirectoriesBelowTheDepthLimitAreNotEntered) {
+  RunScratch scratch;
+  std::string relative;
+  for (int level = 1; level <= kMaxTreeDepth + 1; ++level) {
+    relative += (relative.empty() ? "" : "/") + std::string("d");
+    scratch.Write("t/" + relative + "/f" + std::to_string(level), "x");
+  }
+  const TreeListing tree = ListTree(DefaultFileSystem(), scratch.PathOf("t"), "*.*");
+  ASSERT_EQ(tree.files.size(), static_cast<size_t>(kMaxTreeDepth));
+  EXPECT_EQ(tree.files.back(), relative.substr(0, relative.size() - 2) + "/f64");
+  EXPECT_EQ(Joined(tree.not_compared), relative + "=" + kTooDeepReason);
+}
+
+TEST(DirectoryTreeTest, PathsLongerThanTheLimitAreNotListed) {
+  RunScratch scratch;
+  const std::string part(200, 'p');  // five parts and their separators: 1004 characters
+  const std::string deep = part + "/" + part + "/" + part + "/" + part + "/" + part;
+  const std::string fits(kMaxRelativePathLength - deep.size() - 1, 'f');
+  scratch.Write("t/" + deep + "/" + fits, "x");
+  scratch.Write("t/" + deep + "/" + fits + "g", "x");
+  scratch.Write("t/" + deep + "/" + part + "/inside.txt", "x");
+  const TreeListing tree = ListTree(DefaultFileSystem(), scratch.PathOf("t"), "*.*");
+  EXPECT_EQ(Joined(tree.files), deep + "/" + fits);
+  EXPECT_EQ(Joined(tree.not_compared), deep + "/" + fits + "g=" + kPathTooLongReason + "," +
+                                           deep + "/" + part + "=" + kPathTooLongReason);
+}
+
+}  // namespace
+}  // namespace kestrin

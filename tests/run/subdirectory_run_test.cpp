@@ -1,0 +1,133 @@
+// Directory compares that include subdirectories, run as Start runs them:
+// the whole report of a small tree against its golden
+// (tests/run/golden/type2_subdirectories.txt; KESTRIN_UPDATE_GOLDEN=1
+// rewrites it), the files each pair opens, the hand-picked compare types by
+// relative paths, and that the choice left off keeps the flat listing.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+
+#include "run/headless_run.h"
+#include "tests/run/run_support.h"
+
+namespace kestrin {
+namespace {
+
+using run_support::RunScratch;
+using run_support::WatchedFileSystem;
+using Strings = std::vector<std::string>;
+
+// new/ and old/ with pairs two levels down (one with a path too long for
+// the pair table's column), a subdirectory on each side
+// only, a directory name differing only in case, a link loop and dangling
+// links, and a subdirectory "skip.dir" whose name the mask "*.txt" would not
+// let through.
+void MakeTrees(const RunScratch& scratch) {
+  scratch.Write("new/top.txt", "one\r\ntwo\r\n");
+  scratch.Write("old/top.txt", "one\r\n2\r\n");
+  scratch.Write("new/src/deep/core.txt", "a\r\nb\r\nc\r\n");
+  scratch.Write("old/src/deep/core.txt", "a\r\nc\r\n");
+  scratch.Write("new/src/deep/long-module-name.txt", "m\r\n");
+  scratch.Write("old/src/deep/long-module-name.txt", "m\r\n");
+  scratch.Write("new/src/same.txt", "s\r\n");
+  scratch.Write("old/src/same.txt", "s\r\n");
+  scratch.Write("new/Docs/guide.txt", "g\r\n");
+  scratch.Write("old/docs/guide.txt", "g\r\n");
+  scratch.Write("new/skip.dir/inner.txt", "i\r\n");
+  scratch.Write("old/skip.dir/inner.txt", "j\r\n");
+  scratch.Write("new/src/notes.doc", "n\r\n");
+  scratch.Write("old/src/notes.doc", "n\r\n");
+  scratch.Write("new/added/fresh.txt", "f\r\n");
+  scratch.Write("new/added/more/fresher.txt", "f\r\n");
+  scratch.Write("old/removed/stale.txt", "s\r\n");
+  std::filesystem::create_directory_symlink("..", scratch.PathOf("new/src/loop"));
+  std::filesystem::create_symlink("gone.txt", scratch.PathOf("old/src/dangling.txt"));
+}
+
+HeadlessRequest TreeRequest(const RunScratch& scratch, int compare_type) {
+  HeadlessRequest request;
+  request.new_name = scratch.PathOf("new");
+  request.old_name = scratch.PathOf("old");
+  request.compare_type = compare_type;
+  request.include_subdirectories = true;
+  request.controls.SetChecked(Preference::kInpn, true);
+  return request;
+}
+
+TEST(SubdirectoryRunTest, TreeReportMatchesItsGolden) {
+  setenv("TZ", "UTC", 1);
+  tzset();
+  RunScratch scratch;
+  MakeTrees(scratch);
+  const HeadlessOutcome outcome = RunHeadless(TreeRequest(scratch, 2), DefaultFileSystem());
+  ASSERT_TRUE(outcome.ran);
+  EXPECT_TRUE(outcome.messages.empty());
+  run_support::ExpectReportGolden(outcome.report, scratch.path(), "type2_subdirectories");
+}
+
+TEST(SubdirectoryRunTest, EachSideOpensItsOwnSpellingOfADirectoryName) {
+  RunScratch scratch;
+  MakeTrees(scratch);
+  WatchedFileSystem fs;
+  const HeadlessOutcome outcome = RunHeadless(TreeRequest(scratch, 2), fs);
+  EXPECT_EQ(outcome.pairs.new_names,
+            (Strings{"top.txt", "Docs/guide.txt", "skip.dir/inner.txt", "src/notes.doc",
+                     "src/same.txt", "src/deep/core.txt", "src/deep/long-module-name.txt"}));
+  EXPECT_EQ(outcome.pairs.old_names[1], "docs/guide.txt");
+  EXPECT_EQ(fs.opened[2], scratch.PathOf("new/Docs/guide.txt"));
+  EXPECT_EQ(fs.opened[3], scratch.PathOf("old/docs/guide.txt"));
+}
+
+TEST(SubdirectoryRunTest, TheMaskPicksFileNamesInEverySubdirectory) {
+  RunScratch scratch;
+  MakeTrees(scratch);
+  HeadlessRequest request = TreeRequest(scratch, 2);
+  request.mask = "*.txt";
+  const HeadlessOutcome outcome = RunHeadless(request, DefaultFileSystem());
+  EXPECT_EQ(outcome.pairs.new_names,
+            (Strings{"top.txt", "Docs/guide.txt", "skip.dir/inner.txt", "src/same.txt",
+                     "src/deep/core.txt", "src/deep/long-module-name.txt"}));
+}
+
+TEST(SubdirectoryRunTest, HandPickedPairsTakeRelativePaths) {
+  struct PickCase {
+    int compare_type;
+    const char* selection;
+    Strings new_names;
+    Strings old_names;
+  };
+  const PickCase cases[] = {
+      {3,
+       "SRC/DEEP/core.txt;docs/guide.txt;gone/x.txt;",
+       {"Docs/guide.txt", "src/deep/core.txt"},
+       {"docs/guide.txt", "src/deep/core.txt"}},
+      {4,
+       "added/more/fresher.txt : removed/stale.txt;top.txt : SRC/same.txt;",
+       {"added/more/fresher.txt", "top.txt"},
+       {"removed/stale.txt", "src/same.txt"}},
+  };
+  for (const PickCase& c : cases) {
+    RunScratch scratch;
+    MakeTrees(scratch);
+    HeadlessRequest request = TreeRequest(scratch, c.compare_type);
+    request.selection = c.selection;
+    const HeadlessOutcome outcome = RunHeadless(request, DefaultFileSystem());
+    EXPECT_TRUE(outcome.ran) << c.selection;
+    EXPECT_EQ(outcome.pairs.new_names, c.new_names) << c.selection;
+    EXPECT_EQ(outcome.pairs.old_names, c.old_names) << c.selection;
+  }
+}
+
+TEST(SubdirectoryRunTest, LeftOffTheChoiceComparesTheTopDirectoriesOnly) {
+  RunScratch scratch;
+  MakeTrees(scratch);
+  HeadlessRequest request = TreeRequest(scratch, 2);
+  request.include_subdirectories = false;
+  const HeadlessOutcome outcome = RunHeadless(request, DefaultFileSystem());
+  EXPECT_EQ(outcome.pairs.new_names, Strings{"top.txt"});
+}
+
+}  // namespace
+}  // namespace kestrin
