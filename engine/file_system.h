@@ -16,16 +16,16 @@ class InputFile {
  public:
   virtual ~InputFile() = default;
 
-  // Stores the file's length in *size by seeking to its end. Returns false
-  // (and sets the last error number) when the seek fails.
+  // Stores the file's length in *size and moves the read position to its
+  // end. Returns false (and sets the last error number) when that fails.
   virtual bool SeekToEnd(int64_t* size) = 0;
   // Moves the read position to `offset` bytes from the start.
   virtual bool Seek(int64_t offset) = 0;
   // Reads up to `count` bytes into `buffer`. Returns the bytes read, 0 at the
   // end of the file, or -1 on a read error.
   virtual int64_t Read(char* buffer, int64_t count) = 0;
-  // The file's last-modified time as one packed value: equal values mean
-  // equal dates and times.
+  // The file's last-modified time (as of its opening, for a regular file) as
+  // one packed value: equal values mean equal dates and times.
   virtual int64_t ModifiedTime() = 0;
 };
 

@@ -50,7 +50,7 @@ void Section::WriteSentinel(int32_t other_count) {
 bool LinesEqual(const InputLine& a, const InputLine& b) {
   // Equal squeezed lengths are required as well as equal hashes: comparing
   // only the new line's length would let a prefix of a longer old line pass.
-  return a.Hash == b.Hash && a.SqueezedLen == b.SqueezedLen &&
+  return a.Hash == b.Hash && a.SqueezedLen == b.SqueezedLen && a.Fingerprint == b.Fingerprint &&
          std::memcmp(a.Text.data(), b.Text.data(), a.SqueezedLen) == 0;
 }
 

@@ -32,6 +32,7 @@ struct InputLine {
   int16_t RunCount = 0;     // listing: length of the run of like lines starting here
   int16_t RawLen = 0;       // length as read, 1 to 2048
   uint16_t SqueezedLen = 0;  // length of the squeezed text (always even)
+  uint32_t Fingerprint = 0;  // FingerprintSqueezed of the squeezed text once prepared
   int16_t CmpLen = 0;       // length after Ccol selection (Ccol on only)
   // Raw line after reading; the Ccol selection after Select columns; the
   // squeezed compare form after Prepare lines; the raw line again in the listing.
@@ -62,7 +63,8 @@ struct Section {
 };
 
 // True iff new line `a` equals old line `b` in compare form: equal hashes,
-// equal squeezed lengths and equal squeezed texts.
+// equal squeezed lengths and equal squeezed texts. Unequal fingerprints
+// settle it without reading the texts.
 bool LinesEqual(const InputLine& a, const InputLine& b);
 
 }  // namespace kestrin

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstring>
 
 namespace kestrin {
 
@@ -36,6 +37,29 @@ uint16_t HashSqueezed(const std::string& text, int32_t squeezed_length) {
     sum = static_cast<uint16_t>(sum + (low | (high << 8)));
   }
   return sum == 0 ? 65535 : sum;
+}
+
+uint32_t FingerprintSqueezed(const std::string& text, int32_t squeezed_length) {
+  assert(squeezed_length >= 0 && static_cast<size_t>(squeezed_length) <= text.size());
+  // Eight bytes at a time, each word multiplied in with the 64-bit golden
+  // ratio constant; the tail is read as a shorter word.
+  constexpr uint64_t kMultiplier = 0x9e3779b97f4a7c15ULL;
+  const auto length = static_cast<size_t>(squeezed_length);
+  uint64_t hash = length;
+  size_t at = 0;
+  for (; at + sizeof(uint64_t) <= length; at += sizeof(uint64_t)) {
+    uint64_t word = 0;
+    std::memcpy(&word, text.data() + at, sizeof word);
+    hash = (hash ^ word) * kMultiplier;
+    hash ^= hash >> 29;
+  }
+  if (at < length) {
+    uint64_t word = 0;
+    std::memcpy(&word, text.data() + at, length - at);
+    hash = (hash ^ word) * kMultiplier;
+    hash ^= hash >> 29;
+  }
+  return static_cast<uint32_t>(hash ^ (hash >> 32));
 }
 
 }  // namespace kestrin

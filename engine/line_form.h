@@ -20,6 +20,11 @@ int32_t Squeeze(std::string& text, int32_t length);
 // words; a sum of 0 is returned as 65535.
 uint16_t HashSqueezed(const std::string& text, int32_t squeezed_length);
 
+// A 32-bit hash of a squeezed text that, unlike the 16-bit sum, tells apart
+// texts that differ only in the order of their words: equal texts always
+// have equal fingerprints, so unequal fingerprints settle a compare at once.
+uint32_t FingerprintSqueezed(const std::string& text, int32_t squeezed_length);
+
 }  // namespace kestrin
 
 #endif  // KESTRIN_ENGINE_LINE_FORM_H_

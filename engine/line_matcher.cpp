@@ -36,7 +36,7 @@ void Setup(MatchState& state) {
   state.New(state.NewCount() + 1).Link = static_cast<uint16_t>(state.OldCount() + 1);
   state.Old(state.OldCount() + 1).Link = static_cast<uint16_t>(state.NewCount() + 1);
   state.EndOpenChains();
-  state.buckets.clear();
+  state.ReleaseIndex();
   state.furthest = {state.NextNew(1), state.NextOld(1)};
   state.LargeMode = state.NewCount() > matching::kLargeModeMinLines &&
                     state.OldCount() > matching::kLargeModeMinLines;

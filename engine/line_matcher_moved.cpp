@@ -34,7 +34,7 @@ void FindCandidates(MatchState& state) {
     if (j > state.OldCount()) line.NoMatch = true;
   }
   state.EndOpenChains();
-  state.buckets.clear();
+  state.ReleaseIndex();
 }
 
 // The block of free equal pairs at (i, j), extended both ways; backwards it

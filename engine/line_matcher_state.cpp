@@ -24,6 +24,19 @@ constexpr std::array<LinePair, 8> kBridgeSkips = {{
 
 int32_t Bucket(uint16_t hash) { return hash & (kHashBuckets - 1); }
 
+// Slots of the key table: a power of two at least twice the most old lines,
+// so that probes stay short.
+constexpr size_t kKeySlots = 16384;
+static_assert(kKeySlots >= 2 * static_cast<size_t>(kSectionLimit + 1));
+
+size_t KeySlot(const InputLine& line) {
+  return (line.Fingerprint ^ (static_cast<uint32_t>(line.Hash) * 0x9e37u)) & (kKeySlots - 1);
+}
+
+bool SameKey(const InputLine& a, const InputLine& b) {
+  return a.Hash == b.Hash && a.SqueezedLen == b.SqueezedLen && a.Fingerprint == b.Fingerprint;
+}
+
 }  // namespace
 
 void CandidateTable::Clear(int32_t threshold) {
@@ -99,6 +112,8 @@ void MatchState::Pair(int32_t a, int32_t b) {
 void MatchState::IndexOldSide() {
   const auto bucket_end = static_cast<uint16_t>(OldCount() + 1);
   buckets.assign(kHashBuckets, bucket_end);
+  key_heads.assign(kKeySlots, bucket_end);
+  next_with_key.assign(static_cast<size_t>(OldCount()) + 2, bucket_end);
   for (int32_t j = OldCount(); j >= 1; --j) {
     InputLine& line = Old(j);
     line.Chain = 0;
@@ -106,17 +121,39 @@ void MatchState::IndexOldSide() {
     uint16_t& head = buckets[static_cast<size_t>(Bucket(line.Hash))];
     line.Link = head;
     head = static_cast<uint16_t>(j);
+    uint16_t& key_head = key_heads[KeyHeadSlot(line)];
+    next_with_key[static_cast<size_t>(j)] = key_head;
+    key_head = static_cast<uint16_t>(j);
   }
 }
 
+size_t MatchState::KeyHeadSlot(const InputLine& line) const {
+  const int32_t end = OldCount() + 1;
+  size_t slot = KeySlot(line);
+  while (key_heads[slot] < end && !SameKey(old.line[key_heads[slot]], line)) {
+    slot = (slot + 1) & (kKeySlots - 1);
+  }
+  return slot;
+}
+
+void MatchState::ReleaseIndex() {
+  buckets.clear();
+  key_heads.clear();
+  next_with_key.clear();
+}
+
 int32_t MatchState::FirstEqualOld(int32_t i) {
+  // Every old line equal to new line i has its key, so the key's list, in
+  // increasing order like the bucket, meets the same equal lines in the
+  // same order as a walk of the whole bucket would.
   const int32_t bucket_end = OldCount() + 1;
-  int32_t j = buckets[static_cast<size_t>(Bucket(New(i).Hash))];
-  while (j < bucket_end && !Same(i, j)) j = Old(j).Link;
+  int32_t j = key_heads[KeyHeadSlot(New(i))];
+  while (j < bucket_end && !Same(i, j)) j = next_with_key[static_cast<size_t>(j)];
   if (j >= bucket_end) return bucket_end;
   if (Old(j).Chain == 0) {
     int32_t last = j;
-    for (int32_t m = Old(j).Link; m < bucket_end; m = Old(m).Link) {
+    for (int32_t m = next_with_key[static_cast<size_t>(j)]; m < bucket_end;
+         m = next_with_key[static_cast<size_t>(m)]) {
       if (!Same(i, m)) continue;
       Old(last).Chain = static_cast<uint16_t>(m);
       last = m;

@@ -91,6 +91,12 @@ struct MatchState {
   LinePair furthest;       // new last and old last of the furthest accepted block
   int64_t pairs_made = 0;  // matched pairs so far; a cycle that adds none must move the window
   std::vector<uint16_t> buckets;  // old lines by hash, while indexing
+  // While indexing: the lowest old line of each compare key (hash, squeezed
+  // length, fingerprint), by open addressing, and for each old line the next
+  // one with its key. Only lines of one key can be equal, so the search for
+  // equal old lines walks these short lists instead of whole hash buckets.
+  std::vector<uint16_t> key_heads;
+  std::vector<uint16_t> next_with_key;
 
   int32_t NewCount() const { return fresh.count; }
   int32_t OldCount() const { return old.count; }
@@ -121,12 +127,18 @@ struct MatchState {
 
   // Puts every non-Dp old line into its hash bucket, lowest index first,
   // threading each bucket through the old lines' Link; clears every Chain.
+  // Builds key_heads and next_with_key as well.
   void IndexOldSide();
   // The lowest old line equal to new line `i` (old count + 1 if none),
   // chaining every further equal old line to it the first time it is found.
   int32_t FirstEqualOld(int32_t i);
+  // Ends the indexing: frees the buckets and the key lists.
+  void ReleaseIndex();
   // Gives every old line without a chain the old count + 1 as its Chain.
   void EndOpenChains();
+  // The key_heads slot of `line`'s key: the one holding it, else the empty
+  // slot where it belongs.
+  size_t KeyHeadSlot(const InputLine& line) const;
 };
 
 // Navigation and equality run in the innermost loops of every step.

@@ -12,6 +12,7 @@ namespace {
 constexpr char kEndOfFileChar = 26;
 constexpr char kTab = 9;
 constexpr char kBlank = ' ';
+constexpr uint64_t kFirstNonControl = 32;
 
 // Makes the next unread byte available in ReadBlock. Returns false at the end
 // of the file. The file is read only up to the length it had when the pair
@@ -77,12 +78,25 @@ bool IsPlainCharacter(char c) {
   return c != kCarriageReturn && c != kLineFeed && c != kEndOfFileChar && c != kTab;
 }
 
+// True iff one of the eight bytes of `word` is below 32, the only bytes that
+// can stop a plain run. (A byte at or above 128 never sets its own flag.)
+bool HasControlByte(uint64_t word) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+  return ((word - kOnes * kFirstNonControl) & ~word & kHighBits) != 0;
+}
+
 // Copies the run of plain characters at the read position into the line,
 // as far as the block and the line's room allow. Returns the new length.
 int32_t TakePlainRun(SideFile& side, int32_t length) {
   const char* bytes = side.ReadBlock.data() + side.block_pos;
   const int64_t limit = std::min<int64_t>(side.block_fill, kMaxLineLength - length);
   int64_t run = 0;
+  // Eight bytes at a time while none of them is a control character.
+  for (uint64_t word = 0; run + 8 <= limit; run += 8) {
+    std::memcpy(&word, bytes + run, sizeof word);
+    if (HasControlByte(word)) break;
+  }
   while (run < limit && IsPlainCharacter(bytes[run])) ++run;
   std::memcpy(side.LineBuffer + length, bytes, static_cast<size_t>(run));
   side.block_pos += run;

@@ -4,50 +4,56 @@
 #include <algorithm>
 
 #include "report/report_format.h"
+#include "report/report_lines.h"
 #include "report/report_texts.h"
 
 namespace kestrin {
 
 std::string ListingFormatter::Start(std::string_view flag, std::string_view text) const {
-  std::string line(flag);
+  std::string line;
+  line.reserve(kReportLineWidth);
+  line.append(flag);
   if (fscl_) {
-    line += CutTo(text, kText128Width);
+    line.append(CutTo(text, kText128Width));
   } else {
-    line += PadTo(text, kText80Width);
+    line.append(CutTo(text, kText80Width));
+    line.resize(flag.size() + kText80Width, ' ');
   }
   return line;
 }
 
 std::string ListingFormatter::RunLength(int64_t run_length) {
-  return FormatText(kRunLengthFormat, run_length);
+  std::string text;
+  AppendNumbers(text, kRunLengthFormat, {run_length});
+  return text;
 }
 
 std::string ListingFormatter::Matched(std::string_view text, int64_t new_ref, int64_t old_ref,
                                       int32_t run_length) const {
   std::string line = Start(kFlagBlank, text);
   if (fscl_) return line;
-  line += FormatText(kMatchedColumnsFormat, new_ref, old_ref);
-  if (run_length > 0) line += RunLength(run_length);
+  AppendNumbers(line, kMatchedColumnsFormat, {new_ref, old_ref});
+  if (run_length > 0) AppendNumbers(line, kRunLengthFormat, {run_length});
   return line;
 }
 
 std::string ListingFormatter::DpLine(std::string_view text, int64_t new_ref) const {
   std::string line = Start(kFlagBlank, text);
-  if (!fscl_) line += FormatText(kDpLineColumnsFormat, new_ref);
+  if (!fscl_) AppendNumbers(line, kDpLineColumnsFormat, {new_ref});
   return line;
 }
 
 std::string ListingFormatter::ReformNew(std::string_view text, int64_t new_ref, int64_t old_ref,
                                         int32_t run_count) const {
   std::string line = Start(kFlagReformNew, text);
-  if (!fscl_) line += FormatText(kReformNewColumnsFormat, new_ref, old_ref, run_count);
+  if (!fscl_) AppendNumbers(line, kReformNewColumnsFormat, {new_ref, old_ref, run_count});
   return line;
 }
 
 std::string ListingFormatter::ReformOld(std::string_view old_text, int64_t new_ref,
                                         int64_t old_ref) const {
   std::string line = Start(kFlagReformOld, old_text);
-  if (!fscl_) line += FormatText(kReformOldColumnsFormat, new_ref, old_ref);
+  if (!fscl_) AppendNumbers(line, kReformOldColumnsFormat, {new_ref, old_ref});
   return line;
 }
 
@@ -55,15 +61,18 @@ std::string ListingFormatter::Insert(std::string_view text, int64_t new_ref, int
                                      int32_t run_length) const {
   std::string line = Start(kFlagInserted, text);
   if (fscl_) return line;
-  line += continuation == 0 ? FormatText(kInsertFirstColumnsFormat, new_ref, run_length)
-                            : FormatText(kInsertColumnsFormat, new_ref);
+  if (continuation == 0) {
+    AppendNumbers(line, kInsertFirstColumnsFormat, {new_ref, run_length});
+  } else {
+    AppendNumbers(line, kInsertColumnsFormat, {new_ref});
+  }
   return line;
 }
 
 std::string ListingFormatter::InsertMoved(std::string_view text, int64_t new_ref,
                                           int64_t old_ref) const {
   std::string line = Start(kFlagInsertedMoved, text);
-  if (!fscl_) line += FormatText(kInsertMovedColumnsFormat, new_ref, old_ref);
+  if (!fscl_) AppendNumbers(line, kInsertMovedColumnsFormat, {new_ref, old_ref});
   return line;
 }
 
@@ -71,15 +80,18 @@ std::string ListingFormatter::Delete(std::string_view old_text, int64_t old_ref,
                                      int32_t continuation, int32_t run_length) const {
   std::string line = Start(kFlagDeleted, old_text);
   if (fscl_) return line;
-  line += continuation == 0 ? FormatText(kDeleteFirstColumnsFormat, old_ref, run_length)
-                            : FormatText(kDeleteColumnsFormat, old_ref);
+  if (continuation == 0) {
+    AppendNumbers(line, kDeleteFirstColumnsFormat, {old_ref, run_length});
+  } else {
+    AppendNumbers(line, kDeleteColumnsFormat, {old_ref});
+  }
   return line;
 }
 
 std::string ListingFormatter::DeleteMoved(std::string_view old_text, int64_t new_ref,
                                           int64_t old_ref) const {
   std::string line = Start(kFlagDeletedMoved, old_text);
-  if (!fscl_) line += FormatText(kDeleteMovedColumnsFormat, new_ref, old_ref);
+  if (!fscl_) AppendNumbers(line, kDeleteMovedColumnsFormat, {new_ref, old_ref});
   return line;
 }
 

@@ -4,6 +4,8 @@
 #define KESTRIN_REPORT_REPORT_FORMAT_H_
 
 #include <cstddef>
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,14 @@ namespace kestrin {
 // The text `format` produces with the given arguments, like snprintf but of
 // any length.
 [[gnu::format(printf, 1, 2)]] std::string FormatText(const char* format, ...);
+
+// Appends to `out` what FormatText(format, values...) would give, for a
+// format whose only conversions are integer ones ("%d", "%5d", "%-5d",
+// "%.5d", also with a length modifier such as PRId64's) and "%%", without
+// the cost of printf: the listing formats every
+// line with it.
+void AppendNumbers(std::string& out, std::string_view format,
+                   std::initializer_list<int64_t> values);
 
 // `text` cut to `width` columns and padded with blanks to exactly `width`
 // columns; columns are characters when `text` is valid UTF-8, else bytes.

@@ -22,6 +22,7 @@ size_t FillSide(Section& section, size_t extent, const std::vector<std::string>&
     }
     line.SqueezedLen = static_cast<uint16_t>(Squeeze(line.Text, line.RawLen));
     line.Hash = HashSqueezed(line.Text, line.SqueezedLen);
+    line.Fingerprint = FingerprintSqueezed(line.Text, line.SqueezedLen);
   }
   return texts.size() + 2;
 }
