@@ -1,6 +1,7 @@
 // The choice of the settings file's directory.
 #include "settings/settings_location.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -23,10 +24,19 @@ std::string Environment(const char* name) {
   return value == nullptr ? std::string() : std::string(value);
 }
 
-bool IsWritableDirectory(const std::string& directory) {
+// $HOME, else the home directory the password database gives this user.
+std::string HomeDirectory() {
+  std::string home = Environment("HOME");
+  if (home.empty()) {
+    if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr)
+      home = entry->pw_dir;
+  }
+  return home;
+}
+
+bool IsExistingFile(const std::string& name) {
   std::error_code error;
-  return !directory.empty() && std::filesystem::is_directory(directory, error) &&
-         access(directory.c_str(), W_OK | X_OK) == 0;
+  return std::filesystem::is_regular_file(name, error);
 }
 
 bool IsAbsoluteName(const std::string& name) {
@@ -37,15 +47,17 @@ bool IsAbsoluteName(const std::string& name) {
 
 SettingsPlace ProgramSettingsPlace(FileSystem& file_system) {
   return SettingsPlace{file_system.ExecutableDirectory(), Environment("XDG_CONFIG_HOME"),
-                       Environment("HOME")};
+                       HomeDirectory()};
 }
 
 std::string SettingsFilePath(const SettingsPlace& place) {
-  const std::string beside_program = JoinPath(place.executable_directory, kSettingsFileName);
-  if (IsWritableDirectory(place.executable_directory)) return beside_program;
+  if (!place.executable_directory.empty()) {
+    const std::string portable = JoinPath(place.executable_directory, kSettingsFileName);
+    if (IsExistingFile(portable)) return portable;
+  }
   std::string config_home = place.xdg_config_home;
   if (!IsAbsoluteName(config_home)) {
-    if (place.home.empty()) return beside_program;
+    if (!IsAbsoluteName(place.home)) return {};
     config_home = JoinPath(place.home, kHomeConfigDirectory);
   }
   return JoinPath(JoinPath(config_home, kConfigDirectoryName), kSettingsFileName);

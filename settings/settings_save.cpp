@@ -68,6 +68,7 @@ SaveOutcome NotSaved(const std::string& path, std::string_view step, std::string
 
 SaveOutcome SaveSettings(const KestrinSettings& settings, const std::string& path,
                          FileSystem& file_system) {
+  if (path.empty()) return NotSaved(path, kNoSettingsDirectory, {});
   // The other sections of the old file are kept, so a file that cannot be
   // read is not replaced.
   const SettingsText old_file = ReadSettingsText(file_system, path);

@@ -21,6 +21,9 @@ inline constexpr std::string_view kCannotMakeDirectory = "cannot create its dire
 inline constexpr std::string_view kCannotCreateTemporary = "cannot create the temporary file";
 inline constexpr std::string_view kCannotWriteTemporary = "cannot write the temporary file";
 inline constexpr std::string_view kCannotReplaceOldFile = "cannot replace the old file";
+// No home directory and no absolute XDG_CONFIG_HOME: the file has no place.
+inline constexpr std::string_view kNoSettingsDirectory =
+    "neither HOME nor XDG_CONFIG_HOME names a directory for it";
 
 // A settings file larger than kLargestSettingsFile, as a failed step of a
 // save and as the reason a file was not read.

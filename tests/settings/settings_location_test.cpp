@@ -1,13 +1,14 @@
-// Where the settings file lives.
+// Where the settings file lives: the user's configuration directory, or a
+// Kestrin.ini that already exists beside the program.
 #include "settings/settings_location.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
 
+#include "settings/settings_file.h"
 #include "tests/settings/settings_support.h"
 
 namespace kestrin {
@@ -20,23 +21,26 @@ struct LocationCase {
   std::string expected;
 };
 
-TEST(SettingsLocationTest, BesideTheProgramElseInTheConfigDirectory) {
+TEST(SettingsLocationTest, ConfigDirectoryUnlessAFileIsBesideTheProgram) {
   SettingsScratchDir directory;
-  const std::string program = directory.Name("bin");
-  std::filesystem::create_directory(program);
-  const std::string not_a_directory = directory.Name("file");
-  SettingsWriteFile(not_a_directory, "");
-  const std::string missing = directory.Name("missing");
+  const std::string portable = directory.Name("portable");
+  std::filesystem::create_directory(portable);
+  SettingsWriteFile(portable + "/Kestrin.ini", "[Kestrin]\n");
+  const std::string installed = directory.Name("installed");
+  std::filesystem::create_directory(installed);
+  const std::string ini_directory = directory.Name("ini-is-a-directory");
+  std::filesystem::create_directories(ini_directory + "/Kestrin.ini");
   const LocationCase cases[] = {
-      {program, "/x/config", "/home/u", program + "/Kestrin.ini"},
-      {program + "/", "", "", program + "/Kestrin.ini"},
-      {missing, "/x/config", "/home/u", "/x/config/kestrin/Kestrin.ini"},
-      {missing, "/x/config/", "/home/u", "/x/config/kestrin/Kestrin.ini"},
-      {missing, "", "/home/u", "/home/u/.config/kestrin/Kestrin.ini"},
-      {missing, "relative/config", "/home/u", "/home/u/.config/kestrin/Kestrin.ini"},
-      {not_a_directory, "/x/config", "/home/u", "/x/config/kestrin/Kestrin.ini"},
+      {portable, "/x/config", "/home/u", portable + "/Kestrin.ini"},
+      {portable + "/", "", "", portable + "/Kestrin.ini"},
+      {installed, "/x/config", "/home/u", "/x/config/kestrin/Kestrin.ini"},
+      {installed, "/x/config/", "/home/u", "/x/config/kestrin/Kestrin.ini"},
+      {installed, "", "/home/u", "/home/u/.config/kestrin/Kestrin.ini"},
+      {installed, "relative/config", "/home/u", "/home/u/.config/kestrin/Kestrin.ini"},
+      {ini_directory, "/x/config", "/home/u", "/x/config/kestrin/Kestrin.ini"},
       {"", "", "/home/u", "/home/u/.config/kestrin/Kestrin.ini"},
-      {missing, "", "", missing + "/Kestrin.ini"},
+      {installed, "", "", ""},
+      {installed, "", "relative/home", ""},
   };
   for (const LocationCase& c : cases) {
     const SettingsPlace place{c.executable_directory, c.xdg_config_home, c.home};
@@ -46,14 +50,21 @@ TEST(SettingsLocationTest, BesideTheProgramElseInTheConfigDirectory) {
   }
 }
 
-TEST(SettingsLocationTest, ReadOnlyProgramDirectoryIsPassedOver) {
-  if (geteuid() == 0) GTEST_SKIP() << "permission bits do not stop the superuser from writing";
+TEST(SettingsLocationTest, SavingNeverCreatesAFileBesideTheProgram) {
   SettingsScratchDir directory;
   const std::string program = directory.Name("bin");
   std::filesystem::create_directory(program);
-  std::filesystem::permissions(
-      program, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  EXPECT_EQ(SettingsFilePath(SettingsPlace{program, "/x", "/h"}), "/x/kestrin/Kestrin.ini");
+  const SettingsPlace place{program, directory.Name("config"), "/home/u"};
+  const std::string path = SettingsFilePath(place);
+  ASSERT_TRUE(SaveSettings(KestrinSettings{}, path, DefaultFileSystem()).saved) << path;
+  EXPECT_TRUE(std::filesystem::is_regular_file(directory.Name("config/kestrin/Kestrin.ini")));
+  EXPECT_TRUE(std::filesystem::is_empty(program));
+}
+
+TEST(SettingsLocationTest, WithNoPlaceNothingIsWrittenAndTheSaveSaysWhy) {
+  const SaveOutcome outcome = SaveSettings(KestrinSettings{}, "", DefaultFileSystem());
+  EXPECT_FALSE(outcome.saved);
+  EXPECT_NE(outcome.reason.find("HOME"), std::string::npos) << outcome.reason;
 }
 
 TEST(SettingsLocationTest, ProgramPlaceComesFromTheEnvironment) {
@@ -68,7 +79,7 @@ TEST(SettingsLocationTest, ProgramPlaceComesFromTheEnvironment) {
   }
   EXPECT_EQ(place.xdg_config_home, "/test/config");
   EXPECT_EQ(place.executable_directory, DefaultFileSystem().ExecutableDirectory());
-  EXPECT_EQ(place.home, getenv("HOME") == nullptr ? "" : getenv("HOME"));
+  EXPECT_FALSE(place.home.empty());
 }
 
 }  // namespace

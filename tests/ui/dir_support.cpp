@@ -75,7 +75,7 @@ DirWindowFixture::~DirWindowFixture() = default;
 TFrmMain& DirWindowFixture::Make() {
   window_.reset();
   window_ = std::make_unique<TFrmMain>(MainWindowSetup{
-      SettingsPlace{scratch.Path(), "", ""}, {}, DefaultFileSystem(), dialogs, help});
+      SettingsPlace{scratch.Path(), scratch.Path(), ""}, {}, DefaultFileSystem(), dialogs, help});
   dialogs.Attach(window_->BrowserWindows());
   window_->show();
   return *window_;

@@ -136,7 +136,8 @@ TEST(LikeNameDialogWindowTest, ASavedSelectionComesBackWithoutItsVanishedFile) {
     Click(window, "LNBtnReturn");
   }});
   EXPECT_TRUE(names.fixture.Window().close()) << "closing from the Main Panel saves";
-  EXPECT_NE(names.fixture.scratch.Read("Kestrin.ini").find("SvLList=b.txt;d.txt;\n"),
+  EXPECT_NE(names.fixture.scratch.Read(main_testing::MainWindowFixture::kSettingsRelative)
+                .find("SvLList=b.txt;d.txt;\n"),
             std::string::npos);
   std::filesystem::remove(names.fixture.scratch.PathOf("old/d.txt"));
 

@@ -126,9 +126,9 @@ MainWindowFixture::~MainWindowFixture() = default;
 
 TFrmMain& MainWindowFixture::Make(std::vector<std::string> arguments) {
   window_.reset();
-  window_ = std::make_unique<TFrmMain>(MainWindowSetup{SettingsPlace{scratch.Path(), "", ""},
-                                                       std::move(arguments), DefaultFileSystem(),
-                                                       dialogs, help});
+  window_ = std::make_unique<TFrmMain>(
+      MainWindowSetup{SettingsPlace{scratch.Path(), scratch.Path(), ""}, std::move(arguments),
+                      DefaultFileSystem(), dialogs, help});
   QObject::connect(window_.get(), &TFrmMain::ProgramEnding, window_.get(),
                    [this] { ++program_endings; });
   window_->show();

@@ -101,8 +101,10 @@ class MainWindowFixture {
   // Makes the window (again), as the program does at start with `arguments`.
   TFrmMain& Make(std::vector<std::string> arguments = {});
   TFrmMain& Window() { return *window_; }
-  // The settings file of the scratch program directory.
-  std::string SettingsPath() const { return scratch.PathOf("Kestrin.ini"); }
+  // The settings file: the scratch directory is both the program's
+  // directory and the user's configuration directory.
+  std::string SettingsPath() const { return scratch.PathOf(kSettingsRelative); }
+  static constexpr char kSettingsRelative[] = "kestrin/Kestrin.ini";
 
   MainScratch scratch;
   ScriptedDialogs dialogs;

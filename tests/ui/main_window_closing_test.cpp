@@ -39,7 +39,9 @@ TEST(MainWindowClosingTest, ASecondCloseSavesTheSettingsAndEnds) {
   EXPECT_FALSE(window.close());
   EXPECT_TRUE(window.close());
   EXPECT_EQ(fixture.program_endings, 1);
-  EXPECT_NE(fixture.scratch.Read("Kestrin.ini").find("[Kestrin]"), std::string::npos);
+  EXPECT_NE(
+      fixture.scratch.Read(main_testing::MainWindowFixture::kSettingsRelative).find("[Kestrin]"),
+      std::string::npos);
 }
 
 TEST(MainWindowClosingTest, ExitClosesFromTheMainPanel) {
@@ -54,7 +56,7 @@ TEST(MainWindowClosingTest, ExitClosesFromTheMainPanel) {
 TEST(MainWindowClosingTest, ASaveThatFailsIsToldAndTheProgramStillEnds) {
   MainWindowFixture fixture;
   // A directory where the settings file belongs cannot be replaced by a file.
-  fixture.scratch.MakeDirectory("Kestrin.ini");
+  fixture.scratch.MakeDirectory(main_testing::MainWindowFixture::kSettingsRelative);
   TFrmMain& window = fixture.Make();
   EXPECT_TRUE(window.close());
   EXPECT_EQ(fixture.program_endings, 1);

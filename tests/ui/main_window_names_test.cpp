@@ -124,7 +124,8 @@ TEST(MainWindowNamesTest, CommandLineArgumentsBecomeTheNewAndOldNames) {
 
 TEST(MainWindowNamesTest, AnArgumentPutsTheStoredNameIntoTheHistory) {
   MainWindowFixture fixture;
-  fixture.scratch.Write("Kestrin.ini", "[Kestrin]\nNewDirNm=/stored/new\nOldDirNm=/stored/old\n");
+  fixture.scratch.Write(main_testing::MainWindowFixture::kSettingsRelative,
+                        "[Kestrin]\nNewDirNm=/stored/new\nOldDirNm=/stored/old\n");
   TFrmMain& window = fixture.Make({"/given/new"});
   EXPECT_EQ(window.NameText(NameField::kNew), "/given/new");
   EXPECT_EQ(Joined(window.NameHistory(NameField::kNew)), "[/stored/new]");

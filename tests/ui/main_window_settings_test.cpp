@@ -28,7 +28,7 @@ std::string Line(const std::string& ini, const std::string& key) {
 TEST(MainWindowSettingsTest, AStoredFileFillsTheControls) {
   MainWindowFixture fixture;
   const std::string kept = fixture.scratch.Write("Kept.txt", "k\n");
-  fixture.scratch.Write("Kestrin.ini",
+  fixture.scratch.Write(main_testing::MainWindowFixture::kSettingsRelative,
                         "[Kestrin]\n"
                         "Top=40\nLeft=50\n"
                         "NewDirNm=/Some/New\n"
@@ -83,7 +83,7 @@ TEST(MainWindowSettingsTest, AStoredFileFillsTheControls) {
 
 TEST(MainWindowSettingsTest, UnusableSelectorTextsKeepTheDesignedEntries) {
   MainWindowFixture fixture;
-  fixture.scratch.Write("Kestrin.ini",
+  fixture.scratch.Write(main_testing::MainWindowFixture::kSettingsRelative,
                         "[Kestrin]\nCompareType=9. Typed by hand\nListType=Wide\nXTab=12\n"
                         "UdcYN=Maybe\n");
   TFrmMain& window = fixture.Make();
@@ -123,7 +123,7 @@ TEST(MainWindowSettingsTest, EveryChoiceSurvivesARestart) {
     EXPECT_FALSE(window.close()) << "the first close returns to the Main Panel";
     EXPECT_TRUE(window.close());
   }
-  const std::string ini = fixture.scratch.Read("Kestrin.ini");
+  const std::string ini = fixture.scratch.Read(main_testing::MainWindowFixture::kSettingsRelative);
   const std::string expected_lines[] = {
       "Top=80",
       "Left=70",
@@ -178,7 +178,9 @@ TEST(MainWindowSettingsTest, ADpChoiceLeftByAnotherTabIsStored) {
   window.GoToPage(MainPage::kMainPanel);
   EXPECT_EQ(Child<QLabel>(window, "MnLblOptions")->text(), "Dblk");
   EXPECT_TRUE(window.close());
-  EXPECT_EQ(Line(fixture.scratch.Read("Kestrin.ini"), "OptsUsed"), "OptsUsed=Dblk");
+  EXPECT_EQ(
+      Line(fixture.scratch.Read(main_testing::MainWindowFixture::kSettingsRelative), "OptsUsed"),
+      "OptsUsed=Dblk");
 }
 
 }  // namespace
