@@ -38,6 +38,13 @@ RunController::RunController(MainView& view, RunDialogs& dialogs, FileSystem& fs
 
 RunController::~RunController() = default;
 
+void RunController::StartAtOnce() {
+  const bool both_directories = fs_.IsDirectory(view_.NameText(NameField::kNew)) &&
+                                fs_.IsDirectory(view_.NameText(NameField::kOld));
+  view_.SetCompareTypeIndex(both_directories ? 1 : 0);
+  StartClicked();
+}
+
 void RunController::StartClicked() {
   if (flags_.RunInProgress) return;
   const std::string new_text = view_.NameText(NameField::kNew);

@@ -45,6 +45,10 @@ class RunController {
   // The Start button: checks the names and the compare type, then runs
   // compare type 1 or 2 or opens the pair dialog of type 3 or 4.
   void StartClicked();
+  // A compare asked for on the command line: compare type 2 when both names
+  // are directories, else type 1 (whose checks report names that are not
+  // two files), then Start.
+  void StartAtOnce();
   // Runs the filled pair list through the engine and shows the report
   // unless the run was halted or the bypass box is ticked. Does nothing
   // while a run is in progress or when the pair list is empty.

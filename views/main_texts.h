@@ -11,9 +11,10 @@
 namespace kestrin {
 
 // Start-up.
-inline constexpr char kApplicationTitle[] = "Kestrin - Directory Compare Extension of Kestrin ";
+// The application's title: the window class and the message boxes' title.
+inline constexpr char kApplicationTitle[] = "Kestrin";
 inline constexpr char kHelpFileName[] = "Kestrin.html";
-inline constexpr char kMainWindowTitle[] = "Kestrin - Kestrin Dir Extended Line Compare Pgm  ";
+inline constexpr char kMainWindowTitle[] = "Kestrin - Dir Extended Line Compare Pgm  ";
 inline constexpr char kWaitingStatus[] =
     "Waiting for information to be set, verified, and complete.";
 // The version name, a blank and the version date.
@@ -25,9 +26,9 @@ inline constexpr char kVersionLabel[] =
 // Closing and help, shown by the window itself.
 inline constexpr char kCloseRefusedStatus[] =
     "A compare is running: press Halt and wait for it to end before closing Kestrin.";
-// Sample: The help file "/opt/kestrin/Kestrin.html" was not found.
+// Sample: The help file "/usr/share/kestrin/Kestrin.html" was not found.
 inline constexpr char kHelpMissingFormat[] = "The help file \"%s\" was not found.";
-// Sample: The help file "/opt/kestrin/Kestrin.html" could not be opened.
+// Sample: The help file "/usr/share/kestrin/Kestrin.html" could not be opened.
 inline constexpr char kHelpNotOpenedFormat[] = "The help file \"%s\" could not be opened.";
 
 // A pair selection or directory lookup window asked for before it is built.

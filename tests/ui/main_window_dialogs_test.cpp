@@ -46,7 +46,7 @@ TEST(MainWindowDialogsTest, QuestionsAreModalYesNoBoxesWithTheApplicationTitle) 
     BoxSeen seen;
     AnswerNextBox(c.answer, seen);
     EXPECT_EQ(dialogs.AskYesNo("Exit Now?"), c.yes);
-    EXPECT_EQ(seen.title, "Kestrin - Directory Compare Extension of Kestrin ");
+    EXPECT_EQ(seen.title, "Kestrin");
     EXPECT_EQ(seen.text, "Exit Now?");
     EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_TRUE(seen.modal);

@@ -13,11 +13,13 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QToolTip>
+#include <filesystem>
 
 #include "tests/ui/main_support.h"
 #include "ui/browse/dir_lookup_dialog.h"
 #include "ui/browse/like_name_dialog_window.h"
 #include "ui/browse/two_list_dialog_window.h"
+#include "ui/main/main_window_help.h"
 #include "ui/print_save/sbs_window.h"
 #include "views/main_texts.h"
 
@@ -27,6 +29,7 @@ namespace {
 using main_testing::Child;
 using main_testing::EraseByKeys;
 using main_testing::LeaveField;
+using main_testing::MainScratch;
 using main_testing::MainWindowFixture;
 using main_testing::TypeInto;
 
@@ -38,7 +41,7 @@ TEST(MainWindowPagesTest, StartsOnTheMainPanelAsDesigned) {
   MainWindowFixture fixture;
   TFrmMain& window = fixture.Make();
   EXPECT_EQ(window.windowTitle().toStdString(),
-            "Kestrin - Kestrin Dir Extended Line Compare Pgm  ");
+            "Kestrin - Dir Extended Line Compare Pgm  ");
   EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window has one size";
   EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -269,25 +272,35 @@ TEST(MainWindowPagesTest, InformationPagesReturnToTheMainPanel) {
   EXPECT_EQ(window.CurrentPage(), MainPage::kDirFileSelect);
 }
 
-TEST(MainWindowPagesTest, HelpOpensThePageBesideTheProgram) {
+TEST(MainWindowPagesTest, HelpOpensThePageBesideTheProgramElseTheInstalledOne) {
   MainWindowFixture fixture;
   TFrmMain& window = fixture.Make();
   window.GoToPage(MainPage::kOverView);
+  const std::string beside = fixture.scratch.PathOf("Kestrin.html");
+  const std::string installed =
+      std::filesystem::path(fixture.scratch.Path()).parent_path().string() +
+      "/share/kestrin/Kestrin.html";
   Child<QPushButton>(window, "OvBtnHelp")->click();
-  const std::string path = fixture.scratch.PathOf("Kestrin.html");
   EXPECT_TRUE(fixture.help.opened.empty());
   ASSERT_EQ(fixture.dialogs.Only("message:").size(), 1u);
-  EXPECT_EQ(fixture.dialogs.Only("message:")[0], "The help file \"" + path + "\" was not found.");
+  EXPECT_EQ(fixture.dialogs.Only("message:")[0],
+            "The help file \"" + installed + "\" was not found.");
 
   fixture.scratch.Write("Kestrin.html", "<html></html>");
   Child<QPushButton>(window, "OvBtnHelp")->click();
   ASSERT_EQ(fixture.help.opened.size(), 1u);
-  EXPECT_EQ(fixture.help.opened[0], path);
+  EXPECT_EQ(fixture.help.opened[0], beside);
 
   fixture.help.opens = false;
   Child<QPushButton>(window, "OvBtnHelp")->click();
   EXPECT_EQ(fixture.dialogs.Only("message:").back(),
-            "The help file \"" + path + "\" could not be opened.");
+            "The help file \"" + beside + "\" could not be opened.");
+}
+
+TEST(MainWindowPagesTest, AnInstalledProgramFindsItsHelpPageInTheDataDirectory) {
+  MainScratch root;
+  const std::string page = root.Write("usr/share/kestrin/Kestrin.html", "<html></html>");
+  EXPECT_EQ(HelpFilePath(root.MakeDirectory("usr/bin"), DefaultFileSystem()), page);
 }
 
 TEST(MainWindowPagesTest, TheBuildPutsTheHelpPageBesideThePrograms) {

@@ -46,7 +46,7 @@ TEST(ProgramWindowsTest, EveryWindowIsWiredToTheMainWindow) {
   main_testing::RecordingHelpViewer help;
   const std::string new_file = scratch.Write("new.txt", "a\n");
   const std::string old_file = scratch.Write("old.txt", "b\n");
-  ProgramWindows windows(SettingsPlace{scratch.Path(), "", ""}, {new_file, old_file},
+  ProgramWindows windows(SettingsPlace{scratch.Path(), scratch.Path(), ""}, {new_file, old_file},
                          DefaultFileSystem(), help);
   TFrmMain& main_window = windows.MainWindow();
   EXPECT_EQ(QCoreApplication::applicationName().toStdString(), kApplicationTitle);

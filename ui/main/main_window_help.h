@@ -1,5 +1,5 @@
-// The program's help: an HTML page beside the program, opened at its
-// contents in the desktop's default viewer.
+// The program's help: an HTML page beside the program (in the build tree) or
+// in the installed data directory, opened in the desktop's default viewer.
 #ifndef KESTRIN_UI_MAIN_MAIN_WINDOW_HELP_H_
 #define KESTRIN_UI_MAIN_MAIN_WINDOW_HELP_H_
 
@@ -24,11 +24,15 @@ class DesktopHelpViewer : public HelpViewer {
   bool Open(const std::string& path) override;
 };
 
-// The help file's full name in `program_directory`.
-std::string HelpFilePath(const std::string& program_directory);
+// The help file's full name for a program in `program_directory`: beside
+// the program when it is there, else in the data directory an installed
+// program has beside its own (share/kestrin/ next to bin/), which is also
+// the name a missing help file is reported by.
+std::string HelpFilePath(const std::string& program_directory, FileSystem& fs);
 
-// Opens the help file of `program_directory` with `viewer`; a missing file or
-// a refusal of the viewer is told to the user through `dialogs`.
+// Opens the help file of a program in `program_directory` with `viewer`; a
+// missing file or a refusal of the viewer is told to the user through
+// `dialogs`.
 void OpenHelp(const std::string& program_directory, FileSystem& fs, HelpViewer& viewer,
               RunDialogs& dialogs);
 
