@@ -4,6 +4,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QStringList>
+#include <utility>
 
 #include "app/start_texts.h"
 
@@ -22,8 +23,16 @@ QStringList AsParserArguments(const std::vector<std::string>& arguments) {
 
 std::string AsBytes(const QString& text) { return text.toLatin1().toStdString(); }
 
+// A command that ends the program with `text` before any window opens.
+StartCommand Ending(StartAction action, std::string text) {
+  StartCommand command;
+  command.action = action;
+  command.text = std::move(text);
+  return command;
+}
+
 StartCommand UsageError(const std::string& error) {
-  return StartCommand{StartAction::kUsageError, error + "\n" + kSeeHelp, {}, false};
+  return Ending(StartAction::kUsageError, error + "\n" + kSeeHelp);
 }
 
 // The parser's help text under our usage line: its own first line names the
@@ -52,15 +61,17 @@ StartCommand ReadStartCommand(const std::vector<std::string>& arguments) {
   parser.addPositionalArgument("OLD", kOldArgumentText, "[OLD]]");
 
   if (!parser.parse(AsParserArguments(arguments))) return UsageError(AsBytes(parser.errorText()));
-  if (parser.isSet(help)) return StartCommand{StartAction::kPrint, HelpText(parser), {}, false};
+  if (parser.isSet(help)) return Ending(StartAction::kPrint, HelpText(parser));
   if (parser.isSet(version)) {
-    return StartCommand{
-        StartAction::kPrint, std::string(kVersionPrefix) + KESTRIN_VERSION + "\n", {}, false};
+    return Ending(StartAction::kPrint, std::string(kVersionPrefix) + KESTRIN_VERSION + "\n");
   }
   StartCommand command;
   for (const QString& name : parser.positionalArguments()) command.names.push_back(AsBytes(name));
   command.start_at_once = parser.isSet(start);
-  if (command.names.size() > 2) return UsageError(kTooManyNamesError);
+  if (command.names.size() > 2) {
+    command.names.resize(2);
+    command.notice = kExtraNamesNotice;
+  }
   if (command.start_at_once && command.names.size() != 2)
     return UsageError(kStartNeedsTwoNamesError);
   return command;

@@ -17,6 +17,7 @@ enum class StartAction {
 struct StartCommand {
   StartAction action = StartAction::kOpenWindow;
   std::string text;                // the help or version text, or the usage error
+  std::string notice;              // for standard error before the window opens
   std::vector<std::string> names;  // NEW and OLD as given, at most two
   bool start_at_once = false;      // --start: run the compare on the two names
 };
@@ -26,7 +27,9 @@ int StartExitStatus(const StartCommand& command);
 
 // Reads `arguments` (the program's name first). Options: -h/--help,
 // -v/--version, --start; "--" ends the options, so names may begin with "-".
-// Names keep their bytes as given, whatever the locale.
+// Names keep their bytes as given, whatever the locale; of more than two,
+// the first two are used, as when files are dropped on the window, with a
+// notice.
 StartCommand ReadStartCommand(const std::vector<std::string>& arguments);
 
 }  // namespace kestrin

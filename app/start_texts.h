@@ -20,8 +20,12 @@ inline constexpr char kOldArgumentText[] = "The old directory or file.";
 // The program's name before its version: "Kestrin 1.4".
 inline constexpr char kVersionPrefix[] = "Kestrin ";
 
+// On standard error when more than two names are given (a file manager
+// opening several files), before the window opens with the first two.
+inline constexpr char kExtraNamesNotice[] =
+    "kestrin: only the first two names are used, as NEW and OLD.\n";
+
 // Usage errors on standard error, each followed by a pointer to --help.
-inline constexpr char kTooManyNamesError[] = "At most two names, NEW and OLD, can be given.";
 inline constexpr char kStartNeedsTwoNamesError[] = "--start needs two names, NEW and OLD.";
 inline constexpr char kSeeHelp[] = "Try 'kestrin --help' for more information.\n";
 

@@ -13,7 +13,8 @@ namespace {
 using Strings = std::vector<std::string>;
 
 // One command line (after the program's name) as a short text:
-// "open NAMES...", "start NAMES...", "print", or "error <text>".
+// "open NAMES...", "start NAMES..." (with " and a notice" when some were
+// left out), "print", or "error <text>".
 std::string Outcome(const Strings& arguments) {
   Strings line = {"kestrin"};
   line.insert(line.end(), arguments.begin(), arguments.end());
@@ -30,7 +31,7 @@ std::string Outcome(const Strings& arguments) {
   }
   std::string outcome = command.start_at_once ? "start" : "open";
   for (const std::string& name : command.names) outcome += " [" + name + "]";
-  return outcome;
+  return command.notice.empty() ? outcome : outcome + " and a notice";
 }
 
 TEST(StartCommandTest, EachCommandLineAsksForWhatItSays) {
@@ -52,7 +53,8 @@ TEST(StartCommandTest, EachCommandLineAsksForWhatItSays) {
       {{"-v"}, "print"},
       {{"--bogus", "a", "b"}, "error Unknown option 'bogus'."},
       {{"-x"}, "error Unknown option 'x'."},
-      {{"a", "b", "c"}, "error At most two names, NEW and OLD, can be given."},
+      {{"a", "b", "c"}, "open [a] [b] and a notice"},
+      {{"--start", "a", "b", "c"}, "start [a] [b] and a notice"},
       {{"--start", "a"}, "error --start needs two names, NEW and OLD."},
       {{"--start"}, "error --start needs two names, NEW and OLD."},
   };
