@@ -29,32 +29,30 @@ int RecordError() {
 }
 
 // A regular file keeps its read position itself and reads with pread, and
-// its length and time come from the one fstat of the open: a pair then costs
-// no seek at all. Other files (a pipe or a device named by the user) seek
-// and read as the system does.
+// its time comes from the one fstat of the open: a pair then costs one seek
+// a side, to learn the length. Other files (a pipe or a device named by the
+// user) seek and read as the system does.
 class PosixInputFile : public InputFile {
  public:
   PosixInputFile(int descriptor, const struct stat& status)
       : descriptor_(descriptor),
         regular_(S_ISREG(status.st_mode)),
-        length_(status.st_size),
         modified_time_(status.st_mtime) {}
   ~PosixInputFile() override { close(descriptor_); }
   PosixInputFile(const PosixInputFile&) = delete;
   PosixInputFile& operator=(const PosixInputFile&) = delete;
 
+  // The length comes from the system's own seek, even for a regular file:
+  // some (those of /proc, say) show a length of 0 or cannot seek at all, and
+  // that must end the pair as it always has.
   bool SeekToEnd(int64_t* size) override {
-    if (regular_) {
-      position_ = length_;
-      *size = length_;
-      return true;
-    }
     const off_t end = lseek(descriptor_, 0, SEEK_END);
     if (end < 0) {
       RecordError();
       return false;
     }
     *size = end;
+    position_ = end;
     return true;
   }
 
@@ -103,8 +101,7 @@ class PosixInputFile : public InputFile {
  private:
   int descriptor_;
   bool regular_;
-  int64_t length_;         // a regular file's length when it was opened
-  int64_t modified_time_;  // and its last-modified time then
+  int64_t modified_time_;  // a regular file's last-modified time when it was opened
   int64_t position_ = 0;   // a regular file's read position
 };
 
