@@ -1,11 +1,10 @@
 // One compare run of the batch program, through the headless run.
 #include "cli/batch_compare.h"
 
-#include <fstream>
 #include <string_view>
-#include <vector>
 
 #include "cli/batch_host.h"
+#include "cli/batch_report_writer.h"
 #include "cli/batch_secondary.h"
 #include "cli/batch_texts.h"
 #include "engine/compare_settings.h"
@@ -13,7 +12,6 @@
 #include "engine/engine_texts.h"
 #include "engine/path.h"
 #include "report/directory_run_info.h"
-#include "report/report_lines.h"
 #include "run/headless_run.h"
 
 namespace kestrin {
@@ -22,14 +20,6 @@ namespace {
 constexpr int kExitEquivalent = 0;
 constexpr int kExitDifferences = 1;
 constexpr int kExitTrouble = 2;
-
-void WriteLines(const std::vector<std::string>& lines, std::ostream& stream) {
-  for (const std::string& line : lines) {
-    stream.write(line.data(), static_cast<std::streamsize>(line.size()));
-    stream.put('\n');
-  }
-  stream.flush();
-}
 
 // The full names of every file a run compared.
 std::vector<std::string> ComparedFiles(const PairList& pairs) {
@@ -63,22 +53,6 @@ int ExitStatusFor(const std::string& final_message, bool reported_trouble) {
   return final_message == kDifferencesMessage ? kExitDifferences : kExitTrouble;
 }
 
-int WriteBatchReport(const ReportLines& report, const BatchOptions& options, int status,
-                     std::ostream& out, std::ostream& err) {
-  WriteLines(report.Primary, out);
-  if (!out) {
-    err << kStandardOutputFailed << '\n';
-    status = kExitTrouble;
-  }
-  // Only a side-by-side report has a Secondary list.
-  if (!options.secondary_file.empty() && report.settings.Sbsl &&
-      !WriteSecondaryFile(report.Secondary, options.secondary_file)) {
-    err << kSecondaryWriteFailed << options.secondary_file << kSecondaryWriteFailedEnd << '\n';
-    status = kExitTrouble;
-  }
-  return status;
-}
-
 int RunBatchCompare(const BatchOptions& options, const BatchChoices& choices,
                     std::ostream& out, std::ostream& err, bool err_is_terminal, FileSystem& fs) {
   if (RefusesSecondary(options, {options.new_file, options.old_file}, err)) return kExitTrouble;
@@ -93,14 +67,18 @@ int RunBatchCompare(const BatchOptions& options, const BatchChoices& choices,
   request.controls = choices.controls;
   request.include_subdirectories = choices.include_subdirectories;
   request.host = &host;
+  BatchReportWriter writer(out, options.secondary_file);
+  request.sink = &writer;
+  // A compared file is refused before anything is written.
+  request.accepts_pairs = [&](const PairList& pairs) {
+    return !RefusesSecondary(options, ComparedFiles(pairs), err);
+  };
   const HeadlessOutcome outcome = RunHeadless(request, fs);
   host.EndStatusLine();
-  // Start refused the request and the host has written why.
-  if (!outcome.ran || RefusesSecondary(options, ComparedFiles(outcome.pairs), err)) {
-    return kExitTrouble;
-  }
-  return WriteBatchReport(outcome.report, options,
-                          ExitStatusFor(outcome.final_message, host.ReportedTrouble()), out, err);
+  // Start or the Secondary file's check refused the run and told why.
+  if (!outcome.ran) return kExitTrouble;
+  return writer.Finish(ExitStatusFor(outcome.final_message, host.ReportedTrouble()),
+                       outcome.report.settings.Sbsl, err);
 }
 
 }  // namespace kestrin

@@ -9,7 +9,6 @@
 #include "cli/batch_choices.h"
 #include "cli/batch_options.h"
 #include "engine/file_system.h"
-#include "report/report_lines.h"
 
 namespace kestrin {
 
@@ -19,20 +18,16 @@ namespace kestrin {
 // could not be opened leaves nothing compared, which is no success).
 int ExitStatusFor(const std::string& final_message, bool reported_trouble);
 
-// Writes every Primary line of `report` (the final message last) to `out`,
-// each ended by a line feed, and with --secondary and Sbsl the Secondary
-// lines to their file (through a temporary file renamed over it). Returns `status`, or 2 when the report could not be written.
-int WriteBatchReport(const ReportLines& report, const BatchOptions& options, int status,
-                     std::ostream& out, std::ostream& err);
-
 // Compares options.new_file and options.old_file as choices.compare_type
 // asks: two files (1), every like-named pair of two directories (2), the
 // names of options.select (3) or the pairs of options.select_pairs (4), the
 // directories listed under options.mask, with their subdirectories when
-// choices.include_subdirectories is set. Writes the report to `out` and
-// status texts, questions and messages to `err`; `err_is_terminal` lets
-// status texts rewrite one line. Reads every file through `fs`. Returns the
-// exit status.
+// choices.include_subdirectories is set. Writes the report to `out` line by
+// line as it is made (the final message last, each line ended by a line
+// feed; with --secondary and Sbsl the Secondary lines to their file) and status
+// texts, questions and messages to `err`; `err_is_terminal` lets status
+// texts rewrite one line. Reads every file through `fs`. Returns the exit
+// status.
 int RunBatchCompare(const BatchOptions& options, const BatchChoices& choices,
                     std::ostream& out, std::ostream& err, bool err_is_terminal, FileSystem& fs);
 

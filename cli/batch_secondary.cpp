@@ -1,22 +1,33 @@
 // Writing the --secondary file safely.
 #include "cli/batch_secondary.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <system_error>
+#include <utility>
 
 namespace kestrin {
 namespace {
 
-// A name beside `path` that no file has yet: `path` and a random suffix.
-std::string TemporaryNameBeside(const std::string& path) {
-  std::random_device random;
-  std::error_code error;
-  for (;;) {
-    const std::string name = path + ".tmp" + std::to_string(random());
-    if (!std::filesystem::exists(std::filesystem::symlink_status(name, error))) return name;
-  }
+// mkstemp replaces the six X with a unique name.
+constexpr std::string_view kTemporarySuffix = ".XXXXXX";
+// The mode a new file gets before the user's file-creation mask.
+constexpr mode_t kNewFileMode = 0666;
+
+// Makes an empty temporary file beside `path`, with the mode a new file of
+// that name would get. Returns its name, or an empty text.
+std::string MakeTemporaryBeside(const std::string& path) {
+  std::string pattern = path + std::string(kTemporarySuffix);
+  const int descriptor = mkstemp(pattern.data());
+  if (descriptor < 0) return std::string();
+  const mode_t creation_mask = umask(0);
+  umask(creation_mask);
+  fchmod(descriptor, kNewFileMode & ~creation_mask);
+  close(descriptor);
+  return pattern;
 }
 
 }  // namespace
@@ -29,25 +40,32 @@ bool NamesComparedFile(const std::string& secondary, const std::vector<std::stri
   return false;
 }
 
-bool WriteSecondaryFile(const std::vector<std::string>& lines, const std::string& path) {
-  const std::string temporary = TemporaryNameBeside(path);
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    for (const std::string& line : lines) {
-      file.write(line.data(), static_cast<std::streamsize>(line.size()));
-      file.put('\n');
-    }
-    file.flush();
-    if (file) {
-      file.close();
-      std::error_code error;
-      std::filesystem::rename(temporary, path, error);
-      if (!error) return true;
-    }
-  }
-  std::error_code ignored;
-  std::filesystem::remove(temporary, ignored);
-  return false;
+SecondaryFile::SecondaryFile(std::string path) : path_(std::move(path)) {}
+
+SecondaryFile::~SecondaryFile() {
+  if (!temporary_.empty()) std::remove(temporary_.c_str());
+}
+
+void SecondaryFile::Open() {
+  opened_ = true;
+  temporary_ = MakeTemporaryBeside(path_);
+  if (!temporary_.empty()) file_.open(temporary_, std::ios::binary | std::ios::trunc);
+}
+
+void SecondaryFile::Write(std::string_view line) {
+  if (!opened_) Open();
+  if (!file_.is_open()) return;
+  file_.write(line.data(), static_cast<std::streamsize>(line.size()));
+  file_.put('\n');
+}
+
+bool SecondaryFile::Place() {
+  if (!opened_) Open();
+  if (temporary_.empty()) return false;
+  file_.close();
+  if (!file_ || std::rename(temporary_.c_str(), path_.c_str()) != 0) return false;
+  temporary_.clear();
+  return true;
 }
 
 }  // namespace kestrin

@@ -4,7 +4,9 @@
 #ifndef KESTRIN_CLI_BATCH_SECONDARY_H_
 #define KESTRIN_CLI_BATCH_SECONDARY_H_
 
+#include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestrin {
@@ -13,11 +15,31 @@ namespace kestrin {
 // file under another name (a link, a relative name).
 bool NamesComparedFile(const std::string& secondary, const std::vector<std::string>& compared);
 
-// Makes the file `path` hold `lines`, each ended by a line feed: writes a
-// temporary file beside it and renames it over `path` (a symbolic link
-// there is replaced, not followed). Returns false, and leaves `path` as it
-// was, when that fails.
-bool WriteSecondaryFile(const std::vector<std::string>& lines, const std::string& path);
+// The Secondary list on its way to its file: lines go to a temporary file
+// beside it, made at the first line, which Place renames over the file (a
+// symbolic link there is replaced, not followed). Until then the named file
+// stays as it was; a temporary file never placed is removed.
+class SecondaryFile {
+ public:
+  explicit SecondaryFile(std::string path);
+  ~SecondaryFile();
+  SecondaryFile(const SecondaryFile&) = delete;
+  SecondaryFile& operator=(const SecondaryFile&) = delete;
+
+  // Writes `line` and a line feed.
+  void Write(std::string_view line);
+  // Makes the named file hold the lines written (none makes it empty).
+  // Returns false, and leaves the named file as it was, when that fails.
+  bool Place();
+
+ private:
+  void Open();
+
+  std::string path_;
+  std::string temporary_;  // empty until the first line, or when it could not be made
+  bool opened_ = false;
+  std::ofstream file_;
+};
 
 }  // namespace kestrin
 

@@ -300,8 +300,8 @@ void FoldPair(CompareRun& run, bool pair_differs) {
 void WriteDirectorySummary(const CompareRun& run, const DirectoryRunInfo& info, ReportLines& lines,
                            ReportStore& store) {
   lines.SummaryStarted = true;
-  lines.SummaryStartIndex = static_cast<int32_t>(lines.Primary.size());
-  if (!lines.Primary.empty()) store.AddLine(kTwoBlankLine);
+  lines.SummaryStartIndex = static_cast<int32_t>(store.PrimaryLineCount());
+  if (store.PrimaryLineCount() > 0) store.AddLine(kTwoBlankLine);
   DirectorySummary(run, info, store).Write();
 }
 

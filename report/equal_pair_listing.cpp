@@ -39,24 +39,45 @@ LineVerdict Judge(const CompareSettings& settings, DpCarry& carry, const std::st
   return verdict;
 }
 
+// Counts the new side's lines that are not Dp lines, reading it from its
+// first line. Returns false when the side cannot be positioned.
+bool CountMatches(CompareRun& run, int64_t& matches) {
+  SideFile& side = run.new_side;
+  side.SectionStart = 0;
+  if (!PositionSide(side)) return false;
+  DpCarry carry;
+  matches = 0;
+  while (!run.state.HaltRequested) {
+    ReadLine(side);
+    if (side.AtEof) break;
+    const std::string raw(side.LineBuffer, static_cast<size_t>(side.line_length));
+    if (!Judge(run.settings, carry, raw).dp) ++matches;
+  }
+  return true;
+}
+
 }  // namespace
 
 void ListEqualPair(CompareRun& run, ReportStore& store) {
   const CompareSettings& settings = run.settings;
   PairResult& pair = run.pair;
   SideFile& side = run.new_side;
+  // The first matched line carries the run length of all of them, which
+  // Fscl leaves out with the reference columns; counting first lets every
+  // line be final when it is written.
+  int64_t run_length = 0;
+  const bool shows_run_length = settings.Long && !settings.Fscl;
   if (settings.Long) {
     store.WriteHeading();
     store.AddLine(kOneBlankLine);
   }
   side.SectionStart = 0;
-  if (!PositionSide(side)) {
+  if ((shows_run_length && !CountMatches(run, run_length)) || !PositionSide(side)) {
     run.host.ShowMessage(PositionErrorMessage(side.file_name));
     return;
   }
   const ListingFormatter format(settings.Fscl);
   DpCarry carry;
-  ListingPlace first_match;
   while (!run.state.HaltRequested) {
     ReadLine(side);
     if (side.AtEof) {
@@ -75,12 +96,8 @@ void ListEqualPair(CompareRun& run, ReportStore& store) {
     if (!settings.Long || (verdict.dp && settings.Xdpl)) continue;
     const std::string& text = verdict.part_dp && settings.Xdpl ? verdict.cut_text : raw;
     const int64_t ref = pair.new_lines_processed;
-    const ListingPlace place = store.WriteListingLine(format.Matched(text, ref, ref, 0));
-    if (!verdict.dp && pair.matches == 1) first_match = place;
-  }
-  // The run length belongs to the reference columns, which Fscl leaves out.
-  if (settings.Long && !settings.Fscl && pair.matches > 0) {
-    store.AppendToLine(first_match, ListingFormatter::RunLength(pair.matches));
+    const bool first_match = !verdict.dp && pair.matches == 1;
+    store.WriteListingLine(format.Matched(text, ref, ref, first_match ? run_length : 0));
   }
   pair.old_lines_processed = pair.new_lines_processed;
   pair.old_dp = pair.new_dp;

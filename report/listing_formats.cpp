@@ -21,14 +21,8 @@ std::string ListingFormatter::Start(std::string_view flag, std::string_view text
   return line;
 }
 
-std::string ListingFormatter::RunLength(int64_t run_length) {
-  std::string text;
-  AppendNumbers(text, kRunLengthFormat, {run_length});
-  return text;
-}
-
 std::string ListingFormatter::Matched(std::string_view text, int64_t new_ref, int64_t old_ref,
-                                      int32_t run_length) const {
+                                      int64_t run_length) const {
   std::string line = Start(kFlagBlank, text);
   if (fscl_) return line;
   AppendNumbers(line, kMatchedColumnsFormat, {new_ref, old_ref});

@@ -20,7 +20,7 @@ class ListingFormatter {
   // Four blanks, the text in 80 columns, then " 00001              00002" and on
   // a run's first line "   2    " (a run length of 0 shows none).
   std::string Matched(std::string_view text, int64_t new_ref, int64_t old_ref,
-                      int32_t run_length) const;
+                      int64_t run_length) const;
   // Four blanks, the text in 80 columns, " 00007 DPLINE(NEW) "
   std::string DpLine(std::string_view text, int64_t new_ref) const;
   // "RN- ", the text in 80 columns, " 00003 REFORM(NEW)  00004   2    "
@@ -40,9 +40,6 @@ class ListingFormatter {
                      int32_t run_length) const;
   // "DM- ", the old text in 80 columns, " 00009 MOVE(O TO N) 00003"
   std::string DeleteMoved(std::string_view old_text, int64_t new_ref, int64_t old_ref) const;
-
-  // The run length that follows a matched line's columns: "   2    ".
-  static std::string RunLength(int64_t run_length);
 
  private:
   std::string Start(std::string_view flag, std::string_view text) const;

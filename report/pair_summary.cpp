@@ -133,9 +133,9 @@ void WritePairSummary(const CompareRun& run, const DirectoryRunInfo& info, Repor
   lines.HeaderPending = false;
   if (run.state.pair_count == 1) {
     lines.SummaryStarted = true;
-    lines.SummaryStartIndex = static_cast<int32_t>(lines.Primary.size());
+    lines.SummaryStartIndex = static_cast<int32_t>(store.PrimaryLineCount());
   }
-  if (!lines.Primary.empty()) store.AddLine(kOneBlankLine);
+  if (store.PrimaryLineCount() > 0) store.AddLine(kOneBlankLine);
   if (run.settings.Noss && run.state.pair_count > 1) return;
   PairSummary(run, info, store).WriteStatistics();
 }

@@ -24,8 +24,11 @@ PairHeading HeadingOf(const CompareRun& run) {
 }  // namespace
 
 ReportGenerator::ReportGenerator(ReportLines& lines, EngineHost& host, DirectoryRunInfo info,
-                                 size_t line_capacity)
-    : lines_(lines), info_(std::move(info)), store_(lines, host, line_capacity), context_(store_) {}
+                                 size_t line_capacity, ReportSink* sink)
+    : lines_(lines),
+      info_(std::move(info)),
+      store_(lines, host, line_capacity, sink),
+      context_(store_) {}
 
 void ReportGenerator::BeginRun() {
   lines_.OutputLineCount = 0;

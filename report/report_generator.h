@@ -22,9 +22,10 @@ class ReportGenerator : public ReportDriver {
  public:
   // Writes into `lines`, which the caller has emptied before the run. `lines`
   // and `host` must outlive the generator. `line_capacity` is the most lines
-  // either list can take before the store counts as full.
+  // either list can take before the store counts as full. With a `sink`
+  // the lines go to it as they are made instead of into `lines`.
   ReportGenerator(ReportLines& lines, EngineHost& host, DirectoryRunInfo info,
-                  size_t line_capacity = kUnlimitedLines);
+                  size_t line_capacity = kUnlimitedLines, ReportSink* sink = nullptr);
 
   void BeginRun() override;
   void BeginTextPair() override;

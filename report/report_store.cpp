@@ -68,8 +68,12 @@ std::string CleanListingLine(std::string_view line, const CompareSettings& setti
   return cleaned;
 }
 
-ReportStore::ReportStore(ReportLines& lines, EngineHost& host, size_t line_capacity)
-    : lines_(lines), host_(host), line_capacity_(line_capacity) {}
+ReportStore::ReportStore(ReportLines& lines, EngineHost& host, size_t line_capacity,
+                         ReportSink* sink)
+    : lines_(lines),
+      host_(host),
+      line_capacity_(line_capacity),
+      sink_(sink) {}
 
 void ReportStore::SetPair(int32_t pair_index, int32_t pair_count, PairHeading heading) {
   pair_index_ = pair_index;
@@ -77,25 +81,37 @@ void ReportStore::SetPair(int32_t pair_index, int32_t pair_count, PairHeading he
   heading_ = std::move(heading);
 }
 
-bool ReportStore::Append(std::vector<std::string>& list, std::string_view text) {
+bool ReportStore::Append(ReportList list, std::string_view text) {
   // A list that cannot grow is the store's only limit: the pair's report
   // ends there, and the run goes on with the next pair.
   bool appended = false;
-  if (list.size() < line_capacity_) {
-    try {
-      list.emplace_back(CutTo(text, kReportLineWidth));
+  if (LineCount(list) < line_capacity_) {
+    if (sink_ != nullptr) {
+      sink_->TakeLine(list, CutTo(text, kReportLineWidth));
+      ++(list == ReportList::kPrimary ? passed_primary_ : passed_secondary_);
       appended = true;
-    } catch (const std::bad_alloc&) {
-      appended = false;
-    } catch (const std::length_error&) {
-      appended = false;
+    } else {
+      try {
+        (list == ReportList::kPrimary ? lines_.Primary : lines_.Secondary)
+            .emplace_back(CutTo(text, kReportLineWidth));
+        appended = true;
+      } catch (const std::bad_alloc&) {
+        appended = false;
+      } catch (const std::length_error&) {
+        appended = false;
+      }
     }
   }
   if (!appended && !lines_.ReportFull) {
     lines_.ReportFull = true;
-    host_.ShowMessage(FormatText(kStoreFullFormat, static_cast<int>(lines_.Primary.size())));
+    host_.ShowMessage(FormatText(kStoreFullFormat, static_cast<int>(PrimaryLineCount())));
   }
   return appended;
+}
+
+size_t ReportStore::LineCount(ReportList list) const {
+  if (sink_ != nullptr) return list == ReportList::kPrimary ? passed_primary_ : passed_secondary_;
+  return (list == ReportList::kPrimary ? lines_.Primary : lines_.Secondary).size();
 }
 
 void ReportStore::AddLine(std::string_view text) {
@@ -103,21 +119,18 @@ void ReportStore::AddLine(std::string_view text) {
   if (lines_.ReportFull) return;
   // Heading and summary lines carry file names, which may hold any byte.
   const std::string shown = ShownName(text);
-  if (lines_.settings.Sbsl && !lines_.SummaryStarted && !Append(lines_.Secondary, shown)) return;
-  Append(lines_.Primary, shown);
+  if (lines_.settings.Sbsl && !lines_.SummaryStarted && !Append(ReportList::kSecondary, shown)) {
+    return;
+  }
+  Append(ReportList::kPrimary, shown);
 }
 
-ListingPlace ReportStore::WriteListingLine(std::string_view line) {
+void ReportStore::WriteListingLine(std::string_view line) {
   WritePendingHeading();
-  ListingPlace place;
-  if (lines_.ReportFull) return place;
+  if (lines_.ReportFull) return;
   const std::string cleaned = CleanListingLine(line, lines_.settings);
-  const auto left = [&] {
-    if (Append(lines_.Primary, cleaned)) place.primary = lines_.Primary.size() - 1;
-  };
-  const auto right = [&](std::string_view text) {
-    if (Append(lines_.Secondary, text)) place.secondary = lines_.Secondary.size() - 1;
-  };
+  const auto left = [&] { Append(ReportList::kPrimary, cleaned); };
+  const auto right = [&](std::string_view text) { Append(ReportList::kSecondary, text); };
   if (!lines_.settings.Sbsl) {
     left();
   } else {
@@ -142,17 +155,6 @@ ListingPlace ReportStore::WriteListingLine(std::string_view line) {
     }
   }
   if (!lines_.ReportFull) CountListingLine();
-  return place;
-}
-
-void ReportStore::AppendToLine(const ListingPlace& place, std::string_view text) {
-  for (auto [index, list] :
-       {std::pair{place.primary, &lines_.Primary}, std::pair{place.secondary, &lines_.Secondary}}) {
-    if (index >= list->size()) continue;
-    std::string& line = (*list)[index];
-    line.append(text);
-    line.resize(CutTo(line, kReportLineWidth).size());
-  }
 }
 
 bool ReportStore::ArmHeading() {
@@ -171,20 +173,21 @@ void ReportStore::WriteHeading() {
 void ReportStore::WritePendingHeading() {
   if (!lines_.HeaderPending) return;
   lines_.HeaderPending = false;
-  if (!lines_.Primary.empty()) AddLine(kOneBlankLine);
+  if (PrimaryLineCount() > 0) AddLine(kOneBlankLine);
   for (const std::string& line : HeadingLines(heading_, lines_.settings.Fscl)) AddLine(line);
 }
 
 void ReportStore::Equalize() {
   if (!lines_.settings.Sbsl) return;
-  while (lines_.Primary.size() != lines_.Secondary.size()) {
-    auto& shorter =
-        lines_.Primary.size() < lines_.Secondary.size() ? lines_.Primary : lines_.Secondary;
+  while (PrimaryLineCount() != LineCount(ReportList::kSecondary)) {
+    const ReportList shorter = PrimaryLineCount() < LineCount(ReportList::kSecondary)
+                                   ? ReportList::kPrimary
+                                   : ReportList::kSecondary;
     if (!Append(shorter, kOneBlankLine)) return;
   }
 }
 
-void ReportStore::AppendFinalLine(std::string_view text) { Append(lines_.Primary, text); }
+void ReportStore::AppendFinalLine(std::string_view text) { Append(ReportList::kPrimary, text); }
 
 void ReportStore::CountListingLine() {
   ++lines_.OutputLineCount;

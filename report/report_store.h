@@ -14,18 +14,12 @@
 #include "engine/engine_host.h"
 #include "report/report_heading.h"
 #include "report/report_lines.h"
+#include "report/report_sink.h"
 
 namespace kestrin {
 
 // No limit of the store's own: only the lists' capacity ends it.
 inline constexpr size_t kUnlimitedLines = std::numeric_limits<size_t>::max();
-
-// Where a listing line went, so that text can still be added to it.
-struct ListingPlace {
-  static constexpr size_t kNowhere = std::numeric_limits<size_t>::max();
-  size_t primary = kNowhere;
-  size_t secondary = kNowhere;
-};
 
 // Cleans the text after the flag column of a listing line: a tab (with Xtab)
 // becomes blanks up to the next tab stop, any other character below 32
@@ -36,8 +30,10 @@ class ReportStore {
  public:
   // Writes into `lines`; its `settings` member steers cleaning and routing.
   // Capacity failures are told to the user through `host`. `line_capacity`
-  // is the most lines either list takes.
-  ReportStore(ReportLines& lines, EngineHost& host, size_t line_capacity = kUnlimitedLines);
+  // is the most lines either list takes. With a `sink` every line goes to
+  // it as soon as it is final and the lists of `lines` stay as they are.
+  ReportStore(ReportLines& lines, EngineHost& host, size_t line_capacity = kUnlimitedLines,
+              ReportSink* sink = nullptr);
 
   // The pair being reported: its index from 0, the run's pair count, and
   // what its heading shows.
@@ -48,10 +44,8 @@ class ReportStore {
   // them. Writes a pending file heading first.
   void AddLine(std::string_view text);
   // Writes a listing line: cleaned, routed by its change flag with Sbsl, and
-  // counted for the progress text. Returns where it went.
-  ListingPlace WriteListingLine(std::string_view line);
-  // Appends `text` to a line written before (cut at 132).
-  void AppendToLine(const ListingPlace& place, std::string_view text);
+  // counted for the progress text.
+  void WriteListingLine(std::string_view line);
   // Requests the pair's file heading. Returns true iff it was not requested
   // before for this pair; nothing is written until the pair's next line.
   bool ArmHeading();
@@ -62,15 +56,21 @@ class ReportStore {
   // Appends the run's final message to Primary, whatever the current pair's
   // state; only a list that cannot grow keeps it out.
   void AppendFinalLine(std::string_view text);
+  // The lines Primary holds so far, kept or passed to the sink.
+  size_t PrimaryLineCount() const { return LineCount(ReportList::kPrimary); }
 
  private:
-  bool Append(std::vector<std::string>& list, std::string_view text);
+  size_t LineCount(ReportList list) const;
+  bool Append(ReportList list, std::string_view text);
   void WritePendingHeading();
   void CountListingLine();
 
   ReportLines& lines_;
   EngineHost& host_;
   size_t line_capacity_;
+  ReportSink* sink_;
+  size_t passed_primary_ = 0;    // lines given to the sink, by list
+  size_t passed_secondary_ = 0;
   int32_t pair_index_ = 0;
   int32_t pair_count_ = 0;
   PairHeading heading_;

@@ -92,6 +92,7 @@ HeadlessOutcome RunHeadless(const HeadlessRequest& request, FileSystem& fs) {
   HeadlessDialogs dialogs(outcome.messages, request.host);
   RunController controller(view, dialogs, fs);
   controller.SetListingMask(request.mask);
+  controller.SetReportSink(request.sink, request.accepts_pairs);
   if (request.compare_type == kComparePickedLikeNames) {
     controller.RestoreSavedSelections(request.selection, "");
   }

@@ -4,6 +4,7 @@
 #ifndef KESTRIN_RUN_HEADLESS_RUN_H_
 #define KESTRIN_RUN_HEADLESS_RUN_H_
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "engine/pair_run.h"
 #include "report/directory_run_info.h"
 #include "report/report_lines.h"
+#include "report/report_sink.h"
 #include "run/directory_listing.h"
 
 namespace kestrin {
@@ -29,6 +31,12 @@ struct HeadlessRequest {
   // images, and every question and message as it comes; it answers the
   // questions. Without one every question is answered No.
   EngineHost* host = nullptr;
+  // Takes the report's lines as they are made; the outcome's report then
+  // holds none. Null keeps the report whole in the outcome.
+  ReportSink* sink = nullptr;
+  // When set, is asked with the pair list just before the engine runs it;
+  // false runs nothing (the outcome then has ran false).
+  std::function<bool(const PairList&)> accepts_pairs;
 };
 
 struct HeadlessOutcome {

@@ -129,6 +129,7 @@ void RunController::InsertNamesIntoHistories() {
 void RunController::RunPairList() {
   DirectoryRunInfo info = std::exchange(run_info_, DirectoryRunInfo());
   if (flags_.RunInProgress || pairs_.new_names.empty()) return;
+  if (accepts_pairs_ && !accepts_pairs_(pairs_)) return;
   report_.Clear();
   InsertNamesIntoHistories();
   view_.SetStatus(kExecutingStatus);
@@ -163,7 +164,7 @@ std::string RunController::CallEngine(DirectoryRunInfo info) {
   info.dudc_text = controls.dudc_tag;
   info.dudc_embedded = controls.dudc_embedded;
   ViewEngineHost host(view_, dialogs_);
-  ReportGenerator generator(report_, host, std::move(info));
+  ReportGenerator generator(report_, host, std::move(info), kUnlimitedLines, report_sink_);
   const std::string final_message =
       RunPairs(RunRequest{pairs_, controls, flags_.HaltRequested, host, generator, fs_});
   if (controls.dp_choice != dp_choice) view_.SetDpChoice(controls.dp_choice);

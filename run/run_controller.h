@@ -5,14 +5,17 @@
 #ifndef KESTRIN_RUN_RUN_CONTROLLER_H_
 #define KESTRIN_RUN_RUN_CONTROLLER_H_
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/file_system.h"
 #include "engine/pair_run.h"
 #include "report/directory_run_info.h"
 #include "report/report_lines.h"
+#include "report/report_sink.h"
 #include "run/directory_listing.h"
 #include "run/like_names.h"
 #include "run/main_view.h"
@@ -24,6 +27,9 @@ namespace kestrin {
 class LikeNameDialog;
 class TwoListDialog;
 class DirectoryPairing;
+
+// Judges a pair list before it runs: true lets it run.
+using PairListCheck = std::function<bool(const PairList&)>;
 
 // The main window's run flags.
 struct RunFlags {
@@ -79,6 +85,14 @@ class RunController {
   // the directories' files, unpaired counts); the run fills in the
   // directories and the main panel's texts. Compare type 1 after each run.
   void SetRunInfo(DirectoryRunInfo info) { run_info_ = std::move(info); }
+  // Where the next runs' report lines go as they are made; the report then
+  // keeps no lines. Null (the default) keeps the report whole. A set
+  // `accepts_pairs` is asked with each run's pair list before the engine
+  // runs it, and false runs nothing.
+  void SetReportSink(ReportSink* sink, PairListCheck accepts_pairs = {}) {
+    report_sink_ = sink;
+    accepts_pairs_ = std::move(accepts_pairs);
+  }
   // Runs the pairs a pair dialog built (compare type 3 or 4), with the main
   // window's name fields as run directories; a pair whose files are gone is
   // skipped. When no pair is left shows `none_left` and runs nothing (the
@@ -119,6 +133,8 @@ class RunController {
   PairList pairs_;
   ReportLines report_;
   DirectoryRunInfo run_info_;
+  ReportSink* report_sink_ = nullptr;
+  PairListCheck accepts_pairs_;
   bool report_made_ = false;  // a run has built the report Re-Show shows
   std::string final_message_;
   std::string listing_mask_ = kAllFilesMask;

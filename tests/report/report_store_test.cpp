@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "report/report_sink.h"
 #include "tests/report/report_support.h"
 
 namespace kestrin {
@@ -223,14 +225,41 @@ TEST(ReportStoreTest, FullStoreShowsOneMessageAndTakesNoMoreLines) {
   EXPECT_EQ(f.lines.OutputLineCount, 1);
 }
 
-TEST(ReportStoreTest, AppendToLineAddsToBothListsAndCuts) {
-  StoreFixture f;
-  f.lines.settings.Sbsl = true;
-  const ListingPlace place = f.store.WriteListingLine("    m" + std::string(120, ' '));
-  f.store.AppendToLine(place, "   12   ");
-  EXPECT_EQ(f.lines.Primary[0].size(), 132u);
-  EXPECT_EQ(f.lines.Primary[0], f.lines.Secondary[0]);
-  EXPECT_TRUE(f.lines.Primary[0].ends_with("   12  "));
+// Keeps what a sink is given, list by list.
+struct RecordingSink : ReportSink {
+  void TakeLine(ReportList list, std::string_view line) override {
+    (list == ReportList::kPrimary ? primary : secondary).emplace_back(line);
+  }
+  std::vector<std::string> primary;
+  std::vector<std::string> secondary;
+};
+
+TEST(ReportStoreTest, SinkGetsTheLinesTheListsWouldHold) {
+  const auto write = [](ReportStore& store, ReportLines& lines) {
+    lines.settings.Sbsl = true;
+    store.SetPair(0, 1, TestHeading());
+    store.ArmHeading();
+    for (const char* line : {"I - a", "D - b", "D - c", "    d", "RN- e", "IM- f", "DM- g"}) {
+      store.WriteListingLine(line);
+    }
+    store.WriteListingLine("    " + std::string(140, 'h'));
+    store.Equalize();
+    lines.SummaryStarted = true;
+    store.AddLine("summary");
+    store.AppendFinalLine("final");
+  };
+  StoreFixture kept;
+  write(kept.store, kept.lines);
+  ReportLines streamed_lines;
+  ReportHost host;
+  RecordingSink sink;
+  ReportStore streamed(streamed_lines, host, kUnlimitedLines, &sink);
+  write(streamed, streamed_lines);
+  EXPECT_EQ(sink.primary, kept.lines.Primary);
+  EXPECT_EQ(sink.secondary, kept.lines.Secondary);
+  EXPECT_EQ(streamed.PrimaryLineCount(), kept.lines.Primary.size());
+  EXPECT_TRUE(streamed_lines.Primary.empty());
+  EXPECT_TRUE(streamed_lines.Secondary.empty());
 }
 
 }  // namespace
