@@ -69,4 +69,28 @@ std::string ReadErrorMessage(int error, const std::string& path) {
          ShownName(path) + "\". The pair is compared as far as the file could be read.";
 }
 
+std::string_view PathKindName(PathKind kind) {
+  switch (kind) {
+    case PathKind::kFile:
+      return "file";
+    case PathKind::kDirectory:
+      return "directory";
+    case PathKind::kPipe:
+      return "named pipe";
+    case PathKind::kSocket:
+      return "socket";
+    case PathKind::kDevice:
+      return "device";
+    case PathKind::kBrokenLink:
+      return "symbolic link that cannot be followed";
+    case PathKind::kMissing:
+      break;
+  }
+  return "name that cannot be found";
+}
+
+std::string NotARegularFileReason(PathKind kind) {
+  return std::string(PathKindName(kind)) + ", not a regular file";
+}
+
 }  // namespace kestrin

@@ -6,6 +6,9 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "engine/file_system.h"
 
 namespace kestrin {
 
@@ -59,6 +62,15 @@ std::string PositionErrorMessage(const std::string& path);
 
 // Error code "5" while trying to read Input File. "/data/new/a.txt". The pair is compared as far as the file could be read.
 std::string ReadErrorMessage(int error, const std::string& path);
+
+// What a name stands for, as messages name it: "file", "directory", "named
+// pipe", "socket", "device", "symbolic link that cannot be followed", "name
+// that cannot be found".
+std::string_view PathKindName(PathKind kind);
+
+// Why a directory entry of `kind` is not compared: "named pipe, not a regular
+// file". REQUIRES: kind is kPipe, kSocket or kDevice.
+std::string NotARegularFileReason(PathKind kind);
 
 }  // namespace kestrin
 

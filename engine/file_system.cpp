@@ -11,8 +11,10 @@
 #include <cstring>
 #include <climits>
 #include <ctime>
+#include <optional>
 #include <system_error>
 
+#include "engine/engine_texts.h"
 #include "engine/path.h"
 
 namespace kestrin {
@@ -116,30 +118,85 @@ bool MayBeLink(const dirent& entry) {
   return entry.d_type == DT_LNK || entry.d_type == DT_UNKNOWN;
 }
 
+// The kind of a name whose status `status` gives, links already followed.
+PathKind KindOf(const struct stat& status) {
+  if (S_ISREG(status.st_mode)) return PathKind::kFile;
+  if (S_ISDIR(status.st_mode)) return PathKind::kDirectory;
+  if (S_ISFIFO(status.st_mode)) return PathKind::kPipe;
+  if (S_ISSOCK(status.st_mode)) return PathKind::kSocket;
+  return PathKind::kDevice;
+}
+
+// The kind of a directory entry that its entry type alone tells, with no
+// call of the system; kMissing when only a look at the name can tell.
+PathKind KindOfEntryType(unsigned char type) {
+  switch (type) {
+    case DT_REG:
+      return PathKind::kFile;
+    case DT_DIR:
+      return PathKind::kDirectory;
+    case DT_FIFO:
+      return PathKind::kPipe;
+    case DT_SOCK:
+      return PathKind::kSocket;
+    case DT_CHR:
+    case DT_BLK:
+      return PathKind::kDevice;
+    default:
+      return PathKind::kMissing;
+  }
+}
+
+// Why the entry at `path`, of directory entry type `type`, cannot be
+// compared; nullopt for a file or a directory, or a link to one.
+std::optional<std::string> UnusableReason(const std::string& path, unsigned char type) {
+  PathKind kind = KindOfEntryType(type);
+  if (kind == PathKind::kMissing) {
+    struct stat status {};
+    if (!StatPath(path, &status)) return ErrorReason(last_error);
+    kind = KindOf(status);
+  }
+  if (kind == PathKind::kFile || kind == PathKind::kDirectory) return std::nullopt;
+  return NotARegularFileReason(kind);
+}
+
 // Puts the entry `name` (at `path`, of directory entry type `type`) into the
-// list of `entries` it belongs to; other kinds of entries (pipes, devices)
-// are left out as ListFiles leaves them out.
+// list of `entries` it belongs to; a pipe, socket or device is listed with
+// the dangling links, as an entry that cannot be compared.
 void SortEntry(const std::string& path, const std::string& name, unsigned char type,
                DirectoryEntries& entries) {
   struct stat status {};
-  if (type == DT_UNKNOWN) {
+  bool link = type == DT_LNK;
+  PathKind kind = KindOfEntryType(type);
+  if (kind == PathKind::kMissing && !link) {
     if (lstat(path.c_str(), &status) != 0) return;
-    if (S_ISLNK(status.st_mode)) type = DT_LNK;
-    if (S_ISDIR(status.st_mode)) type = DT_DIR;
-    if (S_ISREG(status.st_mode)) type = DT_REG;
+    link = S_ISLNK(status.st_mode);
+    if (!link) kind = KindOf(status);
   }
-  if (type == DT_REG) {
-    entries.files.push_back(name);
-  } else if (type == DT_DIR) {
-    entries.subdirectories.push_back(name);
-  } else if (type == DT_LNK) {
-    if (stat(path.c_str(), &status) != 0) {
-      entries.broken_links.emplace_back(name, std::generic_category().message(errno));
-    } else if (S_ISREG(status.st_mode)) {
-      entries.files.push_back(name);
-    } else if (S_ISDIR(status.st_mode)) {
-      entries.directory_links.push_back(name);
+  std::string reason;
+  if (link) {
+    if (stat(path.c_str(), &status) == 0) {
+      kind = KindOf(status);
+    } else {
+      reason = ErrorReason(errno);
     }
+  }
+  switch (kind) {
+    case PathKind::kFile:
+      entries.files.push_back(name);
+      break;
+    case PathKind::kDirectory:
+      (link ? entries.directory_links : entries.subdirectories).push_back(name);
+      break;
+    case PathKind::kPipe:
+    case PathKind::kSocket:
+    case PathKind::kDevice:
+      entries.broken_links.emplace_back(name, NotARegularFileReason(kind));
+      break;
+    case PathKind::kBrokenLink:
+    case PathKind::kMissing:
+      entries.broken_links.emplace_back(name, reason);
+      break;
   }
 }
 
@@ -192,8 +249,9 @@ class PosixFileSystem : public FileSystem {
     return names;
   }
 
-  // Links and entries of unknown type whose target cannot be found: the
-  // link dangles, loops or cannot be searched.
+  // Links and entries of unknown type whose target cannot be found (the link
+  // dangles, loops or cannot be searched), and named pipes, sockets and
+  // devices, links to them too.
   std::vector<UnusableEntry> ListUnusable(const std::string& directory) override {
     std::vector<UnusableEntry> unusable;
     DIR* stream = opendir(directory.c_str());
@@ -202,13 +260,29 @@ class PosixFileSystem : public FileSystem {
       return unusable;
     }
     while (const dirent* entry = readdir(stream)) {
-      struct stat status {};
-      if (MayBeLink(*entry) && !StatPath(JoinPath(directory, entry->d_name), &status)) {
-        unusable.push_back(UnusableEntry{entry->d_name, last_error});
+      if (entry->d_type == DT_REG || entry->d_type == DT_DIR) continue;
+      if (auto reason = UnusableReason(JoinPath(directory, entry->d_name), entry->d_type)) {
+        unusable.push_back(UnusableEntry{entry->d_name, std::move(*reason)});
       }
     }
     closedir(stream);
     return unusable;
+  }
+
+  PathStatus Examine(const std::string& path) override {
+    struct stat status {};
+    if (!StatPath(path, &status)) {
+      const int error = last_error;
+      const bool is_link = lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+      last_error = error;
+      return PathStatus{is_link ? PathKind::kBrokenLink : PathKind::kMissing, error};
+    }
+    const PathKind kind = KindOf(status);
+    if (kind != PathKind::kDirectory) return PathStatus{kind, 0};
+    DIR* stream = opendir(path.c_str());
+    if (stream == nullptr) return PathStatus{kind, RecordError()};
+    closedir(stream);
+    return PathStatus{kind, 0};
   }
 
   // Links are looked at through stat: a link to a file lists as a file, any
@@ -245,6 +319,13 @@ class PosixFileSystem : public FileSystem {
 };
 
 }  // namespace
+
+PathStatus FileSystem::Examine(const std::string& path) {
+  if (IsFile(path)) return PathStatus{PathKind::kFile, 0};
+  if (IsDirectory(path)) return PathStatus{PathKind::kDirectory, ReadDirectory(path).error};
+  const int error = LastError();
+  return PathStatus{PathKind::kMissing, error != 0 ? error : ENOENT};
+}
 
 FileSystem& DefaultFileSystem() {
   static PosixFileSystem file_system;

@@ -29,11 +29,30 @@ class InputFile {
   virtual int64_t ModifiedTime() = 0;
 };
 
-// A directory entry that cannot be compared: a link that dangles or loops,
-// or a name whose type cannot be found. `error` is the system's reason.
-struct UnusableEntry {
-  std::string name;  // no directory part
+// What a name stands for, symbolic links followed.
+enum class PathKind {
+  kFile,        // a regular file
+  kDirectory,
+  kPipe,        // a named pipe (FIFO)
+  kSocket,
+  kDevice,      // a character or block device
+  kBrokenLink,  // a symbolic link that dangles or loops
+  kMissing,     // no such name, or one whose type cannot be found
+};
+
+struct PathStatus {
+  PathKind kind = PathKind::kMissing;
+  // The system's error number: why a broken link or a missing name cannot be
+  // followed, or why a directory cannot be read; 0 for a readable directory
+  // and for the other kinds.
   int error = 0;
+};
+
+// A directory entry that cannot be compared: a link that dangles or loops, a
+// name whose type cannot be found, or a named pipe, socket or device.
+struct UnusableEntry {
+  std::string name;    // no directory part
+  std::string reason;  // in words: "No such file or directory", "named pipe, not a regular file"
 };
 
 // One directory's entries as a walk down a tree needs them.
@@ -41,8 +60,8 @@ struct DirectoryEntries {
   std::vector<std::string> files;           // as ListFiles gives them
   std::vector<std::string> subdirectories;  // real directories, never links to one
   std::vector<std::string> directory_links;  // links to directories, not followed
-  // Dangling links and link loops, each with the reason in words ("No such
-  // file or directory").
+  // Dangling links, link loops, named pipes, sockets and devices, each with
+  // the reason in words ("No such file or directory").
   std::vector<std::pair<std::string, std::string>> broken_links;
   int error = 0;  // the error number when the directory could not be read
 };
@@ -59,6 +78,11 @@ class FileSystem {
   virtual bool IsFile(const std::string& path) = 0;
   // True iff `path` names an existing directory.
   virtual bool IsDirectory(const std::string& path) = 0;
+  // What `path` names, for telling a user why it cannot be compared; a
+  // directory is opened to learn whether it can be read, a file is not
+  // opened. A file system without links or special files need not override
+  // it: it is found through IsFile, IsDirectory and ReadDirectory.
+  virtual PathStatus Examine(const std::string& path);
   // The names (no directory part) of the files, never subdirectories, of a
   // directory, in no particular order. An unreadable directory has none.
   virtual std::vector<std::string> ListFiles(const std::string& directory) = 0;

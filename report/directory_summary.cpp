@@ -200,7 +200,7 @@ class DirectorySummary {
     for (const UnusableEntry& entry : entries) {
       store_.AddLine(FormatText(kUnusableRowFormat,
                                 Shorten(entry.name, kUnpairedNameWidth).c_str(), side,
-                                ErrorReason(entry.error).c_str()));
+                                entry.reason.c_str()));
     }
   }
 

@@ -1,6 +1,7 @@
 #include "engine/file_system.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -60,23 +61,54 @@ TEST(FileSystemTest, FilesAndDirectoriesAreToldApart) {
   std::filesystem::create_symlink(file, scratch.PathOf("link.txt"));
   std::filesystem::create_directory_symlink(scratch.PathOf("sub"), scratch.PathOf("dirlink"));
   std::filesystem::create_symlink(scratch.PathOf("gone"), scratch.PathOf("dangling"));
+  std::filesystem::create_symlink("loop", scratch.PathOf("loop"));
+  ASSERT_EQ(mkfifo(scratch.PathOf("pipe").c_str(), 0600), 0);
+  std::filesystem::create_symlink(scratch.PathOf("pipe"), scratch.PathOf("pipelink"));
   struct Case {
     const char* name;
     bool is_file;
     bool is_directory;
+    PathKind kind;
+    int error;
   } const cases[] = {
-      {"a.txt", true, false},   {"sub", false, true},       {"link.txt", true, false},
-      {"dirlink", false, true}, {"dangling", false, false}, {"missing", false, false},
+      {"a.txt", true, false, PathKind::kFile, 0},
+      {"sub", false, true, PathKind::kDirectory, 0},
+      {"link.txt", true, false, PathKind::kFile, 0},
+      {"dirlink", false, true, PathKind::kDirectory, 0},
+      {"dangling", false, false, PathKind::kBrokenLink, ENOENT},
+      {"loop", false, false, PathKind::kBrokenLink, ELOOP},
+      {"missing", false, false, PathKind::kMissing, ENOENT},
+      {"pipe", false, false, PathKind::kPipe, 0},
+      {"pipelink", false, false, PathKind::kPipe, 0},
   };
   FileSystem& fs = DefaultFileSystem();
   for (const Case& c : cases) {
     EXPECT_EQ(fs.IsFile(scratch.PathOf(c.name)), c.is_file) << c.name;
     EXPECT_EQ(fs.IsDirectory(scratch.PathOf(c.name)), c.is_directory) << c.name;
+    const PathStatus status = fs.Examine(scratch.PathOf(c.name));
+    EXPECT_EQ(status.kind, c.kind) << c.name;
+    EXPECT_EQ(status.error, c.error) << c.name;
   }
   std::vector<std::string> names = fs.ListFiles(scratch.path());
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"a.txt", "link.txt"}));
   EXPECT_TRUE(fs.ListFiles(scratch.PathOf("missing")).empty());
+  // Every entry ListFiles leaves out but a directory is named with its reason.
+  const std::vector<std::string> expected = {
+      "dangling: No such file or directory", "loop: Too many levels of symbolic links",
+      "pipe: named pipe, not a regular file", "pipelink: named pipe, not a regular file"};
+  std::vector<std::string> unusable;
+  for (const UnusableEntry& entry : fs.ListUnusable(scratch.path())) {
+    unusable.push_back(entry.name + ": " + entry.reason);
+  }
+  std::sort(unusable.begin(), unusable.end());
+  EXPECT_EQ(unusable, expected);
+  std::vector<std::string> broken;
+  for (const auto& [name, reason] : fs.ReadDirectory(scratch.path()).broken_links) {
+    broken.push_back(name + ": " + reason);
+  }
+  std::sort(broken.begin(), broken.end());
+  EXPECT_EQ(broken, expected);
 }
 
 TEST(FileSystemTest, ExecutableDirectoryHoldsTheRunningProgram) {

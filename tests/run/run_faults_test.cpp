@@ -146,17 +146,19 @@ TEST(RunFaultsTest, OddInputsAreRefusedOrNamed) {
   }
 }
 
-TEST(RunFaultsTest, LinksThatDangleOrLoopAreListedAsUnpairedWithTheirReason) {
+TEST(RunFaultsTest, LinksThatDangleOrLoopAndPipesAreListedAsUnpairedWithTheirReason) {
   ThreePairs run;
   ASSERT_EQ(symlink("missing.txt", run.scratch.PathOf("new/dangling.txt").c_str()), 0);
   ASSERT_EQ(symlink("loop.txt", run.scratch.PathOf("old/loop.txt").c_str()), 0);
+  ASSERT_EQ(mkfifo(run.scratch.PathOf("new/pipe").c_str(), 0600), 0);
   const HeadlessOutcome outcome = RunHeadless(run.request, DefaultFileSystem());
   const Strings& report = outcome.report.Primary;
   EXPECT_EQ(outcome.final_message, kDifferencesMessage);
   for (const char* line :
-       {"      1 Total UnPaired New Files Not Processed.",
+       {"      2 Total UnPaired New Files Not Processed.",
         "      1 Total UnPaired Old Files Not Processed.",
         " dangling.txt                              (New) No such file or directory",
+        " pipe                                      (New) named pipe, not a regular file",
         " loop.txt                                  (Old) Too many levels of symbolic links"}) {
     EXPECT_TRUE(HasLine(report, line)) << line << "\n" << Joined(report);
   }
