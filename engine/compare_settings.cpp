@@ -2,6 +2,7 @@
 // range verdict.
 #include "engine/compare_settings.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 
@@ -239,6 +240,30 @@ ParsedOptions ParseOptionsText(std::string_view text) {
     parsed.text.pop_back();
   }
   return parsed;
+}
+
+OptionsCheck CheckOptionsText(std::string_view text) {
+  constexpr std::string_view kWordGap = " \t";
+  OptionsCheck check;
+  bool dp_seen = false;
+  for (size_t start = text.find_first_not_of(kWordGap); start != std::string_view::npos;
+       start = text.find_first_not_of(kWordGap, start)) {
+    const std::string_view word = text.substr(start, text.find_first_of(kWordGap, start) - start);
+    start += word.size();
+    const std::string lowered = LowerAscii(word);
+    const auto is = [&lowered](std::string_view keyword) { return lowered == LowerAscii(keyword); };
+    const bool dp = std::any_of(kDpKeywords.begin(), kDpKeywords.end(), is);
+    const bool preference = std::any_of(kPreferenceKeywords.begin(), kPreferenceKeywords.end(), is);
+    if (check.fault == OptionsFault::kNone && !dp && !preference) {
+      check = OptionsCheck{OptionsFault::kUnknownKeyword, std::string(word), check.text};
+    } else if (check.fault == OptionsFault::kNone && dp && dp_seen) {
+      check = OptionsCheck{OptionsFault::kSecondDpKeyword, std::string(word), check.text};
+    }
+    dp_seen = dp_seen || dp;
+    if (!check.text.empty()) check.text += ' ';
+    check.text += word;
+  }
+  return check;
 }
 
 std::optional<CcolRanges> ParseCcolRanges(std::string_view new_range1, std::string_view new_range2,

@@ -53,6 +53,10 @@ inline constexpr char kDudcEmbeddedNo[] = "No";
 inline constexpr char kEndOfLineStop[] = "eol";
 inline constexpr char kWholeLineRange[] = "1:eol";
 
+// The tab sizes the tab-size selector offers, the only ones Xtab takes.
+inline constexpr std::array<const char*, 8> kTabSizeTexts = {"1", "2", "3", "4",
+                                                             "5", "6", "7", "8"};
+
 // Plain record of the main window's controls that a snapshot reads. The
 // defaults are the controls' designed values.
 struct ControlValues {
@@ -126,6 +130,24 @@ struct ParsedOptions {
 // names nothing; otherwise four-character tokens at positions 1, 6, 11, ...
 // are matched against the Dp and preference keywords in any letter case.
 ParsedOptions ParseOptionsText(std::string_view text);
+
+// What is wrong with an OPTIONS text that a user wrote.
+enum class OptionsFault {
+  kNone,
+  kUnknownKeyword,   // a word that is no keyword
+  kSecondDpKeyword,  // a Dp keyword after another ("None" counts as one)
+};
+
+struct OptionsCheck {
+  OptionsFault fault = OptionsFault::kNone;
+  std::string word;  // the word at fault, as written
+  std::string text;  // the words parted by single blanks, as ParseOptionsText reads them
+};
+
+// Checks an OPTIONS text word by word (words parted by blanks and tabs, in
+// any letter case): every word must be a Dp or preference keyword, and at
+// most one a Dp keyword. Names the first word at fault.
+OptionsCheck CheckOptionsText(std::string_view text);
 
 // Verdict and ranges of the Ccol range texts. Returns nullopt when the ranges
 // are invalid.

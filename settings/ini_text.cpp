@@ -75,6 +75,14 @@ std::vector<std::string_view> SectionLines(std::string_view text, std::string_vi
   return lines;
 }
 
+bool HasSection(std::string_view text, std::string_view section) {
+  for (std::string_view line : RawLines(text)) {
+    const std::optional<std::string_view> name = HeaderName(line);
+    if (name && EqualIgnoringCase(*name, section)) return true;
+  }
+  return false;
+}
+
 std::string ReplaceSection(std::string_view text, std::string_view section, std::string_view body) {
   std::string result;
   result.reserve(text.size() + body.size() + 2);

@@ -23,6 +23,9 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b);
 // line end (LF or CR LF). The headers are not included.
 std::vector<std::string_view> SectionLines(std::string_view text, std::string_view section);
 
+// True iff `text` has a header of the section `section`, in any letter case.
+bool HasSection(std::string_view text, std::string_view section);
+
 // `text` with every section named `section` taken out and `body` (a whole
 // section, header included, each line ending in LF) put where the first of
 // them stood, followed by a blank line when another section follows; or, when

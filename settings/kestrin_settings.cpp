@@ -10,7 +10,8 @@ std::string NormalisedSubc(std::string_view text) {
 }
 
 CompareChoices CompareChoicesOf(const KestrinSettings& settings) {
-  return CompareChoices{settings.controls, settings.CompareType, settings.InclSubDirs};
+  return CompareChoices{settings.controls, settings.CompareType, settings.InclSubDirs,
+                        settings.SvLList, settings.SvULList};
 }
 
 }  // namespace kestrin

@@ -53,11 +53,13 @@ struct KestrinSettings {
 std::string NormalisedSubc(std::string_view text);
 
 // What a compare run takes from the settings: the controls the engine's
-// snapshot reads and the compare-type text.
+// snapshot reads, the compare-type text and the saved selections.
 struct CompareChoices {
   ControlValues controls;
   std::string compare_type;
   bool include_subdirectories = false;
+  std::string like_names_selection;  // SvLList: the names compare type 3 compares
+  std::string pairs_selection;       // SvULList: the pairs compare type 4 compares
 };
 
 // The compare choices the record holds.

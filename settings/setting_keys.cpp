@@ -18,6 +18,8 @@ constexpr std::size_t kOptionsTextWidth = 255;
 
 using Rule = KeyRule;
 
+constexpr std::array<const char*, 2> kDudcEmbeddedChoices = {kDudcEmbeddedYes, kDudcEmbeddedNo};
+
 // The record field reached through the chain of `members`
 // (settings.controls.subc_text for &KestrinSettings::controls, &ControlValues::subc_text).
 template <auto... members>
@@ -35,13 +37,14 @@ constexpr std::array kKeys = {
     SettingKey{"OldDirNm", Rule::kText, 0, FieldOf<&KestrinSettings::OldDirNm>},
     SettingKey{"OFCombo", Rule::kHistory, 0, FieldOf<&KestrinSettings::OFCombo>},
     SettingKey{"CompareType", Rule::kText, 0, FieldOf<&KestrinSettings::CompareType>},
-    SettingKey{"ListType", Rule::kText, 0,
-               FieldOf<&KestrinSettings::controls, &ControlValues::listing_type_text>},
+    SettingKey{"ListType", Rule::kChoice, 0,
+               FieldOf<&KestrinSettings::controls, &ControlValues::listing_type_text>,
+               kListingTypeKeywords},
     SettingKey{"ViewResults", Rule::kFlag, 0, FieldOf<&KestrinSettings::ViewResults>},
     SettingKey{"SubC", Rule::kText, 0,
                FieldOf<&KestrinSettings::controls, &ControlValues::subc_text>},
-    SettingKey{"XTab", Rule::kText, 0,
-               FieldOf<&KestrinSettings::controls, &ControlValues::tab_size_text>},
+    SettingKey{"XTab", Rule::kChoice, 0,
+               FieldOf<&KestrinSettings::controls, &ControlValues::tab_size_text>, kTabSizeTexts},
     SettingKey{"TurnOffHint", Rule::kFlag, 0, FieldOf<&KestrinSettings::TurnOffHint>},
     SettingKey{"OptsUsed", Rule::kOptions, kOptionsTextWidth, FieldOf<&KestrinSettings::OptsUsed>},
     SettingKey{"PFontSz", Rule::kText, kFontSizeWidth,
@@ -68,8 +71,9 @@ constexpr std::array kKeys = {
                FieldOf<&KestrinSettings::layout, &ViewerLayout::VLHt2>},
     SettingKey{"DpEdUdc", Rule::kText, 0,
                FieldOf<&KestrinSettings::controls, &ControlValues::dudc_tag>},
-    SettingKey{"UdcYN", Rule::kText, 0,
-               FieldOf<&KestrinSettings::controls, &ControlValues::dudc_embedded>},
+    SettingKey{"UdcYN", Rule::kChoice, 0,
+               FieldOf<&KestrinSettings::controls, &ControlValues::dudc_embedded>,
+               kDudcEmbeddedChoices},
     SettingKey{"CmpSt1Col", Rule::kRange, 0,
                FieldOf<&KestrinSettings::controls, &ControlValues::new_range1>},
     SettingKey{"CmpSt2Col", Rule::kRange, 0,

@@ -27,6 +27,7 @@ enum class KeyRule {
   kOptions,    // the options text; read back into the Dp option and the preferences
   kRange,      // a compare-column range; emptied when it holds no ":"
   kSelection,  // a saved selection; written only when not empty
+  kChoice,     // one entry of a fixed list, in any letter case; any other value is rejected
 };
 
 // The record field a key fills.
@@ -37,6 +38,7 @@ struct SettingKey {
   KeyRule rule;
   std::size_t width;  // longest value kept when loading; 0 keeps any length
   SettingField (*field)(KestrinSettings& settings);
+  std::span<const char* const> choices = {};  // the entries a kChoice key takes
 };
 
 // Every key, in the order the file is written.

@@ -2,6 +2,7 @@
 // it names, by that key's rule; everything else keeps its default.
 #include <charconv>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -61,8 +62,34 @@ void ApplyOptionsText(std::string_view value, std::size_t width, KestrinSettings
   while (settings.OptsUsed.ends_with(' ')) settings.OptsUsed.pop_back();
 }
 
-void ApplyValue(const SettingKey& key, std::string_view key_text, std::string_view value,
-                FileSystem& file_system, KestrinSettings& settings) {
+// The entry of `choices` that `value` names in any letter case, or nullopt.
+std::optional<std::string> ChoiceNamed(std::span<const char* const> choices,
+                                       std::string_view value) {
+  for (const char* choice : choices) {
+    if (EqualIgnoringCase(choice, value)) return std::string(choice);
+  }
+  return std::nullopt;
+}
+
+// Why a stored options text is rejected; nullopt when it is sound.
+std::optional<std::string> OptionsTextFault(std::string_view value) {
+  const OptionsCheck check = CheckOptionsText(value);
+  switch (check.fault) {
+    case OptionsFault::kNone:
+      return std::nullopt;
+    case OptionsFault::kUnknownKeyword:
+      return UnknownKeywordReason(check.word);
+    case OptionsFault::kSecondDpKeyword:
+      return SecondDpKeywordReason(check.word);
+  }
+  return std::nullopt;
+}
+
+// Sets the field of `key` from `value` by the key's rule. Returns why the
+// value is rejected, or nullopt when it is taken as it stands.
+std::optional<std::string> ApplyValue(const SettingKey& key, std::string_view key_text,
+                                      std::string_view value, FileSystem& file_system,
+                                      KestrinSettings& settings) {
   const SettingField field = key.field(settings);
   switch (key.rule) {
     case KeyRule::kNumber:
@@ -83,27 +110,41 @@ void ApplyValue(const SettingKey& key, std::string_view key_text, std::string_vi
       break;
     case KeyRule::kOptions:
       ApplyOptionsText(value, key.width, settings);
-      break;
+      return OptionsTextFault(value);
     case KeyRule::kRange:
       *std::get<std::string*>(field) =
           value.find(':') == std::string_view::npos ? "" : std::string(value);
       break;
+    case KeyRule::kChoice:
+      if (std::optional<std::string> choice = ChoiceNamed(key.choices, Trimmed(value))) {
+        *std::get<std::string*>(field) = std::move(*choice);
+      } else {
+        return NotAChoiceReason(key.choices);
+      }
+      break;
   }
+  return std::nullopt;
 }
 
-void ApplyLine(std::string_view line, FileSystem& file_system, KestrinSettings& settings) {
+void ApplyLine(std::string_view line, FileSystem& file_system, KestrinSettings& settings,
+               std::vector<RejectedValue>* rejected) {
   const std::size_t equals = line.find('=');
   if (equals == std::string_view::npos) return;
   const std::string_view key_text = Trimmed(line.substr(0, equals));
-  if (const SettingKey* key = MatchingKey(key_text)) {
-    ApplyValue(*key, key_text, line.substr(equals + 1), file_system, settings);
+  const SettingKey* key = MatchingKey(key_text);
+  if (key == nullptr) return;
+  const std::string_view value = line.substr(equals + 1);
+  std::optional<std::string> reason = ApplyValue(*key, key_text, value, file_system, settings);
+  if (reason && rejected != nullptr) {
+    rejected->push_back(RejectedValue{std::string(key->name), std::string(value), *reason});
   }
 }
 
-KestrinSettings SettingsFromText(std::string_view text, FileSystem& file_system) {
+KestrinSettings SettingsFromText(std::string_view text, FileSystem& file_system,
+                                 std::vector<RejectedValue>* rejected) {
   KestrinSettings settings;
   for (std::string_view line : SectionLines(text, kSettingsSection)) {
-    ApplyLine(line, file_system, settings);
+    ApplyLine(line, file_system, settings, rejected);
   }
   settings.controls.subc_text = NormalisedSubc(settings.controls.subc_text);
   return settings;
@@ -111,25 +152,36 @@ KestrinSettings SettingsFromText(std::string_view text, FileSystem& file_system)
 
 }  // namespace
 
-KestrinSettings LoadSettings(const std::string& path, FileSystem& file_system) {
+KestrinSettings LoadSettings(const std::string& path, FileSystem& file_system,
+                             std::vector<RejectedValue>* rejected) {
   const SettingsText file = ReadSettingsText(file_system, path);
   if (file.outcome != ReadOutcome::kRead) return KestrinSettings{};
-  return SettingsFromText(file.text, file_system);
+  return SettingsFromText(file.text, file_system, rejected);
 }
 
 CompareChoicesRead LoadCompareChoices(const std::string& path, FileSystem& file_system) {
   const SettingsText file = ReadSettingsText(file_system, path);
+  CompareChoicesRead read;
   switch (file.outcome) {
     case ReadOutcome::kRead:
-      return CompareChoicesRead{CompareChoicesOf(SettingsFromText(file.text, file_system)), {}};
+      if (!HasSection(file.text, kSettingsSection)) {
+        read.reason = ReadFailureText(path, NoSectionCause(kSettingsSection));
+      } else {
+        read.choices = CompareChoicesOf(SettingsFromText(file.text, file_system, &read.rejected));
+      }
+      break;
+    case ReadOutcome::kNotAFile:
+      read.reason = ReadFailureText(path, NotAFileCause(file.cause));
+      break;
     case ReadOutcome::kMissing:
-      return CompareChoicesRead{std::nullopt, ReadFailureText(path, kNoSettingsFile)};
     case ReadOutcome::kUnreadable:
-      return CompareChoicesRead{std::nullopt, ReadFailureText(path, file.cause)};
+      read.reason = ReadFailureText(path, file.cause);
+      break;
     case ReadOutcome::kTooLarge:
-      return CompareChoicesRead{std::nullopt, ReadFailureText(path, kFileTooLarge)};
+      read.reason = ReadFailureText(path, kFileTooLarge);
+      break;
   }
-  return CompareChoicesRead{};
+  return read;
 }
 
 }  // namespace kestrin

@@ -44,6 +44,7 @@ void AppendKey(const SettingKey& key, const SettingField& field, std::string& se
       break;
     }
     case KeyRule::kText:
+    case KeyRule::kChoice:
     case KeyRule::kOptions:
     case KeyRule::kRange:
       AppendLine(key.name, *std::get<std::string*>(field), section);

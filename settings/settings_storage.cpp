@@ -11,6 +11,7 @@
 #include <memory>
 #include <system_error>
 
+#include "engine/engine_texts.h"
 #include "engine/path.h"
 #include "settings/settings_texts.h"
 
@@ -138,7 +139,15 @@ WriteFailure Failure(std::string_view step, int error) {
 }  // namespace
 
 SettingsText ReadSettingsText(FileSystem& file_system, const std::string& path) {
-  if (!file_system.IsFile(path)) return SettingsText{};
+  const PathStatus status = file_system.Examine(path);
+  // A link that dangles or loops is replaced as a missing file is.
+  if (status.kind == PathKind::kMissing || status.kind == PathKind::kBrokenLink) {
+    const int error = status.error != 0 ? status.error : ENOENT;
+    return SettingsText{ReadOutcome::kMissing, {}, ErrorText(error)};
+  }
+  if (status.kind != PathKind::kFile) {
+    return SettingsText{ReadOutcome::kNotAFile, {}, std::string(PathKindName(status.kind))};
+  }
   int error = 0;
   const std::unique_ptr<InputFile> file = file_system.OpenRead(path, &error);
   if (!file) return error == ENOENT ? SettingsText{} : Unreadable(error);

@@ -13,7 +13,8 @@ namespace kestrin {
 
 enum class ReadOutcome {
   kRead,
-  kMissing,     // no file by that name (a directory is no file)
+  kMissing,     // no file by that name
+  kNotAFile,    // the name is a directory, a pipe, a socket or a device
   kUnreadable,  // the file exists but could not be read
   kTooLarge,    // larger than kLargestSettingsFile, not read
 };
@@ -21,11 +22,14 @@ enum class ReadOutcome {
 struct SettingsText {
   ReadOutcome outcome = ReadOutcome::kMissing;
   std::string text;   // the file's bytes when read
-  std::string cause;  // the system's reason when not read
+  // Why the file was not read, in words: the system's reason, or what the
+  // name is ("directory").
+  std::string cause;
 };
 
 // Reads the whole settings file at `path`. A file that shrinks while it is
-// read gives what was there.
+// read gives what was there. Anything but a file is never opened, so that a
+// pipe cannot keep the reader waiting.
 SettingsText ReadSettingsText(FileSystem& file_system, const std::string& path);
 
 // The step of a replacement that failed and the system's reason.

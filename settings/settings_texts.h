@@ -3,6 +3,7 @@
 #define KESTRIN_SETTINGS_SETTINGS_TEXTS_H_
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -32,8 +33,25 @@ inline constexpr std::string_view kFileTooLarge = "the file is larger than 64 Mi
 // never be read back.
 inline constexpr std::string_view kSaveTooLarge =
     "the settings would be larger than 64 MiB and could not be read back";
-// Why a settings file the batch program was given gave no settings.
-inline constexpr std::string_view kNoSettingsFile = "no such file";
+// Why a settings file the batch program was given gave no settings: "it has
+// no [Kestrin] section", "it is a directory, not a file".
+std::string NoSectionCause(std::string_view section);
+std::string NotAFileCause(std::string_view kind);
+
+// Why a value of a choice is rejected: "which is not one of Yes, No and is
+// not used".
+std::string NotAChoiceReason(std::span<const char* const> choices);
+// Why an options text is rejected: "in which Icase is no keyword", "in which
+// Dsem is a second Dp keyword".
+std::string UnknownKeywordReason(std::string_view word);
+std::string SecondDpKeywordReason(std::string_view word);
+
+// A rejected value of a settings file, for example:
+// clang-format off
+// The settings file "/tmp/k.ini" has XTab=9, which is not one of 1, 2, 3, 4, 5, 6, 7, 8 and is not used.
+// clang-format on
+std::string RejectedValueText(std::string_view path, std::string_view key, std::string_view value,
+                              std::string_view reason);
 
 // A failed save, with the system's reason when there is one, for example:
 // clang-format off

@@ -110,7 +110,6 @@ inline constexpr std::array<const char*, kPreferenceCount> kPreferenceDescriptio
 };
 inline constexpr char kSubcDescriptionTail[] = "character as the control replacement character.";
 inline constexpr char kXtabDescriptionTail[] = "\" spaces.";
-inline constexpr std::array<const char*, 8> kTabSizes = {"1", "2", "3", "4", "5", "6", "7", "8"};
 inline constexpr char kCcolOldCaption[] = ":  Compare Old File";
 inline constexpr char kCcolRangeHeading[] = " St-Col : Sp-Col (1st)                 (2nd)";
 // The Return button of the Preferences, Dp Options, About and OverView pages.

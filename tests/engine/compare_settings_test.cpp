@@ -111,6 +111,31 @@ TEST(CompareSettingsTest, ParseOptionsTextReadsStoredTokens) {
   }
 }
 
+// A typed options text is checked word by word, so that "Icase" is not
+// taken for Icas and a second Dp option does not silently replace the first.
+TEST(CompareSettingsTest, CheckOptionsTextNamesTheFirstWordAtFault) {
+  struct Case {
+    const char* text;
+    OptionsFault fault;
+    const char* word;
+    const char* words;
+  } const cases[] = {
+      {"  dcpp\tICAS  xtab ", OptionsFault::kNone, "", "dcpp ICAS xtab"},
+      {"None", OptionsFault::kNone, "", "None"},
+      {"", OptionsFault::kNone, "", ""},
+      {"Dcpp Icase", OptionsFault::kUnknownKeyword, "Icase", "Dcpp Icase"},
+      {"Icas,Ccol Dxyz", OptionsFault::kUnknownKeyword, "Icas,Ccol", "Icas,Ccol Dxyz"},
+      {"Dcpp Icas Dsem Junk", OptionsFault::kSecondDpKeyword, "Dsem", "Dcpp Icas Dsem Junk"},
+      {"None Dudc", OptionsFault::kSecondDpKeyword, "Dudc", "None Dudc"},
+  };
+  for (const Case& c : cases) {
+    const OptionsCheck check = CheckOptionsText(c.text);
+    EXPECT_EQ(check.fault, c.fault) << c.text;
+    EXPECT_EQ(check.word, c.word) << c.text;
+    EXPECT_EQ(check.text, c.words) << c.text;
+  }
+}
+
 TEST(CompareSettingsTest, OptionsTextReadsBackAsItWasWritten) {
   for (int dp_choice = 0; dp_choice < kDpOptionCount; ++dp_choice) {
     for (int preference = 0; preference < kPreferenceCount; ++preference) {

@@ -1,6 +1,7 @@
 // The compare choices a run takes from a settings file, as the batch program
 // uses them.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -67,13 +68,24 @@ TEST_F(SettingsCompareChoicesTest, FileThatGivesNoChoicesSaysWhy) {
   const std::string large = directory_.Name("large.ini");
   SettingsWriteFile(large, "");
   std::filesystem::resize_file(large, static_cast<uintmax_t>(kLargestSettingsFile) + 1);
+  // A pipe is named without being opened, which would wait for a writer.
+  const std::string pipe = directory_.Name("pipe.ini");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const std::string other = directory_.Name("other.ini");
+  SettingsWriteFile(other, "[Other]\nListType=Long\n");
+  const std::string bytes = directory_.Name("bytes.ini");
+  SettingsWriteFile(bytes, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff[Kestrin\0", 25));
   const struct {
     std::string path;
     std::string reason;
   } cases[] = {
-      {path_, "Cannot read the settings file \"" + path_ + "\": no such file."},
-      {folder, "Cannot read the settings file \"" + folder + "\": no such file."},
+      {path_, "Cannot read the settings file \"" + path_ + "\": No such file or directory."},
+      {folder, "Cannot read the settings file \"" + folder + "\": it is a directory, not a file."},
+      {pipe, "Cannot read the settings file \"" + pipe + "\": it is a named pipe, not a file."},
+      {"/dev/zero", "Cannot read the settings file \"/dev/zero\": it is a device, not a file."},
       {large, "Cannot read the settings file \"" + large + "\": the file is larger than 64 MiB."},
+      {other, "Cannot read the settings file \"" + other + "\": it has no [Kestrin] section."},
+      {bytes, "Cannot read the settings file \"" + bytes + "\": it has no [Kestrin] section."},
   };
   for (const auto& c : cases) {
     const CompareChoicesRead read = LoadCompareChoices(c.path, DefaultFileSystem());

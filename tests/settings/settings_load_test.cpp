@@ -116,7 +116,12 @@ TEST(SettingsLoadTest, EachKeyFollowsItsRule) {
       {"CompareType=2. All Like-Named Files\n", CompareTypeOf, "2. All Like-Named Files"},
       {"CompareType=nonsense\n", CompareTypeOf, "nonsense"},
       {"ListType=Ovsum\n", ListTypeOf, "Ovsum"},
+      {"ListType=delta\n", ListTypeOf, "Delta"},
+      {"ListType=Long\nListType=Bogus\n", ListTypeOf, "Long"},
       {"XTab=8\n", TabSizeOf, "8"},
+      {"XTab=9\n", TabSizeOf, "4"},
+      {"XTab=x\n", TabSizeOf, "4"},
+      {"UdcYN=Maybe\n", DudcEmbeddedOf, "No"},
       {"DpEdUdc=%\n", DudcTagOf, "%"},
       {"UdcYN=Yes\n", DudcEmbeddedOf, "Yes"},
       {"SvLList=a.txt;b.txt;\n", LikeNameSelectionOf, "a.txt;b.txt;"},
@@ -130,6 +135,26 @@ TEST(SettingsLoadTest, EachKeyFollowsItsRule) {
         SettingsLoadedFromText(directory, std::string("[Kestrin]\n") + c.lines);
     EXPECT_EQ(c.field(settings), c.expected) << "section lines: " << c.lines;
   }
+}
+
+// A value that no control takes, or an options text with a word that is
+// no keyword, is named with its key; the sound values are not.
+TEST(SettingsLoadTest, RejectedValuesAreNamedWithTheirKeys) {
+  SettingsScratchDir directory;
+  const std::string path = directory.Name("Kestrin.ini");
+  SettingsWriteFile(path,
+                    "[Kestrin]\nListType=Bogus\nListType=Long\nXTab=0\nUdcYN=yes\n"
+                    "OptsUsed=Dcpp Icase\nOptsUsed=Icas\n");
+  std::vector<RejectedValue> rejected;
+  LoadSettings(path, DefaultFileSystem(), &rejected);
+  std::string named;
+  for (const RejectedValue& value : rejected) {
+    named += value.key + "=" + value.value + ", " + value.reason + "\n";
+  }
+  EXPECT_EQ(named,
+            "ListType=Bogus, which is not one of Chng, Delta, Long, Ovsum and is not used\n"
+            "XTab=0, which is not one of 1, 2, 3, 4, 5, 6, 7, 8 and is not used\n"
+            "OptsUsed=Dcpp Icase, in which Icase is no keyword\n");
 }
 
 TEST(SettingsLoadTest, MissingFileGivesTheDefaults) {

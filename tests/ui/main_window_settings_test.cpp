@@ -92,6 +92,12 @@ TEST(MainWindowSettingsTest, UnusableSelectorTextsKeepTheDesignedEntries) {
   EXPECT_EQ(controls.listing_type_text, "Chng");
   EXPECT_EQ(controls.tab_size_text, "4");
   EXPECT_EQ(controls.dudc_embedded, "No");
+  // Each value no selector takes is named to the user with its key.
+  const std::vector<std::string> messages = fixture.dialogs.Only("message:");
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_TRUE(messages[1].starts_with("The settings file \"" + fixture.SettingsPath() +
+                                      "\" has XTab=12, which is not one of 1, "))
+      << messages[1];
 }
 
 TEST(MainWindowSettingsTest, EveryChoiceSurvivesARestart) {

@@ -59,7 +59,7 @@ QLayout* SubcDescription(PreferencesControls& controls) {
 QLayout* XtabDescription(PreferencesControls& controls) {
   controls.tab_size = new QComboBox;
   controls.tab_size->setObjectName("PrCbXtab");
-  for (const char* size : kTabSizes) controls.tab_size->addItem(size);
+  for (const char* size : kTabSizeTexts) controls.tab_size->addItem(size);
   controls.tab_size->setCurrentText("4");
   auto* row = new QHBoxLayout;
   row->addWidget(MakePlainLabel(kPreferenceDescriptions[static_cast<int>(Preference::kXtab)]));

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "settings/settings_file.h"
+#include "settings/settings_texts.h"
 #include "ui/browse/dir_browser_windows.h"
 #include "ui/common/qt_strings.h"
 #include "ui/common/screen_fit.h"
@@ -58,8 +59,12 @@ TFrmMain::TFrmMain(const MainWindowSetup& setup)
   main_.version->setText(kVersionLabel);
   SetCompareTypeIndex(0);
   controller_ = std::make_unique<RunController>(*this, dialogs_, fs_);
-  settings_ = LoadSettings(settings_path_, fs_);
+  std::vector<RejectedValue> rejected;
+  settings_ = LoadSettings(settings_path_, fs_, &rejected);
   ApplySettings();
+  for (const RejectedValue& value : rejected) {
+    dialogs_.ShowMessage(RejectedValueText(settings_path_, value.key, value.value, value.reason));
+  }
   notebook_->setCurrentIndex(static_cast<int>(MainPage::kMainPanel));
   hints_->SetHintsShown(!main_.hints_off->isChecked());
   SetStatus(kWaitingStatus);
