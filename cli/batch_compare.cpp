@@ -62,21 +62,30 @@ int RunBatchCompare(const BatchOptions& options, const BatchChoices& choices,
   request.old_name = options.old_file;
   request.compare_type = choices.compare_type;
   request.mask = options.mask;
-  request.selection =
-      choices.compare_type == kComparePickedPairs ? options.select_pairs : options.select;
+  request.selection = choices.selection;
   request.controls = choices.controls;
   request.include_subdirectories = choices.include_subdirectories;
   request.host = &host;
   BatchReportWriter writer(out, options.secondary_file);
   request.sink = &writer;
   // A compared file is refused before anything is written.
+  bool secondary_refused = false;
   request.accepts_pairs = [&](const PairList& pairs) {
-    return !RefusesSecondary(options, ComparedFiles(pairs), err);
+    secondary_refused = RefusesSecondary(options, ComparedFiles(pairs), err);
+    return !secondary_refused;
   };
   const HeadlessOutcome outcome = RunHeadless(request, fs);
   host.EndStatusLine();
-  // Start or the Secondary file's check refused the run and told why.
-  if (!outcome.ran) return kExitTrouble;
+  // The names were checked before: Start refuses only a run without a pair,
+  // and the Secondary file's check has told why it refused.
+  if (!outcome.ran) {
+    if (!secondary_refused) {
+      err << NothingToCompareText(choices.compare_type, options.new_file, options.old_file,
+                                  options.mask)
+          << '\n';
+    }
+    return kExitTrouble;
+  }
   return writer.Finish(ExitStatusFor(outcome.final_message, host.ReportedTrouble()),
                        outcome.report.settings.Sbsl, err);
 }

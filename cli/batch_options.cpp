@@ -1,6 +1,7 @@
 // The batch program's command line.
 #include "cli/batch_options.h"
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -40,6 +41,39 @@ std::optional<ValueOption> ValueOptionNamed(std::string_view name) {
   return std::nullopt;
 }
 
+// The options that take no value, each under every name it has.
+enum class FlagOption { kHelp, kVersion, kProgress, kRecursive };
+
+struct NamedFlag {
+  std::string_view name;
+  FlagOption option;
+};
+constexpr NamedFlag kFlagOptions[] = {
+    {"--help", FlagOption::kHelp},
+    {"--version", FlagOption::kVersion},
+    {"--progress", FlagOption::kProgress},
+    {"--recursive", FlagOption::kRecursive},
+    {"-r", FlagOption::kRecursive},
+};
+
+std::optional<FlagOption> FlagOptionNamed(std::string_view name) {
+  for (const NamedFlag& named : kFlagOptions) {
+    if (named.name == name) return named.option;
+  }
+  return std::nullopt;
+}
+
+// The --options text as the settings file stores it, or why it is refused.
+std::string CheckedOptionsText(const std::string& value, std::string& error) {
+  const OptionsCheck check = CheckOptionsText(value);
+  if (check.fault == OptionsFault::kUnknownKeyword) {
+    error = std::string(kUnknownKeywordError) + check.word;
+  } else if (check.fault == OptionsFault::kSecondDpKeyword) {
+    error = std::string(kSecondDpKeywordError) + check.word;
+  }
+  return check.text;
+}
+
 class ArgumentReader {
  public:
   explicit ArgumentReader(const std::vector<std::string>& arguments) : arguments_(arguments) {}
@@ -73,20 +107,8 @@ class ArgumentReader {
 
  private:
   void ReadOption(const std::string& argument, BatchOptions& options) {
-    if (argument == "--help") {
-      options.help = true;
-      return;
-    }
-    if (argument == "--version") {
-      options.version = true;
-      return;
-    }
-    if (argument == "--progress") {
-      options.progress = true;
-      return;
-    }
-    if (argument == "--recursive" || argument == "-r") {
-      options.recursive = true;
+    if (const std::optional<FlagOption> flag = FlagOptionNamed(argument)) {
+      if (FirstTime(static_cast<int>(*flag), argument)) SetFlag(*flag, options);
       return;
     }
     const size_t equals = argument.find('=');
@@ -94,6 +116,12 @@ class ArgumentReader {
     const std::optional<ValueOption> option = ValueOptionNamed(name);
     if (!option) {
       error_ = std::string(kUnknownOptionError) + argument;
+      return;
+    }
+    if (!FirstTime(SeenIndex(*option), name)) return;
+    if ((*option == ValueOption::kSelect && given_[SeenIndex(ValueOption::kSelectPairs)]) ||
+        (*option == ValueOption::kSelectPairs && given_[SeenIndex(ValueOption::kSelect)])) {
+      error_ = kSelectWithSelectPairsError;
       return;
     }
     std::string value;
@@ -108,6 +136,38 @@ class ArgumentReader {
     SetValue(*option, value, options);
   }
 
+  static constexpr int kFlagOptionCount = static_cast<int>(FlagOption::kRecursive) + 1;
+  static constexpr int kOptionCount = kFlagOptionCount + static_cast<int>(std::size(kValueOptions));
+  static int SeenIndex(ValueOption option) { return kFlagOptionCount + static_cast<int>(option); }
+
+  // True the first time the option numbered `index` is given; a second time
+  // is refused, so that no value silently wins over another.
+  bool FirstTime(int index, std::string_view name) {
+    if (given_[index]) {
+      error_ = std::string(kRepeatedOptionError) + std::string(name);
+      return false;
+    }
+    given_[index] = true;
+    return true;
+  }
+
+  static void SetFlag(FlagOption flag, BatchOptions& options) {
+    switch (flag) {
+      case FlagOption::kHelp:
+        options.help = true;
+        break;
+      case FlagOption::kVersion:
+        options.version = true;
+        break;
+      case FlagOption::kProgress:
+        options.progress = true;
+        break;
+      case FlagOption::kRecursive:
+        options.recursive = true;
+        break;
+    }
+  }
+
   void SetValue(ValueOption option, const std::string& value, BatchOptions& options) {
     switch (option) {
       case ValueOption::kList:
@@ -118,7 +178,7 @@ class ArgumentReader {
         }
         break;
       case ValueOption::kOptions:
-        options.options_text = value;
+        options.options_text = CheckedOptionsText(value, error_);
         break;
       case ValueOption::kSecondary:
         options.secondary_file = value;
@@ -141,6 +201,7 @@ class ArgumentReader {
   const std::vector<std::string>& arguments_;
   size_t next_ = 0;
   std::string error_;
+  std::array<bool, kOptionCount> given_{};  // by option: flags first, then value options
 };
 
 }  // namespace

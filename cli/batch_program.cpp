@@ -7,6 +7,7 @@
 
 #include "cli/batch_choices.h"
 #include "cli/batch_compare.h"
+#include "cli/batch_inputs.h"
 #include "cli/batch_options.h"
 #include "cli/batch_texts.h"
 #include "engine/file_system.h"
@@ -50,7 +51,12 @@ int RunBatch(const std::vector<std::string>& arguments, std::ostream& out, std::
     out << kBatchVersion << '\n';
     return kExitSuccess;
   }
+  if (const std::string error = InputsError(parsed.options, fs); !error.empty()) {
+    err << error << '\n';
+    return kExitUsage;
+  }
   const BatchChoices choices = ResolveBatchChoices(parsed.options, fs);
+  if (!choices.warnings.empty()) err << choices.warnings << '\n';
   if (!choices.error.empty()) {
     err << choices.error << '\n';
     return kExitUsage;

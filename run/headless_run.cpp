@@ -56,20 +56,25 @@ class HeadlessView : public MainView {
   const HeadlessRequest& request_;
 };
 
-// Collects messages and passes them on to the host, which answers the
-// questions (No without one), and presses Start Compare in a pair dialog.
+// Collects messages, passes those of a running compare on to the host, which
+// answers its questions (No without one), and presses Start Compare in a
+// pair dialog. Start's own messages and questions speak of the window's
+// fields and tabs: they are only collected, and each question is answered No.
 class HeadlessDialogs : public RunDialogs {
  public:
   HeadlessDialogs(std::vector<std::string>& messages, EngineHost* host)
       : messages_(messages), host_(host) {}
 
+  // The flags that tell when the compare is running.
+  void Watch(const RunFlags& flags) { flags_ = &flags; }
+
   bool AskYesNo(const std::string& question) override {
     messages_.push_back(question);
-    return host_ != nullptr && host_->AskYesNo(question);
+    return Forwarded() && host_->AskYesNo(question);
   }
   void ShowMessage(const std::string& text) override {
     messages_.push_back(text);
-    if (host_) host_->ShowMessage(text);
+    if (Forwarded()) host_->ShowMessage(text);
   }
   void ShowLikeNameDialog(LikeNameDialog& dialog) override { dialog.StartCompareClicked(); }
   void ShowTwoListDialog(TwoListDialog& dialog) override { dialog.StartCompareClicked(); }
@@ -80,8 +85,11 @@ class HeadlessDialogs : public RunDialogs {
   void ShowReportViewer(const ReportLines&) override {}
 
  private:
+  bool Forwarded() const { return host_ != nullptr && flags_ != nullptr && flags_->RunInProgress; }
+
   std::vector<std::string>& messages_;
   EngineHost* host_;
+  const RunFlags* flags_ = nullptr;
 };
 
 }  // namespace
@@ -91,6 +99,7 @@ HeadlessOutcome RunHeadless(const HeadlessRequest& request, FileSystem& fs) {
   HeadlessView view(request);
   HeadlessDialogs dialogs(outcome.messages, request.host);
   RunController controller(view, dialogs, fs);
+  dialogs.Watch(controller.Flags());
   controller.SetListingMask(request.mask);
   controller.SetReportSink(request.sink, request.accepts_pairs);
   if (request.compare_type == kComparePickedLikeNames) {

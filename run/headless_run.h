@@ -28,8 +28,10 @@ struct HeadlessRequest {
   std::string selection;     // type 3: "a.txt;b.txt;"; type 4: "new.c : old.c;"
   ControlValues controls;    // the preferences and listing type
   // When set, sees the run as the main window would: status texts and busy
-  // images, and every question and message as it comes; it answers the
-  // questions. Without one every question is answered No.
+  // images, and every question and message of the running compare as it
+  // comes; it answers those questions. Start's own messages and questions,
+  // which speak of the window's fields, only come back in the outcome, and
+  // every question of Start, or of a run without a host, is answered No.
   EngineHost* host = nullptr;
   // Takes the report's lines as they are made; the outcome's report then
   // holds none. Null keeps the report whole in the outcome.

@@ -71,7 +71,11 @@ TEST(BatchDirectoryTest, SelectionsPickThePairs) {
         "old"},
        1,
        "  only_new.txt  :  only_old.txt"},
+      {{"--list", "Ovsum", "--settings", "picked.ini", "new", "old"}, 0, "  b.txt"},
   };
+  f.scratch.Write("picked.ini",
+                  "[Kestrin]\nCompareType=3. Select from 1 Like-Name File List ...\n"
+                  "SvLList=b.txt;main.c;\n");
   for (const Case& c : cases) {
     const BatchResult result = f.Run(c.arguments);
     EXPECT_EQ(result.exit_status, c.status) << c.arguments[3] << result.err;
@@ -87,18 +91,23 @@ TEST(BatchDirectoryTest, MaskLimitsTheListing) {
       << result.out;
 }
 
-TEST(BatchDirectoryTest, StartMessagesGoToStandardErrorWithStatusTwo) {
+// A run left without a pair says why in the batch program's own words.
+TEST(BatchDirectoryTest, RunsWithoutAPairSayWhyWithStatusTwo) {
   DirectoryFixture f;
   struct Case {
     std::vector<std::string> arguments;
     std::string message;
   };
   const std::vector<Case> cases = {
-      {{"new", "old/a.txt"},
-       "The specified New and/or Old file names are invalid file names.\n"},
+      {{"--mask", "*.none", "new", "old"},
+       "NEW \"new\" and OLD \"old\" have no like-named files under the mask \"*.none\"; nothing "
+       "was compared.\n"},
       {{"--select", "gone.txt;", "new", "old"},
-       "No paired filenames have been selected.\r\nHighlight one or more Like Named Paired File "
-       "and repeat.\n"},
+       "None of the selected names is a file of both NEW \"new\" and OLD \"old\" under the mask "
+       "\"*.*\"; nothing was compared.\n"},
+      {{"--select-pairs", "a.txt : gone.txt;", "new", "old"},
+       "None of the selected pairs names a file of NEW \"new\" and one of OLD \"old\" under the "
+       "mask \"*.*\"; nothing was compared.\n"},
   };
   for (const Case& c : cases) {
     const BatchResult result = f.Run(c.arguments);
@@ -145,15 +154,40 @@ TEST(BatchSettingsTest, SettingsFileStepsTheCompare) {
       << ovsum.out;
 }
 
-TEST(BatchSettingsTest, MissingSettingsFileIsAUsageError) {
-  CliScratch scratch;
-  scratch.Write("a.txt", "a\n");
-  RootedFileSystem fs(scratch.path());
-  const BatchResult result =
-      cli_support::RunBatchWith(fs, {"--settings", "none.ini", "a.txt", "a.txt"});
-  EXPECT_EQ(result.exit_status, 2);
-  EXPECT_EQ(result.out, "");
-  EXPECT_NE(result.err.find("none.ini"), std::string::npos) << result.err;
+// A settings file the program was told to use is refused, naming it and
+// what is wrong with it, unless it only names an unknown listing type, which
+// keeps Chng and is warned of.
+TEST(BatchSettingsTest, BadSettingsFilesAreNamed) {
+  DirectoryFixture f;
+  f.scratch.Write("xtab.ini", "[Kestrin]\nOptsUsed=Xtab\nXTab=9\n");
+  f.scratch.Write("opts.ini", "[Kestrin]\nOptsUsed=Dcpp Icase\n");
+  f.scratch.Write("type4.ini", "[Kestrin]\nCompareType=4. Select from 2 Dir File Name List ...\n");
+  f.scratch.Write("list.ini", "[Kestrin]\nListType=Bogus\n");
+  struct Case {
+    std::string settings;
+    int status;
+    std::string err;
+  };
+  const std::vector<Case> cases = {
+      {"none.ini", 2, "Cannot read the settings file \"none.ini\": No such file or directory."},
+      {"xtab.ini", 2,
+       "The settings file \"xtab.ini\" has XTab=9, which is not one of 1, 2, 3, 4, 5, 6, 7, 8 "
+       "and is not used."},
+      {"opts.ini", 2,
+       "The settings file \"opts.ini\" has OptsUsed=Dcpp Icase, in which Icase is no keyword."},
+      {"type4.ini", 2,
+       "the settings file's compare type \"4. Select from 2 Dir File Name List ...\" has no "
+       "saved selection: give --select-pairs TEXT"},
+      {"list.ini", 1,
+       "The settings file \"list.ini\" has ListType=Bogus, which is not one of Chng, Delta, "
+       "Long, Ovsum and is not used."},
+  };
+  for (const Case& c : cases) {
+    const BatchResult result = f.Run({"--settings", c.settings, "new", "old"});
+    EXPECT_EQ(result.exit_status, c.status) << c.settings;
+    EXPECT_EQ(result.err, c.err + "\n");
+    EXPECT_EQ(result.out.empty(), c.status == 2) << c.settings;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The batch program: its report on standard output, its messages on standard
 // error and its exit status.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -20,8 +21,6 @@ using cli_support::RootedFileSystem;
 
 constexpr char kDiffers[] = "INFORM: The processed files have differences.";
 constexpr char kEquivalent[] = "INFORM: The processed files compare as equivalent files. ";
-constexpr char kInvalidNames[] =
-    "The specified New and/or Old file names are invalid file names.\n";
 
 std::string Text80(const std::string& text) { return text + std::string(80 - text.size(), ' '); }
 
@@ -190,16 +189,45 @@ TEST(BatchProgramTest, ProgressShowsStatusTextsOnStandardError) {
   }
 }
 
-TEST(BatchProgramTest, FilesThatAreNotFiles) {
+// Names that cannot be compared are refused before anything is read, each
+// fault naming its side and, where there is one, the system's reason.
+TEST(BatchProgramTest, NamesThatCannotBeComparedAreNamed) {
   BatchFixture f;
-  for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{"missing.txt", "old.txt"},
-        {"new.txt", "missing.txt"},
-        {".", "old.txt"}}) {
-    const BatchResult result = f.Run(arguments);
-    EXPECT_EQ(result.exit_status, 2) << arguments[0] << " " << arguments[1];
-    EXPECT_EQ(result.err, kInvalidNames) << arguments[0] << " " << arguments[1];
-    EXPECT_EQ(result.out, "");
+  for (const char* directory : {"dir", "locked"}) {
+    std::filesystem::create_directory(f.scratch.PathOf(directory));
+  }
+  f.fs.locked_directory = "locked";
+  std::filesystem::create_symlink("gone.txt", f.scratch.PathOf("dangling"));
+  std::filesystem::create_symlink("loop", f.scratch.PathOf("loop"));
+  ASSERT_EQ(mkfifo(f.scratch.PathOf("pipe").c_str(), 0600), 0);
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string err;
+  };
+  const std::vector<Case> cases = {
+      {{"missing.txt", "old.txt"}, "NEW \"missing.txt\": No such file or directory.\n"},
+      {{"new.txt", "dangling"},
+       "OLD \"dangling\" is a symbolic link that cannot be followed: No such file or "
+       "directory.\n"},
+      {{"loop", "pipe"},
+       "NEW \"loop\" is a symbolic link that cannot be followed: Too many levels of symbolic "
+       "links.\nOLD \"pipe\" is a named pipe, neither a file nor a directory.\n"},
+      {{"dir", "old.txt"},
+       "NEW \"dir\" is a directory and OLD \"old.txt\" a file: give two files or two "
+       "directories.\n"},
+      {{"new.txt", "dir"},
+       "OLD \"dir\" is a directory and NEW \"new.txt\" a file: give two files or two "
+       "directories.\n"},
+      {{"locked", "dir"},
+       "NEW \"locked\" is a directory that cannot be read: Permission denied.\n"},
+      {{"--mask", "*.c", "new.txt", "old.txt"},
+       "--mask is for directories, and NEW and OLD are files.\n"},
+  };
+  for (const Case& c : cases) {
+    const BatchResult result = f.Run(c.arguments);
+    EXPECT_EQ(result.exit_status, 2) << c.err;
+    EXPECT_EQ(result.err, c.err);
+    EXPECT_EQ(result.out, "") << c.err;
   }
 }
 
@@ -231,6 +259,12 @@ TEST(BatchProgramTest, UsageErrors) {
       {{"--lsit", "Long", "new.txt", "old.txt"}, "unknown option: --lsit"},
       {{"--list", "Wide", "new.txt", "old.txt"}, "unknown listing type: Wide"},
       {{"new.txt", "old.txt", "--list"}, "missing value for option: --list"},
+      {{"--options", "Dcpp Icase", "new.txt", "old.txt"}, "unknown keyword in --options: Icase"},
+      {{"--options=Dcpp Icas Dsem", "new.txt", "old.txt"}, "second Dp keyword in --options: Dsem"},
+      {{"--list", "Long", "new.txt", "old.txt", "--list=Chng"}, "option given twice: --list"},
+      {{"-r", "--recursive", "new", "old"}, "option given twice: --recursive"},
+      {{"--select-pairs", "a : b;", "--select", "a;", "new", "old"},
+       "--select and --select-pairs cannot be given together"},
   };
   for (const Case& c : cases) {
     const BatchResult result = f.Run(c.arguments);

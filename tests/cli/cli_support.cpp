@@ -104,6 +104,11 @@ bool RootedFileSystem::IsDirectory(const std::string& path) {
   return DefaultFileSystem().IsDirectory(Rooted(path));
 }
 
+PathStatus RootedFileSystem::Examine(const std::string& path) {
+  if (path == locked_directory) return PathStatus{PathKind::kDirectory, EACCES};
+  return DefaultFileSystem().Examine(Rooted(path));
+}
+
 std::vector<std::string> RootedFileSystem::ListFiles(const std::string& directory) {
   return DefaultFileSystem().ListFiles(Rooted(directory));
 }

@@ -39,7 +39,8 @@ class CliScratch {
 // The real file system with relative names taken inside `root`, so that a
 // report names the files as a test wrote them. Reads of the file `fail_read`
 // (as the program names it) fail with error number 5 once its first
-// `fail_after` bytes have been read.
+// `fail_after` bytes have been read; the directory `locked_directory` is
+// examined as one that cannot be read.
 class RootedFileSystem : public FileSystem {
  public:
   explicit RootedFileSystem(std::string root) : root_(std::move(root)) {}
@@ -47,6 +48,7 @@ class RootedFileSystem : public FileSystem {
   std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override;
   bool IsFile(const std::string& path) override;
   bool IsDirectory(const std::string& path) override;
+  PathStatus Examine(const std::string& path) override;
   std::vector<std::string> ListFiles(const std::string& directory) override;
   DirectoryEntries ReadDirectory(const std::string& directory) override;
   std::string ExecutableDirectory() override;
@@ -54,6 +56,7 @@ class RootedFileSystem : public FileSystem {
 
   std::string fail_read;
   int64_t fail_after = 0;
+  std::string locked_directory;
 
  private:
   std::string Rooted(const std::string& path) const;
