@@ -29,13 +29,6 @@ InputLine& Section::Append() {
   return line[count];
 }
 
-void Section::ReleaseTexts() {
-  for (int32_t index = 0; index <= used_limit_; ++index) {
-    std::string().swap(line[index].Text);
-    std::string().swap(line[index].SavedText);
-  }
-}
-
 void Section::WriteSentinel(int32_t other_count) {
   used_limit_ = std::max(used_limit_, count + 1);
   InputLine& sentinel = line[count + 1];

@@ -53,8 +53,6 @@ struct Section {
   InputLine& Append();
   // Writes the end sentinel at count + 1 with `other_count` + 1 as its Link.
   void WriteSentinel(int32_t other_count);
-  // Frees the texts the section holds.
-  void ReleaseTexts();
 
  private:
   // Records above this index are untouched since the last Reset, so a

@@ -124,8 +124,8 @@ void OpenPair(CompareRun& run, ControlValues& controls) {
 void ClosePair(CompareRun& run) {
   ReleaseFile(run.new_side);
   ReleaseFile(run.old_side);
-  run.new_section.ReleaseTexts();
-  run.old_section.ReleaseTexts();
+  // The section arrays keep their line texts for the next pair, so that a
+  // run of many small pairs allocates them once; they go with the run.
 }
 
 bool StartLooksBinary(std::string_view start) {
