@@ -10,13 +10,9 @@ namespace kestrin {
 void Section::Reset() {
   for (int32_t index = 0; index <= used_limit_; ++index) {
     InputLine& record = line[index];
-    std::string text = std::move(record.Text);
-    std::string saved = std::move(record.SavedText);
-    text.clear();
-    saved.clear();
-    record = InputLine();
-    record.Text = std::move(text);
-    record.SavedText = std::move(saved);
+    static_cast<LineMarks&>(record) = LineMarks();
+    record.Text.clear();
+    record.SavedText.clear();
   }
   count = 0;
   used_limit_ = 0;

@@ -16,7 +16,9 @@ inline constexpr int32_t kMaxSectionLines = kSectionLimit - 1;
 // The longest line the reader returns; longer physical lines are split.
 inline constexpr int32_t kMaxLineLength = 2048;
 
-struct InputLine {
+// What a line's record knows besides its texts; a section clears it for
+// every line it reuses.
+struct LineMarks {
   bool Matched = false;     // paired with a line of the other side in order
   bool NoMatch = false;     // matcher: no longer tried as a block start
   bool IsDp = false;        // don't-process line
@@ -34,11 +36,14 @@ struct InputLine {
   uint16_t SqueezedLen = 0;  // length of the squeezed text (always even)
   uint32_t Fingerprint = 0;  // FingerprintSqueezed of the squeezed text once prepared
   int16_t CmpLen = 0;       // length after Ccol selection (Ccol on only)
+  bool has_saved_text = false;  // listing: SavedText holds the raw text
+};
+
+struct InputLine : LineMarks {
   // Raw line after reading; the Ccol selection after Select columns; the
   // squeezed compare form after Prepare lines; the raw line again in the listing.
   std::string Text;
   std::string SavedText;    // listing: raw text of a Dp or part-Dp line
-  bool has_saved_text = false;
 };
 
 // One side's section array: lines at indices 1..count, an end sentinel at

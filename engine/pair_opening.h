@@ -26,8 +26,8 @@ inline constexpr int kBinaryControlLimit = 9;
 // pair is classified (EqualByAeqf, IsBinary) with its directory entry.
 void OpenPair(CompareRun& run, ControlValues& controls);
 
-// Releases the pair's read blocks and files; the section arrays keep
-// their line texts for the next pair.
+// Closes the pair's files; the read blocks and the section arrays keep
+// their room for the next pair.
 void ClosePair(CompareRun& run);
 
 // True iff `start` (the first bytes of a new file) holds kBinaryControlLimit

@@ -12,25 +12,38 @@ namespace {
 constexpr char kEndOfFileChar = 26;
 constexpr char kTab = 9;
 constexpr char kBlank = ' ';
-constexpr uint64_t kFirstNonControl = 32;
 
 // Makes the next unread byte available in ReadBlock. Returns false at the end
 // of the file. The file is read only up to the length it had when the pair
 // was opened: one that grows meanwhile is read as it was, one that shrinks
 // ends sooner, and a read error ends it too; both are recorded (a read
 // error also as ReadFailed, for the caller to tell the user).
+// The side's block size: small files need no more than their own length.
+// A block kept from an earlier pair is used as it is when it is large
+// enough. Returns the size.
+int64_t PrepareBlock(SideFile& side) {
+  const int64_t block_size = std::min(kReadBlockSize, side.file_size);
+  if (static_cast<int64_t>(side.ReadBlock.size()) < block_size) {
+    side.ReadBlock.resize(static_cast<size_t>(block_size));
+  }
+  return block_size;
+}
+
 bool FillBlock(SideFile& side) {
   if (side.block_fill > 0) return true;
-  side.block_offset += side.block_pos;
-  side.block_pos = 0;
-  const int64_t left = side.file_size - side.block_offset;
+  // The next bytes follow those in the block while it has room (after the
+  // binary test's first bytes, say), else they start it again.
+  const int64_t block_size = PrepareBlock(side);
+  if (side.block_pos >= block_size) {
+    side.block_offset += side.block_pos;
+    side.block_pos = 0;
+  }
+  const int64_t left = side.file_size - NextLineOffset(side);
   if (left <= 0 || side.handle == nullptr) return false;
-  // Small files need no more than their own length of block.
-  if (side.ReadBlock.empty()) side.ReadBlock.resize(std::min(kReadBlockSize, side.file_size));
-  const int64_t wanted = std::min(left, static_cast<int64_t>(side.ReadBlock.size()));
-  const int64_t got = side.handle->Read(side.ReadBlock.data(), wanted);
+  const int64_t wanted = std::min(left, block_size - side.block_pos);
+  const int64_t got = side.handle->Read(side.ReadBlock.data() + side.block_pos, wanted);
   if (got <= 0) {
-    side.ended_short_at = side.block_offset;
+    side.ended_short_at = NextLineOffset(side);
     if (got < 0) side.ReadFailed = true;
     return false;
   }
@@ -78,21 +91,14 @@ bool IsPlainCharacter(char c) {
   return c != kCarriageReturn && c != kLineFeed && c != kEndOfFileChar && c != kTab;
 }
 
-// True iff one of the eight bytes of `word` is below 32, the only bytes that
-// can stop a plain run. (A byte at or above 128 never sets its own flag.)
-bool HasControlByte(uint64_t word) {
-  constexpr uint64_t kOnes = 0x0101010101010101ULL;
-  constexpr uint64_t kHighBits = 0x8080808080808080ULL;
-  return ((word - kOnes * kFirstNonControl) & ~word & kHighBits) != 0;
-}
-
 // Copies the run of plain characters at the read position into the line,
 // as far as the block and the line's room allow. Returns the new length.
 int32_t TakePlainRun(SideFile& side, int32_t length) {
   const char* bytes = side.ReadBlock.data() + side.block_pos;
   const int64_t limit = std::min<int64_t>(side.block_fill, kMaxLineLength - length);
   int64_t run = 0;
-  // Eight bytes at a time while none of them is a control character.
+  // Eight bytes at a time while none of them is a control character, the
+  // only bytes that can stop a plain run.
   for (uint64_t word = 0; run + 8 <= limit; run += 8) {
     std::memcpy(&word, bytes + run, sizeof word);
     if (HasControlByte(word)) break;
@@ -109,9 +115,24 @@ int32_t TakePlainRun(SideFile& side, int32_t length) {
 void SideFile::Clear() {
   const ColumnRanges kept_ranges = ranges;
   const bool kept_ieof = Ieof;
+  std::vector<char> kept_block = std::move(ReadBlock);
+  std::vector<int64_t> kept_starts = std::move(line_starts);
   *this = SideFile();
   ranges = kept_ranges;
   Ieof = kept_ieof;
+  ReadBlock = std::move(kept_block);
+  line_starts = std::move(kept_starts);
+  line_starts.clear();
+}
+
+std::string_view ReadFirstBytes(SideFile& side, int64_t count) {
+  const int64_t wanted = std::min({count, side.file_size, PrepareBlock(side)});
+  if (side.handle == nullptr || wanted <= 0) return {};
+  // A failed read is left to the line reader, which reads there again.
+  const int64_t got = side.handle->Read(side.ReadBlock.data(), wanted);
+  if (got <= 0) return {};
+  side.block_fill = got;
+  return std::string_view(side.ReadBlock.data(), static_cast<size_t>(got));
 }
 
 void ReadLine(SideFile& side) {
@@ -166,10 +187,18 @@ bool PositionSide(SideFile& side) {
   const int64_t wanted = side.SectionStart;
   const int64_t* recorded = RecordedLineStart(side, wanted);
   const int64_t offset = recorded != nullptr ? *recorded : 0;
-  if (!side.handle->Seek(offset)) return false;
-  side.block_offset = offset;
-  side.block_pos = 0;
-  side.block_fill = 0;
+  // The read block holds the file's bytes from block_offset up to the
+  // handle's position: an offset among them needs no seek and no read.
+  const int64_t block_end = side.block_offset + side.block_pos + side.block_fill;
+  if (offset >= side.block_offset && offset < block_end) {
+    side.block_pos = offset - side.block_offset;
+    side.block_fill = block_end - offset;
+  } else {
+    if (!side.handle->Seek(offset)) return false;
+    side.block_offset = offset;
+    side.block_pos = 0;
+    side.block_fill = 0;
+  }
   side.AtEof = false;
   if (recorded != nullptr) {
     side.LinesRead = wanted;

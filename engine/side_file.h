@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/compare_settings.h"
@@ -20,6 +21,15 @@ inline constexpr int64_t kReadBlockSize = 1048576;
 // The bytes that end a line of an input file: CR, LF or CR LF.
 inline constexpr char kCarriageReturn = 13;
 inline constexpr char kLineFeed = 10;
+
+// True iff one of the eight bytes of `word` is below 32. (A byte at or
+// above 128 never sets its own flag.)
+inline bool HasControlByte(uint64_t word) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+  constexpr uint64_t kFirstNonControl = 32;
+  return ((word - kOnes * kFirstNonControl) & ~word & kHighBits) != 0;
+}
 
 struct SideFile {
   bool AtEof = false;        // end of file reached (also when positioning failed)
@@ -66,7 +76,9 @@ struct SideFile {
   int64_t line_starts_base = 0;
   std::vector<int64_t> line_starts;
 
-  // Clears the state of a pair; keeps nothing but `ranges` and Ieof.
+  // Clears the state of a pair; keeps nothing but `ranges`, Ieof and the
+  // room of ReadBlock and line_starts, so that a run of many small pairs
+  // allocates them once.
   void Clear();
 };
 
@@ -82,9 +94,14 @@ void ReadLine(SideFile& side);
 
 // Positions the side at the start of file line `SectionStart` + 1: clears
 // AtEof and sets LinesRead. Seeks straight to the line when its offset is in
-// line_starts, else reads forward from byte 0. Returns false when the file
-// cannot be positioned.
+// line_starts (without a seek when the read block holds it), else reads
+// forward from byte 0. Returns false when the file cannot be positioned.
 bool PositionSide(SideFile& side);
+
+// Reads the first `count` bytes at most of a side opened at byte 0 and
+// nothing read yet, and returns them (none when the file is empty or cannot
+// be read); the line reader then goes on from them.
+std::string_view ReadFirstBytes(SideFile& side, int64_t count);
 
 // The byte offset at which the side's next unread line begins.
 int64_t NextLineOffset(const SideFile& side);
