@@ -113,6 +113,12 @@ class ChangeListing {
 
 }  // namespace
 
-void WriteChangeListing(SectionView& view, ListingSink& sink) { ChangeListing(view, sink).Run(); }
+void WriteChangeListing(SectionView& view, ListingSink& sink) {
+  ChangeListing listing(view, sink);
+  listing.Run();
+  // The listing's line writer formats the lines the sink keeps; it goes
+  // with the listing, and the section's texts with the next section.
+  sink.Settle();
+}
 
 }  // namespace kestrin

@@ -19,10 +19,27 @@ bool IsChangeLine(const std::string& line) { return !line.empty() && line[0] != 
 }  // namespace
 
 void ContextWriter::Write(std::string line) {
+  const bool change = IsChangeLine(line);
+  Take(Buffered{std::move(line)}, change);
+}
+
+void ContextWriter::WriteMatched(const PendingLine& pending, int32_t i, int32_t j,
+                                 int32_t run_length) {
+  Take(Buffered{std::string(), &pending, i, j, run_length}, false);
+}
+
+void ContextWriter::Settle() {
+  for (Buffered& entry : buffer_) {
+    if (entry.pending == nullptr) continue;
+    entry.line = entry.pending->Format(entry.i, entry.j, entry.run_length);
+    entry.pending = nullptr;
+  }
+}
+
+void ContextWriter::Take(Buffered entry, bool change) {
   assert(pair_ != nullptr);
   PairResult& pair = *pair_;
-  const bool change = IsChangeLine(line);
-  buffer_.push_back(std::move(line));
+  buffer_.push_back(std::move(entry));
   if (change) {
     if (pair.skipping && pair.not_shown_count > 0) WriteNotShown();
     WriteBuffered(buffer_.size());
@@ -62,7 +79,12 @@ void ContextWriter::WriteNotShown() {
 
 void ContextWriter::WriteBuffered(size_t count) {
   for (size_t i = 0; i < count && !buffer_.empty(); ++i) {
-    store_.WriteListingLine(buffer_.front());
+    const Buffered& entry = buffer_.front();
+    if (entry.pending != nullptr) {
+      store_.WriteListingLine(entry.pending->Format(entry.i, entry.j, entry.run_length));
+    } else {
+      store_.WriteListingLine(entry.line);
+    }
     buffer_.pop_front();
   }
 }

@@ -4,6 +4,7 @@
 #ifndef KESTRIN_REPORT_CONTEXT_WRITER_H_
 #define KESTRIN_REPORT_CONTEXT_WRITER_H_
 
+#include <cstdint>
 #include <deque>
 #include <string>
 
@@ -12,12 +13,29 @@
 
 namespace kestrin {
 
+// A matched line not yet formatted: Format makes it. Valid while the
+// section it belongs to is being listed.
+class PendingLine {
+ public:
+  virtual ~PendingLine() = default;
+  virtual std::string Format(int32_t i, int32_t j, int32_t run_length) const = 0;
+};
+
 class ListingSink {
  public:
   virtual ~ListingSink() = default;
   // Takes one listing line (its first character is a blank for matched,
   // context and Dp lines, a change flag otherwise).
   virtual void Write(std::string line) = 0;
+  // Takes the matched line that `pending` formats from new line i, old line
+  // j and the run length. A sink that may drop it formats it only when it
+  // is shown, and before Settle returns.
+  virtual void WriteMatched(const PendingLine& pending, int32_t i, int32_t j,
+                            int32_t run_length) {
+    Write(pending.Format(i, j, run_length));
+  }
+  // The section's lines are listed: formats every matched line still kept.
+  virtual void Settle() {}
 };
 
 // Writes every line straight to the store (Long and Delta listings).
@@ -42,17 +60,30 @@ class ContextWriter : public ListingSink {
   void SetPair(PairResult& pair) { pair_ = &pair; }
 
   void Write(std::string line) override;
+  // Keeps the matched line unformatted until it is shown or Settle; most
+  // matched lines of a Chng listing are never shown.
+  void WriteMatched(const PendingLine& pending, int32_t i, int32_t j,
+                    int32_t run_length) override;
+  void Settle() override;
   // After the pair's last section: writes the context after the last change,
   // or announces the unchanged lines that followed it.
   void FinishPair();
 
  private:
+  // A buffered line: its text, or while `pending` is set what formats it.
+  struct Buffered {
+    std::string line;
+    const PendingLine* pending = nullptr;
+    int32_t i = 0, j = 0, run_length = 0;
+  };
+
+  void Take(Buffered entry, bool change);
   void WriteNotShown();
   void WriteBuffered(size_t count);
 
   ReportStore& store_;
   PairResult* pair_ = nullptr;
-  std::deque<std::string> buffer_;
+  std::deque<Buffered> buffer_;
 };
 
 }  // namespace kestrin

@@ -16,7 +16,7 @@ std::string ListingFormatter::Start(std::string_view flag, std::string_view text
   if (fscl_) {
     line.append(CutTo(text, kText128Width));
   } else {
-    line.append(PadTo(text, kText80Width));
+    AppendPadded(line, text, kText80Width);
   }
   return line;
 }

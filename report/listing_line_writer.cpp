@@ -9,7 +9,11 @@ std::string_view ListingText(const InputLine& line, bool xdpl) {
 }
 
 void ListingLineWriter::Matched(int32_t i, int32_t j, int32_t run_length) {
-  sink_.Write(format_.Matched(TextOf(NewLine(i)), view_.NewRef(i), view_.OldRef(j), run_length));
+  sink_.WriteMatched(*this, i, j, run_length);
+}
+
+std::string ListingLineWriter::Format(int32_t i, int32_t j, int32_t run_length) const {
+  return format_.Matched(TextOf(NewLine(i)), view_.NewRef(i), view_.OldRef(j), run_length);
 }
 
 void ListingLineWriter::DpLine(int32_t i) {

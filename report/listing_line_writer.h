@@ -4,6 +4,7 @@
 #define KESTRIN_REPORT_LISTING_LINE_WRITER_H_
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "report/context_writer.h"
@@ -16,13 +17,15 @@ namespace kestrin {
 // line with its comment part cut off.
 std::string_view ListingText(const InputLine& line, bool xdpl);
 
-class ListingLineWriter {
+class ListingLineWriter : public PendingLine {
  public:
   ListingLineWriter(const SectionView& view, ListingSink& sink)
       : view_(view), sink_(sink), format_(view.settings.Fscl) {}
 
   // Matched new line i with old line j; run_length 0 shows none.
   void Matched(int32_t i, int32_t j, int32_t run_length);
+  // The line Matched writes.
+  std::string Format(int32_t i, int32_t j, int32_t run_length) const override;
   // The DPLINE line of new Dp line i (nothing with Xdpl).
   void DpLine(int32_t i);
   // The REFORM line of new line i and, with Lorl, the old line j after it.

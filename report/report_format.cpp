@@ -96,10 +96,15 @@ void AppendNumbers(std::string& out, std::string_view format,
   }
 }
 
-std::string PadTo(std::string_view text, size_t width) {
+void AppendPadded(std::string& line, std::string_view text, size_t width) {
   const TextCut cut = CutAtColumns(text, width);
-  std::string padded(text.substr(0, cut.bytes));
-  padded.append(width - cut.columns, ' ');
+  line.append(text.substr(0, cut.bytes));
+  line.append(width - cut.columns, ' ');
+}
+
+std::string PadTo(std::string_view text, size_t width) {
+  std::string padded;
+  AppendPadded(padded, text, width);
   return padded;
 }
 

@@ -26,6 +26,8 @@ void AppendNumbers(std::string& out, std::string_view format,
 // `text` cut to `width` columns and padded with blanks to exactly `width`
 // columns; columns are characters when `text` is valid UTF-8, else bytes.
 std::string PadTo(std::string_view text, size_t width);
+// Appends PadTo(text, width) to `line`.
+void AppendPadded(std::string& line, std::string_view text, size_t width);
 
 // `text` cut to at most `width` columns, on a character boundary when `text`
 // is valid UTF-8.
