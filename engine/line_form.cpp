@@ -6,6 +6,8 @@
 #include <cassert>
 #include <cstring>
 
+#include "engine/byte_words.h"
+
 namespace kestrin {
 
 void FoldCase(std::string& text, int32_t length) {
@@ -17,17 +19,8 @@ void FoldCase(std::string& text, int32_t length) {
 
 namespace {
 
-constexpr uint64_t kOnes = 0x0101010101010101ULL;
-constexpr uint64_t kHighBits = 0x8080808080808080ULL;
-constexpr uint64_t kBlanks = kOnes * ' ';
 // The 16-bit words at bits 0 and 32 of a 64-bit word.
 constexpr uint64_t kEvenWords = 0x0000FFFF0000FFFFULL;
-
-// True iff one of the eight bytes of `word` is a blank.
-bool HasBlank(uint64_t word) {
-  const uint64_t zero_where_blank = word ^ kBlanks;
-  return ((zero_where_blank - kOnes) & ~zero_where_blank & kHighBits) != 0;
-}
 
 }  // namespace
 

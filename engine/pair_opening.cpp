@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "engine/byte_words.h"
 #include "engine/engine_texts.h"
 #include "engine/path.h"
 #include "engine/side_file.h"

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/byte_words.h"
+
 namespace kestrin {
 
 namespace {

@@ -22,15 +22,6 @@ inline constexpr int64_t kReadBlockSize = 1048576;
 inline constexpr char kCarriageReturn = 13;
 inline constexpr char kLineFeed = 10;
 
-// True iff one of the eight bytes of `word` is below 32. (A byte at or
-// above 128 never sets its own flag.)
-inline bool HasControlByte(uint64_t word) {
-  constexpr uint64_t kOnes = 0x0101010101010101ULL;
-  constexpr uint64_t kHighBits = 0x8080808080808080ULL;
-  constexpr uint64_t kFirstNonControl = 32;
-  return ((word - kOnes * kFirstNonControl) & ~word & kHighBits) != 0;
-}
-
 struct SideFile {
   bool AtEof = false;        // end of file reached (also when positioning failed)
   bool OpenFailed = false;   // positioning failed once: read as empty for the pair

@@ -128,7 +128,13 @@ void ReportStore::AddLine(std::string_view text) {
 void ReportStore::WriteListingLine(std::string_view line) {
   WritePendingHeading();
   if (lines_.ReportFull) return;
-  const std::string cleaned = CleanListingLine(line, lines_.settings);
+  // Printable ASCII, nearly every line, only needs its cut.
+  std::string cleaned_text;
+  std::string_view cleaned = line.substr(0, kReportLineWidth);
+  if (!IsPrintableAscii(line)) {
+    cleaned_text = CleanListingLine(line, lines_.settings);
+    cleaned = cleaned_text;
+  }
   const auto left = [&] { Append(ReportList::kPrimary, cleaned); };
   const auto right = [&](std::string_view text) { Append(ReportList::kSecondary, text); };
   if (!lines_.settings.Sbsl) {

@@ -2,6 +2,10 @@
 #include "report/utf8_text.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "engine/byte_words.h"
 
 namespace kestrin {
 namespace {
@@ -48,6 +52,27 @@ int Utf8SequenceAt(std::string_view bytes, char32_t* code_point) {
   return rule.length;
 }
 
+namespace {
+
+// True iff every byte of `text` is below 128 and, with `printable`, at or
+// above 32; eight bytes at a time.
+bool AllBytesPlain(std::string_view text, bool printable) {
+  size_t at = 0;
+  for (uint64_t word = 0; at + sizeof word <= text.size(); at += sizeof word) {
+    std::memcpy(&word, text.data() + at, sizeof word);
+    if (HasHighByte(word) || (printable && HasControlByte(word))) return false;
+  }
+  for (; at < text.size(); ++at) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    if (byte >= 0x80 || (printable && byte < 32)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool IsPrintableAscii(std::string_view text) { return AllBytesPlain(text, true); }
+
 bool IsValidUtf8(std::string_view bytes) {
   size_t position = 0;
   while (position < bytes.size()) {
@@ -65,7 +90,7 @@ bool IsValidUtf8(std::string_view bytes) {
 
 TextCut CutAtColumns(std::string_view text, size_t width) {
   // Plain ASCII, nearly every line, is measured without decoding.
-  if (std::all_of(text.begin(), text.end(), IsAscii) || !IsValidUtf8(text)) {
+  if (AllBytesPlain(text, false) || !IsValidUtf8(text)) {
     const size_t bytes = std::min(text.size(), width);
     return {bytes, bytes};
   }

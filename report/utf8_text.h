@@ -15,6 +15,9 @@ int Utf8SequenceAt(std::string_view bytes, char32_t* code_point);
 
 // True iff every byte of `bytes` belongs to a well-formed UTF-8 sequence.
 bool IsValidUtf8(std::string_view bytes);
+// True iff every byte of `text` is printable ASCII (32 to 127): text whose
+// bytes are its characters and its columns.
+bool IsPrintableAscii(std::string_view text);
 
 // True iff `byte` continues a UTF-8 sequence rather than starting a character.
 inline bool IsUtf8Continuation(char byte) {

@@ -1,0 +1,30 @@
+// Tests on eight bytes at once, for the loops that pass plain text a word
+// at a time. A word is eight bytes of text loaded with memcpy.
+#ifndef KESTRIN_ENGINE_BYTE_WORDS_H_
+#define KESTRIN_ENGINE_BYTE_WORDS_H_
+
+#include <cstdint>
+
+namespace kestrin {
+
+inline constexpr uint64_t kByteOnes = 0x0101010101010101ULL;
+inline constexpr uint64_t kByteHighBits = 0x8080808080808080ULL;
+
+// True iff one of the eight bytes of `word` is below 32. (A byte at or
+// above 128 never sets its own flag.)
+inline bool HasControlByte(uint64_t word) {
+  return ((word - kByteOnes * 32) & ~word & kByteHighBits) != 0;
+}
+
+// True iff one of the eight bytes of `word` is a blank.
+inline bool HasBlank(uint64_t word) {
+  const uint64_t zero_where_blank = word ^ (kByteOnes * ' ');
+  return ((zero_where_blank - kByteOnes) & ~zero_where_blank & kByteHighBits) != 0;
+}
+
+// True iff one of the eight bytes of `word` is at or above 128.
+inline bool HasHighByte(uint64_t word) { return (word & kByteHighBits) != 0; }
+
+}  // namespace kestrin
+
+#endif  // KESTRIN_ENGINE_BYTE_WORDS_H_
