@@ -34,38 +34,27 @@ function(kestrin_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE kestrin_warnings)
 endfunction()
 
-# kestrin_tests(PREFIX DEPS...): one GoogleTest program per *_test.cpp in the
-# current folder, each registered with ctest. NEEDS names programs that must be
-# built before the tests run (they find them under KESTRIN_BINARY_DIR/bin). Files named *_support.cpp are
-# shared helpers linked into every test program of the folder.
+# kestrin_tests(PREFIX DEPS...): one GoogleTest program, PREFIX_tests, of every
+# *_test.cpp and *_support.cpp in the current folder (and the SUPPORT sources
+# of other test folders), each test registered with ctest. NEEDS names programs that must be built before the tests run (they
+# find them under KESTRIN_BINARY_DIR/bin). Every program links the shared test
+# kit of tests/common.
 function(kestrin_tests prefix)
-  cmake_parse_arguments(ARG "" "" "DEPS;ENVIRONMENT;NEEDS" ${ARGN})
-  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
-  file(GLOB support CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_support.cpp)
-  if(support)
-    add_library(${prefix}_test_support STATIC ${support})
-    target_link_libraries(${prefix}_test_support PUBLIC ${ARG_DEPS} GTest::gtest PRIVATE kestrin_warnings)
-    target_include_directories(${prefix}_test_support PUBLIC ${PROJECT_SOURCE_DIR})
-    target_compile_definitions(${prefix}_test_support PUBLIC
-      KESTRIN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-      KESTRIN_BINARY_DIR="${CMAKE_BINARY_DIR}")
-    set(support_lib ${prefix}_test_support)
+  cmake_parse_arguments(ARG "" "" "DEPS;ENVIRONMENT;NEEDS;SUPPORT" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/*_support.cpp)
+  set(target ${prefix}_tests)
+  add_executable(${target} ${sources} ${ARG_SUPPORT})
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_libraries(${target} PRIVATE ${ARG_DEPS} kestrin_testkit GTest::gtest GTest::gtest_main
+                        kestrin_warnings)
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_compile_definitions(${target} PRIVATE
+    KESTRIN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    KESTRIN_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  if(ARG_NEEDS)
+    add_dependencies(${target} ${ARG_NEEDS})
   endif()
-  foreach(test_source ${tests})
-    get_filename_component(stem ${test_source} NAME_WE)
-    set(target ${prefix}_${stem})
-    add_executable(${target} ${test_source})
-    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    target_link_libraries(${target} PRIVATE ${support_lib} ${ARG_DEPS} GTest::gtest GTest::gtest_main kestrin_warnings)
-    if(NOT support_lib)
-      target_compile_definitions(${target} PRIVATE
-        KESTRIN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-        KESTRIN_BINARY_DIR="${CMAKE_BINARY_DIR}")
-    endif()
-    if(ARG_NEEDS)
-      add_dependencies(${target} ${ARG_NEEDS})
-    endif()
-    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
-      PROPERTIES ENVIRONMENT "LC_ALL=C;${ARG_ENVIRONMENT}")
-  endforeach()
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "LC_ALL=C;${ARG_ENVIRONMENT}")
 endfunction()

@@ -14,7 +14,7 @@ namespace {
 using cli_support::BatchResult;
 using cli_support::CliScratch;
 using cli_support::LinesOf;
-using cli_support::RootedFileSystem;
+using testkit::FaultyFileSystem;
 
 // Two directories: a.txt differs, b.txt is equal, Main.C pairs with main.c
 // without regard to case, only_new.txt and only_old.txt are unpaired.
@@ -34,7 +34,7 @@ struct DirectoryFixture {
     return cli_support::RunBatchWith(fs, arguments);
   }
   CliScratch scratch;
-  RootedFileSystem fs{scratch.path()};
+  FaultyFileSystem fs{scratch.path()};
 };
 
 bool Holds(const std::vector<std::string>& lines, const std::string& line) {
@@ -139,7 +139,7 @@ TEST(BatchSettingsTest, SettingsFileStepsTheCompare) {
                 "alpha   = 1\n"
                 "beta    = 2       tail was here\n"
                 "gamma   = 3\n");
-  RootedFileSystem fs(scratch.path());
+  FaultyFileSystem fs(scratch.path());
   const BatchResult result =
       cli_support::RunBatchWith(fs, {"--settings", "compare.ini", "new.cfg", "old.cfg"});
   EXPECT_EQ(result.exit_status, 1) << result.err;

@@ -17,7 +17,7 @@ namespace {
 using cli_support::BatchResult;
 using cli_support::CliScratch;
 using cli_support::LinesOf;
-using cli_support::RootedFileSystem;
+using testkit::FaultyFileSystem;
 
 constexpr char kDiffers[] = "INFORM: The processed files have differences.";
 constexpr char kEquivalent[] = "INFORM: The processed files compare as equivalent files. ";
@@ -34,7 +34,7 @@ struct BatchFixture {
     return cli_support::RunBatchWith(fs, arguments);
   }
   CliScratch scratch;
-  RootedFileSystem fs{scratch.path()};
+  FaultyFileSystem fs{scratch.path()};
 };
 
 TEST(BatchProgramTest, LongListingOfTwoFilesWithDifferences) {
@@ -302,8 +302,7 @@ TEST(BatchProgramTest, NamesAfterDoubleDashAreFiles) {
 // file's reads fail after "1\n2\n", so its other lines read as deleted.
 TEST(BatchProgramTest, ReadErrorInTheMiddleOfAPair) {
   BatchFixture f;
-  f.fs.fail_read = "new.txt";
-  f.fs.fail_after = 4;
+  f.fs.faults["new.txt"] = {.reads_end_at = 4, .read_error = true};
   const BatchResult result = f.Run({"--list", "Long", "new.txt", "old.txt"});
   EXPECT_EQ(result.exit_status, 2);
   EXPECT_EQ(result.err,

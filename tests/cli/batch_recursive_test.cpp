@@ -36,7 +36,7 @@ TEST(BatchRecursiveTest, SubdirectoriesAreComparedWhenTheOptionOrTheSettingsSayS
   scratch.Write("old/sub/a.txt", "2\n");
   scratch.Write("on.ini", "[Kestrin]\nInclSubDirs=1\n");
   scratch.Write("off.ini", "[Kestrin]\nInclSubDirs=0\n");
-  cli_support::RootedFileSystem fs(scratch.path());
+  testkit::FaultyFileSystem fs(scratch.path());
   for (const RecursiveCase& c : cases) {
     std::vector<std::string> arguments = c.options;
     arguments.insert(arguments.end(), {"new", "old"});

@@ -84,10 +84,11 @@ TEST(BinaryCompareTest, AReadErrorCountsAsADifference) {
   PairFixture fixture;
   fixture.scratch.Write("new.bin", Binary(5000));
   fixture.scratch.Write("old.bin", Binary(5000));
-  fixture.fs.fail_read = fixture.scratch.PathOf("old.bin");
+  const std::string old_path = fixture.scratch.PathOf("old.bin");
+  fixture.fs.faults[old_path] = {.reads_end_at = 0, .read_error = true};
   EXPECT_EQ(Compare(fixture), "differ rc=1 sizes=5000/5000 read=5000+0 done");
   EXPECT_EQ(fixture.host.Only("message:"),
-            std::vector<std::string>{ReadErrorMessage(EIO, fixture.fs.fail_read)});
+            std::vector<std::string>{ReadErrorMessage(EIO, old_path)});
 }
 
 TEST(BinaryCompareTest, AHaltedCompareIsNotReported) {

@@ -136,67 +136,6 @@ TEST(CompareSettingsTest, CheckOptionsTextNamesTheFirstWordAtFault) {
   }
 }
 
-TEST(CompareSettingsTest, OptionsTextReadsBackAsItWasWritten) {
-  for (int dp_choice = 0; dp_choice < kDpOptionCount; ++dp_choice) {
-    for (int preference = 0; preference < kPreferenceCount; ++preference) {
-      std::array<bool, kPreferenceCount> preferences{};
-      preferences[preference] = true;
-      preferences[(preference * 7 + 3) % kPreferenceCount] = true;
-      const std::string text = OptionsText(dp_choice, preferences);
-      const ParsedOptions parsed = ParseOptionsText(text);
-      EXPECT_EQ(parsed.dp_choice, dp_choice) << text;
-      EXPECT_EQ(parsed.preferences, preferences) << text;
-      EXPECT_EQ(parsed.text, text);
-    }
-  }
-}
-
-TEST(CompareSettingsTest, DefaultControlsGiveAPlainChngSnapshot) {
-  ControlValues controls;
-  CompareSettings settings;
-  EXPECT_EQ(TakeSnapshot(controls, settings), SnapshotVerdict::kValid);
-  EXPECT_EQ(settings.ListingType, ListingKind::kChng);
-  EXPECT_TRUE(settings.Chng);
-  EXPECT_EQ(settings.ListingTypeText, "Chng");
-  EXPECT_FALSE(settings.DpActive || settings.Icas || settings.Ccol || settings.Sbsl ||
-               settings.Dcob || settings.DudcEmbedded);
-  EXPECT_EQ(settings.DpOption, DpChoice::kNone);
-  EXPECT_EQ(settings.DudcTag, "#");
-  EXPECT_EQ(OptionsText(controls.dp_choice, controls.preferences), "None");
-}
-
-TEST(CompareSettingsTest, ListingTypeTakesItsFirstFiveCharacters) {
-  struct Case {
-    const char* text;
-    ListingKind kind;
-    const char* kept;
-  } const cases[] = {
-      {"Ovsum", ListingKind::kOvsum, "Ovsum"},     {"Delta", ListingKind::kDelta, "Delta"},
-      {"Long", ListingKind::kLong, "Long"},        {"Chng", ListingKind::kChng, "Chng"},
-      {"Ovsummary", ListingKind::kOvsum, "Ovsum"}, {"long", ListingKind::kChng, "long"},
-  };
-  for (const Case& c : cases) {
-    ControlValues controls;
-    controls.listing_type_text = c.text;
-    CompareSettings settings;
-    TakeSnapshot(controls, settings);
-    EXPECT_EQ(settings.ListingType, c.kind) << c.text;
-    EXPECT_EQ(settings.ListingTypeText, c.kept) << c.text;
-    EXPECT_EQ(settings.Ovsum + settings.Delta + settings.Long + settings.Chng, 1) << c.text;
-  }
-}
-
-TEST(CompareSettingsTest, SbslIsOffWithOvsumButStillListed) {
-  ControlValues controls;
-  controls.listing_type_text = "Ovsum";
-  controls.SetChecked(Preference::kSbsl, true);
-  CompareSettings settings;
-  TakeSnapshot(controls, settings);
-  EXPECT_TRUE(settings.Ovsum);
-  EXPECT_FALSE(settings.Sbsl);
-  EXPECT_EQ(OptionsText(controls.dp_choice, controls.preferences), "Sbsl");
-}
-
 TEST(CompareSettingsTest, DpChoiceSwitchesOnItsOneFlag) {
   ControlValues controls;
   controls.dp_choice = 9;
@@ -261,13 +200,6 @@ TEST(CompareSettingsTest, CcolIsOnOnlyWithValidRanges) {
   CompareSettings invalid;
   EXPECT_EQ(TakeSnapshot(controls, invalid), SnapshotVerdict::kInvalidCcol);
   EXPECT_FALSE(invalid.Ccol);
-}
-
-TEST(CompareSettingsTest, KeywordsByIndex) {
-  EXPECT_EQ(PreferenceKeyword(Preference::kInpn), "Inpn");
-  EXPECT_EQ(PreferenceKeyword(Preference::kCcol), "Ccol");
-  EXPECT_EQ(DpKeyword(DpChoice::kNone), "None");
-  EXPECT_EQ(DpKeyword(DpChoice::kDdl2), "Ddl2");
 }
 
 }  // namespace

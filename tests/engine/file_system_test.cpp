@@ -111,11 +111,6 @@ TEST(FileSystemTest, FilesAndDirectoriesAreToldApart) {
   EXPECT_EQ(broken, expected);
 }
 
-TEST(FileSystemTest, ExecutableDirectoryHoldsTheRunningProgram) {
-  EXPECT_EQ(DefaultFileSystem().ExecutableDirectory(),
-            std::filesystem::canonical(KESTRIN_BINARY_DIR "/tests").string());
-}
-
 TEST(FileSystemTest, FileTimeInTheShortDateAndLongTimeForm) {
   const char* zone = std::getenv("TZ");
   const std::string saved = zone != nullptr ? zone : "";

@@ -1,5 +1,6 @@
 #include "tests/engine/matcher_support.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "engine/line_form.h"
@@ -59,7 +60,10 @@ std::string StartTokens(const Section& section) {
 std::vector<std::string> Words(std::string_view spaced) {
   std::istringstream in{std::string(spaced)};
   std::vector<std::string> words;
-  for (std::string word; in >> word;) words.push_back(word);
+  for (std::string word; in >> word;) {
+    std::replace(word.begin(), word.end(), '_', ' ');
+    words.push_back(word);
+  }
   return words;
 }
 

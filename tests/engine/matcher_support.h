@@ -14,7 +14,8 @@ namespace kestrin::matcher_test {
 // A text starting with this character becomes a Dp line.
 inline constexpr char kDpLineMark = '~';
 
-// Splits "A B C" into {"A", "B", "C"}.
+// Splits "A B C" into {"A", "B", "C"}; an underscore stands for a blank
+// inside a word ("a_b" is "a b").
 std::vector<std::string> Words(std::string_view spaced);
 
 // The two section arrays of a pair, refilled for each test case.

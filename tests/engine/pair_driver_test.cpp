@@ -46,7 +46,7 @@ TEST(PairDriverTest, OpenAndSeekFailuresAskWhetherToStop) {
     if (!c.old_missing) fixture.scratch.Write("Old.txt", "b\n");
     fixture.Add("New.txt", "Old.txt");
     fixture.Add("New.txt", "Old.txt");
-    fixture.fs.fail_seek_to_end = c.seek_fails ? fixture.scratch.PathOf("Old.txt") : "";
+    fixture.fs.faults[fixture.scratch.PathOf("Old.txt")].length_fails = c.seek_fails;
     fixture.host.answers.push_back(c.answer);
     const std::string message = fixture.Run();
 
@@ -73,29 +73,6 @@ TEST(PairDriverTest, OpenAndSeekFailuresAskWhetherToStop) {
   }
 }
 
-TEST(PairDriverTest, BinaryTestCountsControlCharactersOfTheFirstLine) {
-  struct Case {
-    const char* name;
-    std::string start;
-    bool binary;
-  } const cases[] = {
-      {"eight control characters", std::string(8, '\x01') + "text", false},
-      {"nine control characters", std::string(9, '\x02'), true},
-      {"nine spread out",
-       "a\x01"
-       "b\x02\x03\x04\x05\x06\x07\x08\x0b",
-       true},
-      {"tabs, lone LF and lone CR are text", std::string(20, '\t') + "\n\n\n\r\r\r\r\r\r\r", false},
-      {"CR LF ends the walk", std::string(8, '\x01') + "\r\n" + std::string(9, '\x01'), false},
-      {"NUL and ESC count", std::string(5, '\0') + std::string(4, '\x1b'), true},
-      {"bytes above 127 are text", std::string(100, '\xe9'), false},
-      {"empty", "", false},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(StartLooksBinary(c.start), c.binary) << c.name;
-  }
-}
-
 // The classification of each reported pair: "text", "binary" or "aeqf".
 std::string Classes(const PairFixture& fixture) {
   std::string classes;
@@ -104,46 +81,6 @@ std::string Classes(const PairFixture& fixture) {
     classes += step.result.IsBinary ? "binary " : step.result.EqualByAeqf ? "aeqf " : "text ";
   }
   return classes;
-}
-
-TEST(PairDriverTest, PairsAreClassifiedByTheNewFileAndThePreferences) {
-  struct Case {
-    const char* name;
-    std::string new_bytes;
-    std::string old_bytes;
-    Preference preference;
-    const char* expected;
-  } const cases[] = {
-      {"binary new file", kBinaryStart, "text\n", Preference::kIcas, "0:binary "},
-      {"binary old file only", "text\n", kBinaryStart, Preference::kIcas, "0:text "},
-      {"Txal reads binary as text", kBinaryStart, kBinaryStart, Preference::kTxal, "0:text "},
-      {"Aeqf: same length and date", "abc\n", "xyz\n", Preference::kAeqf, "0:aeqf "},
-      {"Aeqf: other length", "abc\n", "xyz \n", Preference::kAeqf, "0:text "},
-  };
-  for (const Case& c : cases) {
-    PairFixture fixture;
-    engine_support::SetModifiedTime(fixture.scratch.Write("n", c.new_bytes), 5000);
-    engine_support::SetModifiedTime(fixture.scratch.Write("o", c.old_bytes), 5000);
-    fixture.Add("n", "o");
-    fixture.controls.SetChecked(c.preference, true);
-    DirItem entry;
-    DirTotals totals;
-    fixture.report.on_step = [&](CompareRun& run) {
-      entry = run.CurrentEntry();
-      totals = run.totals;
-    };
-    fixture.Run();
-    EXPECT_EQ(Classes(fixture), c.expected) << c.name;
-    const std::string kind = c.expected;
-    EXPECT_EQ(entry.is_binary, kind == "0:binary ") << c.name;
-    EXPECT_EQ(entry.is_text, kind != "0:binary ") << c.name;
-    EXPECT_EQ(entry.equal_by_aeqf, kind == "0:aeqf ") << c.name;
-    EXPECT_EQ(totals.aeqf_equal_pairs, kind == "0:aeqf " ? 1 : 0) << c.name;
-    if (kind == "0:aeqf ") {
-      EXPECT_TRUE(fixture.report.steps[0].result.PairDone);
-      EXPECT_TRUE(fixture.host.Only("status:").empty()) << "an Aeqf pair is not read";
-    }
-  }
 }
 
 TEST(PairDriverTest, TxfoSkipsBinaryPairsButReportsALastOne) {
@@ -245,7 +182,7 @@ TEST(PairDriverTest, ATextPairShowsEachStepOnTheStatusLine) {
       "hide",
   };
   // What the matcher shows while it works is its own affair.
-  std::vector<std::string> calls = fixture.host.calls;
+  std::vector<std::string> calls = fixture.host.log.events;
   ASSERT_GE(calls.size(), expected.size());
   const auto matching = calls.begin() + 10;
   calls.erase(matching, std::find(matching, calls.end(), expected[10]));
@@ -253,25 +190,6 @@ TEST(PairDriverTest, ATextPairShowsEachStepOnTheStatusLine) {
   EXPECT_EQ(fixture.report.calls,
             (std::vector<std::string>{"BeginRun", "BeginTextPair", "Step(0)",
                                       std::string("EndRun:") + kNothingComparedMessage}));
-}
-
-TEST(PairDriverTest, IdenticalSectionsAreMatchedOnlyForADpFilterOtherThanDcob) {
-  struct Case {
-    int dp_choice;
-    bool matched;
-  } const cases[] = {{0, false}, {6, true}, {9, false}, {3, true}};
-  for (const Case& c : cases) {
-    PairFixture fixture;
-    fixture.scratch.Write("a", "same\n");
-    fixture.Add("a", "a");
-    fixture.controls.dp_choice = c.dp_choice;
-    fixture.Run();
-    bool matched = false;
-    for (const std::string& status : fixture.host.Only("status:")) {
-      matched = matched || status.starts_with("Finding Matching Lines");
-    }
-    EXPECT_EQ(matched, c.matched) << "Dp choice " << c.dp_choice;
-  }
 }
 
 TEST(PairDriverTest, HaltEndsThePairAndTheNextPairIsOnlyOpened) {
@@ -304,21 +222,6 @@ TEST(PairDriverTest, AFullReportEndsOnlyThePairBeingListed) {
   fixture.report.on_step = [&](CompareRun&) { fixture.report.full = true; };
   fixture.Run();
   EXPECT_EQ(Classes(fixture), "0:text 1:text ");
-}
-
-TEST(PairDriverTest, TheRunKeepsTheLongestLinesOfAllPairs) {
-  PairFixture fixture;
-  fixture.scratch.Write("a", std::string(10, 'n') + "\n");
-  fixture.scratch.Write("b", "o\n");
-  fixture.scratch.Write("c", "n\n");
-  fixture.scratch.Write("d", std::string(30, 'o') + "\n");
-  fixture.Add("a", "b");
-  fixture.Add("c", "d");
-  DirTotals totals;
-  fixture.report.on_step = [&](CompareRun& run) { totals = run.totals; };
-  fixture.Run();
-  EXPECT_EQ(totals.longest_new_line, 10);
-  EXPECT_EQ(totals.longest_old_line, 30);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ using engine_support::PairFixture;
 using engine_support::ReadRemainingLines;
 using engine_support::RecordingHost;
 using engine_support::ScratchDirectory;
-using engine_support::TestFileSystem;
+using testkit::FaultyFileSystem;
 
 // A compare run over two files whose sides are opened and ready to read.
 struct SectionFixture {
@@ -42,7 +42,7 @@ struct SectionFixture {
   PairList pairs;
   bool halt = false;
   RecordingHost host;
-  TestFileSystem fs;
+  FaultyFileSystem fs;
   CompareRun run;
 };
 
@@ -142,41 +142,6 @@ TEST(SectionReaderTest, CcolCountsShortLinesPerSide) {
             "efg");
 }
 
-TEST(SectionReaderTest, DcobMarksAnAsteriskInColumnSevenBeforeColumnSelection) {
-  SectionFixture fixture;
-  fixture.run.settings.DpActive = fixture.run.settings.Dcob = true;
-  fixture.run.settings.DpOption = DpChoice::kDcob;
-  fixture.run.settings.Ccol = true;
-  fixture.run.settings.new_ranges = ParseCcolRanges("8:eol", "", "1:eol", "")->new_side;
-  fixture.Open("000100* comment\n00020*\n000300 code\n", "");
-  ReadSection(fixture.run);
-  const Section& section = fixture.run.new_section;
-  EXPECT_TRUE(section.line[1].IsDp);
-  EXPECT_FALSE(section.line[2].IsDp);
-  EXPECT_FALSE(section.line[3].IsDp);
-  EXPECT_EQ(section.line[3].CmpLen, 4);
-}
-
-// The hash and squeezed text of one prepared new line.
-std::string Prepared(const char* raw, bool icas) {
-  SectionFixture fixture;
-  fixture.run.settings.Icas = icas;
-  fixture.Open(raw, "");
-  ReadSection(fixture.run);
-  PrepareLines(fixture.run);
-  const InputLine& line = fixture.run.new_section.line[1];
-  return std::to_string(line.Hash) + ":" + line.Text.substr(0, line.SqueezedLen);
-}
-
-TEST(SectionReaderTest, PreparedLinesCompareWithoutBlanksAndOptionallyWithoutCase) {
-  EXPECT_EQ(Prepared("a b\n", false), Prepared("ab\n", false));
-  EXPECT_EQ(Prepared("a b\n", false), std::to_string('a' | 'b' << 8) + ":ab");
-  EXPECT_NE(Prepared("A\n", false), Prepared("a\n", false));
-  EXPECT_EQ(Prepared("A\n", true), Prepared("a\n", false));
-  EXPECT_EQ(Prepared("   \n", false), "65535:" + std::string(2, '\0'));
-  EXPECT_EQ(Prepared("\n", false), "65535:" + std::string(2, '\0'));
-}
-
 // The squeeze and hash take eight bytes at a time; they must give what a
 // byte-by-byte pass gives, wherever the blanks fall among the words.
 TEST(SectionReaderTest, SqueezeAndHashAgreeWithAPlainPass) {
@@ -206,7 +171,7 @@ TEST(SectionReaderTest, SqueezeAndHashAgreeWithAPlainPass) {
 TEST(SectionReaderTest, ASideThatCannotBePositionedIsReadAsEmpty) {
   SectionFixture fixture;
   fixture.Open("a\nb\n", "a\nb\n");
-  fixture.fs.fail_seek = fixture.run.old_side.file_name;
+  fixture.fs.faults[fixture.run.old_side.file_name].seek_fails = true;
   ReadSection(fixture.run);
   EXPECT_EQ(fixture.host.Only("message:"),
             std::vector<std::string>{"Error while trying to open \"" +
@@ -233,50 +198,6 @@ TEST(SectionReaderTest, RereadAfterTheFileShrankEndsWithoutHarm) {
   EXPECT_EQ(fixture.run.new_section.count, 0);
   EXPECT_EQ(fixture.run.old_section.count, 1001);
   EXPECT_TRUE(fixture.run.pair.PairDone);
-}
-
-TEST(SectionReaderTest, A20000LinePairIsReadIn3SectionsWithContinuingNumbers) {
-  for (const bool identical : {true, false}) {
-    PairFixture fixture;
-    std::string changed = NumberedLines(20000);
-    // A change in the last section only, which the matcher never cuts.
-    if (!identical) changed.replace(changed.find("line 19000"), 10, "line 19OOO");
-    fixture.scratch.Write("new.txt", NumberedLines(20000));
-    fixture.scratch.Write("old.txt", changed);
-    fixture.Add("new.txt", "old.txt");
-    fixture.controls.SetChecked(Preference::kFmvl, true);
-    fixture.Run();
-    std::string sections;
-    for (const engine_support::ReportedStep& step : fixture.report.steps) {
-      sections += std::to_string(step.new_start) + "+" + std::to_string(step.new_count) + "/" +
-                  std::to_string(step.old_start) + "+" + std::to_string(step.old_count) +
-                  (step.result.Differs ? "d" : "") + (step.result.PairDone ? " done" : "") +
-                  (step.result.MovedSubOptimal ? " sub" : "") + ";";
-    }
-    EXPECT_EQ(sections, identical ? "0+7999/0+7999;7999+7999/7999+7999 sub;"
-                                    "15998+4002/15998+4002 done sub;"
-                                  : "0+7999/0+7999;7999+7999/7999+7999 sub;"
-                                    "15998+4002/15998+4002d done sub;")
-        << "identical " << identical;
-    std::vector<std::string> reading;
-    for (const std::string& status : fixture.host.Only("status:")) {
-      if (status.starts_with("Reading") || status.starts_with("Finding")) {
-        reading.push_back(status);
-      }
-    }
-    const std::vector<std::string> expected_identical = {
-        "Reading Data File(0) - Start Line = 1",
-        "Reading Data File(0) - Start Line = 8000",
-        "Reading Data File(0) - Start Line = 15999",
-    };
-    const std::vector<std::string> expected_changed = {
-        "Reading Data File(0) - Start Line = 1",
-        "Reading Data File(0) - Start Line = 8000",
-        "Reading Data File(0) - Start Line = 15999",
-        "Finding Matching Lines(0) - Start Line = 15999 UpTo Line = 20000 .",
-    };
-    EXPECT_EQ(reading, identical ? expected_identical : expected_changed);
-  }
 }
 
 }  // namespace

@@ -26,110 +26,6 @@ std::string ReadAll(const std::string& bytes, bool ieof) {
   return text;
 }
 
-TEST(SideFileTest, ReadsEveryLineEndAndEndOfFileCase) {
-  struct Case {
-    const char* name;
-    std::string bytes;
-    bool ieof;
-    std::string expected;
-  } const cases[] = {
-      {"CR only", "a\rb\rc", false, "a|b|c lines=3"},
-      {"LF only", "a\nb\nc\n", false, "a|b|c lines=3"},
-      {"CR LF", "a\r\nb\r\nc\r\n", false, "a|b|c lines=3"},
-      {"empty line", "a\n\nb", false, "a| |b lines=3"},
-      {"CR then CR LF", "a\r\r\nb", false, "a| |b lines=3"},
-      {"LF CR is two ends", "a\n\rb", false, "a| |b lines=3"},
-      {"lone line end", "\n", false, "  lines=1"},
-      {"empty file", "", false, " lines=0"},
-      {"tab as blank", "x\ty\t", false, "x y  lines=1"},
-      {"control bytes kept", std::string("a\x01\x7f\xff\x00z", 6), false,
-       std::string("a\x01\x7f\xff\x00z lines=1", 14)},
-      {"eof char ends file",
-       "abc\x1a"
-       "def\r\n",
-       false, "abc lines=1 eofchar"},
-      {"eof char ordinary with Ieof",
-       "abc\x1a"
-       "def\r\n",
-       true,
-       "abc\x1a"
-       "def lines=1 eofchar"},
-      {"eof char first",
-       "\x1a"
-       "abc",
-       false, " lines=0 eofchar"},
-      {"eof char last after CR LF", "abc\r\n\x1a", false, "abc lines=1"},
-      {"eof char last after CR LF, Ieof", "abc\r\n\x1a", true, "abc lines=1"},
-      {"eof char last after text", "abc\x1a", true, "abc lines=1"},
-      {"eof char after line end", "a\n\x1a\n", false, "a lines=1 eofchar"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ReadAll(c.bytes, c.ieof), c.expected) << c.name;
-  }
-}
-
-TEST(SideFileTest, LongLinesAreSplitAt2048Characters) {
-  struct Case {
-    int length;
-    const char* expected_lengths;
-    bool split;
-  } const cases[] = {
-      {5000, "2048,2048,904,1", true},
-      {2048, "2048,1", false},
-      {2049, "2048,1,1", true},
-      {4096, "2048,2048,1", true},
-  };
-  for (const Case& c : cases) {
-    ScratchDirectory scratch;
-    SideFile side;
-    OpenSideFile(DefaultFileSystem(),
-                 scratch.Write("long.txt", std::string(c.length, 'x') + "\r\nb"), side);
-    std::string lengths;
-    for (ReadLine(side); !side.AtEof; ReadLine(side)) {
-      if (!lengths.empty()) lengths += ',';
-      lengths += std::to_string(side.line_length);
-    }
-    EXPECT_EQ(lengths, c.expected_lengths) << c.length;
-    EXPECT_EQ(side.LineSplit, c.split) << c.length;
-    EXPECT_EQ(side.LongestLine, 2048) << c.length;
-  }
-}
-
-// Lines of 1023 characters and a line feed fill the first block up to its
-// last byte, where `end_of_block` goes; `next_block` begins the second.
-std::string AcrossBlocks(const std::string& end_of_block, const std::string& next_block) {
-  std::string bytes;
-  while (bytes.size() + 1024 <= static_cast<size_t>(kReadBlockSize) - 1024) {
-    bytes += std::string(1023, 'x') + "\n";
-  }
-  bytes +=
-      std::string(static_cast<size_t>(kReadBlockSize) - bytes.size() - end_of_block.size(), 'y');
-  return bytes + end_of_block + next_block;
-}
-
-TEST(SideFileTest, LineEndsAcrossReadBlocks) {
-  struct Case {
-    const char* name;
-    std::string bytes;
-    const char* tail;  // the lines after the 1023 filler lines
-  } const cases[] = {
-      {"CR LF split by the block end", AcrossBlocks("\r", "\nz\r\n"), "y|z"},
-      {"CR at block end, no LF", AcrossBlocks("\r", "z"), "y|z"},
-      {"LF at block end", AcrossBlocks("\n", "\nz"), "y| |z"},
-      {"CR LF before the block end", AcrossBlocks("\r\n", "z"), "y|z"},
-  };
-  for (const Case& c : cases) {
-    ASSERT_GT(c.bytes.size(), static_cast<size_t>(kReadBlockSize)) << c.name;
-    ScratchDirectory scratch;
-    SideFile side;
-    OpenSideFile(DefaultFileSystem(), scratch.Write("blocks.txt", c.bytes), side);
-    for (int filler = 0; filler < 1023; ++filler) ReadLine(side);
-    std::string tail = ReadRemainingLines(side);
-    tail.erase(0, tail.find_first_not_of('y') - 1);  // one "y" stands for the line
-    EXPECT_EQ(tail, c.tail) << c.name;
-  }
-}
-
 // A file with every kind of line start: split lines, each line end, empty
 // lines, tabs and end-of-file characters inside lines.
 std::string MixedLines() {
@@ -172,6 +68,48 @@ std::string Positioned(SideFile& side, int32_t section_start) {
     text += side.AtEof ? "<eof>" : std::string(side.LineBuffer, side.line_length) + "|";
   }
   return text + (side.LineSplit ? " split" : "") + (side.SawEofChar ? " eofchar" : "");
+}
+
+TEST(SideFileTest, ReadsEveryLineEndAndEndOfFileCase) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    bool ieof;
+    std::string expected;
+  } const cases[] = {
+      {"CR only", "a\rb\rc", false, "a|b|c lines=3"},
+      {"LF only", "a\nb\nc\n", false, "a|b|c lines=3"},
+      {"CR LF", "a\r\nb\r\nc\r\n", false, "a|b|c lines=3"},
+      {"empty line", "a\n\nb", false, "a| |b lines=3"},
+      {"CR then CR LF", "a\r\r\nb", false, "a| |b lines=3"},
+      {"LF CR is two ends", "a\n\rb", false, "a| |b lines=3"},
+      {"lone line end", "\n", false, "  lines=1"},
+      {"empty file", "", false, " lines=0"},
+      {"tab as blank", "x\ty\t", false, "x y  lines=1"},
+      {"control bytes kept", std::string("a\x01\x7f\xff\x00z", 6), false,
+       std::string("a\x01\x7f\xff\x00z lines=1", 14)},
+      {"eof char ends file",
+       "abc\x1a"
+       "def\r\n",
+       false, "abc lines=1 eofchar"},
+      {"eof char ordinary with Ieof",
+       "abc\x1a"
+       "def\r\n",
+       true,
+       "abc\x1a"
+       "def lines=1 eofchar"},
+      {"eof char first",
+       "\x1a"
+       "abc",
+       false, " lines=0 eofchar"},
+      {"eof char last after CR LF", "abc\r\n\x1a", false, "abc lines=1"},
+      {"eof char last after CR LF, Ieof", "abc\r\n\x1a", true, "abc lines=1"},
+      {"eof char last after text", "abc\x1a", true, "abc lines=1"},
+      {"eof char after line end", "a\n\x1a\n", false, "a lines=1 eofchar"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReadAll(c.bytes, c.ieof), c.expected) << c.name;
+  }
 }
 
 TEST(SideFileTest, PositioningByRecordedOffsetsGivesWhatARereadGives) {

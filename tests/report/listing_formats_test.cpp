@@ -11,8 +11,11 @@ namespace {
 
 std::string Text80(const std::string& text) { return text + std::string(80 - text.size(), ' '); }
 
-TEST(ListingFormatterTest, EveryLineFormatWithoutFscl) {
+// Every line format, with Fscl (the flag and up to 128 characters) and
+// without (the text cut or padded to 80, then the references).
+TEST(ListingFormatterTest, EveryLineFormat) {
   const ListingFormatter format(false);
+  const ListingFormatter fscl(true);
   struct Case {
     std::string name;
     std::string line;
@@ -41,38 +44,17 @@ TEST(ListingFormatterTest, EveryLineFormatWithoutFscl) {
        "DM- " + Text80("mv") + " 00009 MOVE(O TO N) 00003"},
       {"six-digit reference", format.Matched("x", 123456, 7, 0),
        "    " + Text80("x") + " 123456              00007"},
+      {"cut at 80", format.Matched(std::string(90, 'y') + "TAIL", 1, 1, 0),
+       "    " + std::string(80, 'y') + " 00001              00001"},
+      {"fscl matched", fscl.Matched("short", 1, 1, 5), "    short"},
+      {"fscl insert", fscl.Insert(std::string(140, 'x'), 1, 0, 1), "I - " + std::string(128, 'x')},
+      {"fscl delete", fscl.Delete("gone", 1, 0, 1), "D - gone"},
+      {"fscl reform old", fscl.ReformOld("old", 1, 1), "RO- old"},
+      {"fscl dp", fscl.DpLine("// c", 1), "    // c"},
+      {"not shown", NotShownLine(43),
+       "   ************* 43 New File Lines Not Shown *****************************"},
   };
   for (const Case& c : cases) EXPECT_EQ(c.line, c.expected) << c.name;
-}
-
-TEST(ListingFormatterTest, ReferenceAndRunColumnsLineUp) {
-  const ListingFormatter format(false);
-  // The old reference starts 20 characters after the text, the run length 28.
-  const std::vector<std::string> lines = {
-      format.Matched("t", 1, 2, 3),  format.ReformNew("t", 1, 2, 3), format.ReformOld("t", 1, 2),
-      format.InsertMoved("t", 1, 2), format.Delete("t", 2, 0, 3),    format.Delete("t", 2, 1, 3),
-      format.DeleteMoved("t", 1, 2)};
-  for (const std::string& line : lines) EXPECT_EQ(line.substr(104, 5), "00002") << line;
-  EXPECT_EQ(format.Insert("t", 1, 0, 3).substr(112, 1), "3");
-  EXPECT_EQ(format.Matched("t", 1, 2, 3).substr(112, 1), "3");
-  EXPECT_EQ(format.Delete("t", 2, 0, 3).substr(112, 1), "3");
-}
-
-TEST(ListingFormatterTest, FsclShowsFlagAndUpTo128Characters) {
-  const ListingFormatter format(true);
-  const std::string long_text(140, 'x');
-  EXPECT_EQ(format.Matched("short", 1, 1, 5), "    short");
-  EXPECT_EQ(format.Insert(long_text, 1, 0, 1), "I - " + std::string(128, 'x'));
-  EXPECT_EQ(format.Delete("gone", 1, 0, 1), "D - gone");
-  EXPECT_EQ(format.ReformOld("old", 1, 1), "RO- old");
-  EXPECT_EQ(format.DpLine("// c", 1), "    // c");
-}
-
-TEST(ListingFormatterTest, TextIsCutAt80WithoutFscl) {
-  const ListingFormatter format(false);
-  const std::string line = format.Matched(std::string(90, 'y') + "TAIL", 1, 1, 0);
-  EXPECT_EQ(line.substr(4, 80), std::string(80, 'y'));
-  EXPECT_EQ(line.find("TAIL"), std::string::npos);
 }
 
 TEST(BlockLineTest, CountsOrReferences) {
@@ -104,11 +86,6 @@ TEST(BlockLineTest, CountsOrReferences) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(BlockLine(c.block, c.fscl, c.longest), c.expected) << c.name;
-}
-
-TEST(NotShownLineTest, Format) {
-  EXPECT_EQ(NotShownLine(43),
-            "   ************* 43 New File Lines Not Shown *****************************");
 }
 
 }  // namespace

@@ -30,86 +30,56 @@ ReportLines ReportOf(std::vector<std::string> primary, std::vector<std::string> 
   return report;
 }
 
-TEST(ReportRowsTest, RowTextNumbersRowsFromOneInFourColumns) {
-  ReportLines report = ReportOf(std::vector<std::string>(10001, "    x"));
+// The row texts of one report: rows numbered from 1 in four columns, summary
+// rows with one blank instead of a number (on the Secondary side too, from
+// the same index), and each side's error text outside its list.
+TEST(ReportRowsTest, RowTexts) {
+  ReportLines report = ReportOf(std::vector<std::string>(10001, "    x"),
+                                {"D - old", "    b", "    extra"});
   report.Primary[0] = "I - first";
-  struct Case {
-    int64_t row;
-    std::string expected;
-  };
-  const Case cases[] = {
-      {0, "   1  I - first"},
-      {8, "   9      x"},
-      {998, " 999      x"},
-      {9998, "9999      x"},
-      {9999, "10000      x"},  // five digits shift the line one column
-      {10000, "10001      x"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(RowText(report, report.Primary, c.row), c.expected) << "row " << c.row;
-  }
-}
-
-TEST(ReportRowsTest, SummaryRowsCarryOneBlankInsteadOfANumber) {
-  ReportLines report = ReportOf({"    a", "    b", "SUMMARY", "Total"}, {"    a", "    b"});
+  report.Primary[10000] = "SUMMARY";
   report.SummaryStarted = true;
-  report.SummaryStartIndex = 2;
+  report.SummaryStartIndex = 10000;
+  ReportLines unstarted = ReportOf({"    a"});
+  unstarted.SummaryStartIndex = 0;  // a left-over value without a started summary
+  ReportLines secondary_summary = ReportOf({"    a", "S"}, {"    a", "    extra"});
+  secondary_summary.SummaryStarted = true;
+  secondary_summary.SummaryStartIndex = 1;
   struct Case {
-    const std::vector<std::string>* list;
-    int64_t row;
-    std::string expected;
-  };
-  const Case cases[] = {
-      {&report.Primary, 1, "   2      b"},
-      {&report.Primary, 2, " SUMMARY"},
-      {&report.Primary, 3, " Total"},
-      {&report.Secondary, 1, "   2      b"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(RowText(report, *c.list, c.row), c.expected) << "row " << c.row;
-  }
-}
-
-TEST(ReportRowsTest, SummaryIndexCountsOnlyOnceTheSummaryStarted) {
-  ReportLines report = ReportOf({"    a", "    b"});
-  report.SummaryStartIndex = 0;  // a left-over value without a started summary
-  EXPECT_EQ(RowText(report, report.Primary, 0), "   1      a");
-}
-
-TEST(ReportRowsTest, SummaryAppliesToTheSecondaryRowsAtTheSameIndex) {
-  ReportLines report = ReportOf({"    a", "S"}, {"    a", "    extra"});
-  report.SummaryStarted = true;
-  report.SummaryStartIndex = 1;
-  EXPECT_EQ(RowText(report, report.Secondary, 1), "     extra");
-}
-
-TEST(ReportRowsTest, RowsOutsideTheListGiveEachSidesErrorText) {
-  ReportLines report = ReportOf({"    a"}, {"    b"});
-  struct Case {
+    const ReportLines* report;
     RowSide side;
     int64_t row;
     std::string expected;
   };
   const Case cases[] = {
-      {RowSide::kSingle, -1,
+      {&report, RowSide::kSingle, 0, "   1  I - first"},
+      {&report, RowSide::kSingle, 8, "   9      x"},
+      {&report, RowSide::kSingle, 998, " 999      x"},
+      {&report, RowSide::kSingle, 9998, "9999      x"},
+      {&report, RowSide::kSingle, 9999, "10000      x"},  // five digits shift the line
+      {&report, RowSide::kSingle, 10000, " SUMMARY"},
+      {&report, RowSide::kInserts, 0, "   1  I - first"},
+      {&report, RowSide::kDeletes, 0, "   1  D - old"},
+      {&unstarted, RowSide::kSingle, 0, "   1      a"},
+      {&secondary_summary, RowSide::kDeletes, 1, "     extra"},
+      {&unstarted, RowSide::kSingle, -1,
        "*** Orpheus VCL Program Error  - Negative index\" -1\" to GetItem*** "},
-      {RowSide::kSingle, 1, "*** Orpheus VCL Program Error  - Negative index\" 1\" to GetItem*** "},
-      {RowSide::kInserts, 7, "*** Orpheus VCL Program Error  - Invalid index\" 7\" to GetItem*** "},
-      {RowSide::kDeletes, 12345678901,
+      {&unstarted, RowSide::kSingle, 1,
+       "*** Orpheus VCL Program Error  - Negative index\" 1\" to GetItem*** "},
+      {&unstarted, RowSide::kInserts, 7,
+       "*** Orpheus VCL Program Error  - Invalid index\" 7\" to GetItem*** "},
+      {&unstarted, RowSide::kDeletes, 12345678901,
        "*** Orpheus VCL Program Error  - Improper index\" 12345678901\" to GetItem*** "},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(RowText(report, c.side, c.row), c.expected) << "row " << c.row;
-    EXPECT_EQ(RowColour(report, c.side, c.row), RowColourName::kGreen) << "row " << c.row;
+    EXPECT_EQ(RowText(*c.report, c.side, c.row), c.expected) << "row " << c.row;
+    if (c.side == RowSide::kInserts) continue;  // the single panel's list is Primary too
+    const std::vector<std::string>& list =
+        c.side == RowSide::kDeletes ? c.report->Secondary : c.report->Primary;
+    EXPECT_EQ(RowText(*c.report, list, c.row), c.expected) << "row " << c.row << " of its list";
   }
-  EXPECT_EQ(RowText(report, report.Primary, 3), RowText(report, RowSide::kSingle, 3));
-  EXPECT_EQ(RowText(report, report.Secondary, 3), RowText(report, RowSide::kDeletes, 3));
-}
-
-TEST(ReportRowsTest, RowTextOfASideReadsThatSidesList) {
-  ReportLines report = ReportOf({"I - new"}, {"D - old"});
-  EXPECT_EQ(RowText(report, RowSide::kInserts, 0), "   1  I - new");
-  EXPECT_EQ(RowText(report, RowSide::kDeletes, 0), "   1  D - old");
+  EXPECT_EQ(RowColour(unstarted, RowSide::kDeletes, 7), RowColourName::kGreen);
+  EXPECT_EQ(RowColour(ReportLines(), RowSide::kSingle, 0), RowColourName::kGreen);
 }
 
 struct ColourCase {
@@ -137,7 +107,13 @@ constexpr RowColourName kBlue = RowColourName::kBlue;
 constexpr RowColourName kTeal = RowColourName::kTeal;
 constexpr RowColourName kMaroon = RowColourName::kMaroon;
 
-TEST(ReportRowsTest, ChangeFlagsColourTheirOwnSideAndFallThroughOnTheOther) {
+// Change flags colour their own side and fall through on the other; headings
+// and summary lines have fixed colours; the Not Shown marker is blue only in a
+// Chng listing.
+TEST(ReportRowsTest, RowColours) {
+  ReportLines chng;
+  chng.settings.ListingType = ListingKind::kChng;
+  chng.settings.Chng = true;
   ExpectColours(ReportLines(), {
       {"I - 00012 inserted", kBlue, kBlue, kBlack},
       {"IM- 00012 moved in", kBlue, kBlue, kBlack},
@@ -150,11 +126,6 @@ TEST(ReportRowsTest, ChangeFlagsColourTheirOwnSideAndFallThroughOnTheOther) {
       {"I -", kBlue, kBlue, kBlack},
       {"I ", kBlack, kBlack, kBlack},
       {"", kBlack, kBlack, kBlack},
-  });
-}
-
-TEST(ReportRowsTest, HeadingsAndSummaryLinesHaveFixedColours) {
-  ExpectColours(ReportLines(), {
       {"New File = /a/new.txt  01/02/03 04:05:06", kBlue, kBlue, kBlue},
       {"New Dir = /a ", kBlue, kBlue, kBlue},
       {"ID  ----+----1----+----2", kBlue, kBlue, kBlue},
@@ -168,12 +139,6 @@ TEST(ReportRowsTest, HeadingsAndSummaryLinesHaveFixedColours) {
       {"LISTING-TYPE = Chng  OPTIONS = None", kRed, kRed, kRed},
       {"   ************* 5 New File Lines Not Shown ****", kBlack, kBlack, kBlack},
   });
-}
-
-TEST(ReportRowsTest, NotShownMarkerIsBlueOnlyInAChngListing) {
-  ReportLines chng;
-  chng.settings.ListingType = ListingKind::kChng;
-  chng.settings.Chng = true;
   ExpectColours(chng, {
       {"   ************* 5 New File Lines Not Shown *****************************", kBlue,
        kBlue, kBlue},
@@ -200,12 +165,6 @@ TEST(ReportRowsTest, ColourRgbGivesTheViewerColours) {
     EXPECT_EQ(rgb.green, c.green) << ColourName(c.colour);
     EXPECT_EQ(rgb.blue, c.blue) << ColourName(c.colour);
   }
-}
-
-TEST(ReportRowsTest, ColourOfAnEmptyListIsGreen) {
-  const ReportLines report;
-  EXPECT_EQ(RowColour(report, RowSide::kSingle, 0), RowColourName::kGreen);
-  EXPECT_EQ(RowColour(report, RowSide::kDeletes, -1), RowColourName::kGreen);
 }
 
 }  // namespace

@@ -22,13 +22,6 @@ namespace kestrin::report_support {
 
 namespace fs = std::filesystem;
 
-std::string ReadReportFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
 namespace {
 
 // Makes `directory` the current directory for its lifetime.
@@ -45,70 +38,12 @@ class CurrentDirectory {
   fs::path previous_;
 };
 
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) {
-    text += line;
-    text += '\n';
-  }
-  return text;
-}
-
-// The first line where two texts differ, for a readable failure.
-std::string FirstDifference(const std::string& expected, const std::string& actual) {
-  std::istringstream expected_lines(expected);
-  std::istringstream actual_lines(actual);
-  std::string e;
-  std::string a;
-  for (int number = 1;; ++number) {
-    const bool more_e = static_cast<bool>(std::getline(expected_lines, e));
-    const bool more_a = static_cast<bool>(std::getline(actual_lines, a));
-    if (!more_e && !more_a) return "texts differ only in their final line feed";
-    if (!more_e || !more_a || e != a) {
-      return "line " + std::to_string(number) + "\n  golden: [" + (more_e ? e : "<end>") +
-             "]\n  actual: [" + (more_a ? a : "<end>") + "]";
-    }
-  }
-}
-
 }  // namespace
-
-bool ReportHost::AskYesNo(const std::string& question) {
-  questions.push_back(question);
-  return false;
-}
-
-ReportScratch::ReportScratch() {
-  std::string pattern = (fs::temp_directory_path() / "kestrin-report-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make a scratch directory";
-  path_ = pattern;
-}
-
-ReportScratch::~ReportScratch() {
-  std::error_code ignored;
-  fs::remove_all(path_, ignored);
-}
-
-void ReportScratch::Write(const std::string& name, std::string_view bytes) const {
-  const fs::path path = fs::path(path_) / name;
-  fs::create_directories(path.parent_path());
-  {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  }
-  const timespec times[2] = {{kFixedFileTime, 0}, {kFixedFileTime, 0}};
-  if (utimensat(AT_FDCWD, path.c_str(), times, 0) != 0) ADD_FAILURE() << "cannot set " << path;
-}
-
-void UseUtcFileTimes() {
-  setenv("TZ", "UTC", 1);
-  tzset();
-}
 
 void RunReport(const std::vector<PairFiles>& pairs, ControlValues controls,
                const DirectoryRunInfo& info, ReportRun& run, size_t line_capacity) {
-  UseUtcFileTimes();
-  ReportScratch scratch;
+  testkit::UseUtcFileTimes();
+  testkit::ScratchDirectory scratch;
   PairList pair_list;
   const bool one_directory = pairs.size() == 1 && pairs[0].new_name == "new.txt";
   pair_list.new_directory = one_directory ? "" : "new";
@@ -147,21 +82,12 @@ ControlValues ControlsWith(const std::string& listing_type, const std::string& o
   return controls;
 }
 
-void ExpectGoldenFile(const std::string& path, const std::vector<std::string>& lines) {
-  const std::string actual = Joined(lines);
-  const char* update = std::getenv("KESTRIN_UPDATE_GOLDEN");
-  if (update != nullptr && std::string(update) == "1") {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << actual;
-    return;
-  }
-  if (!fs::exists(path)) {
-    ADD_FAILURE() << "no golden file " << path << " (make it with KESTRIN_UPDATE_GOLDEN=1)";
-    return;
-  }
-  const std::string golden = ReadReportFile(path);
-  EXPECT_TRUE(golden == actual) << "report differs from golden " << path << " at "
-                                << FirstDifference(golden, actual);
+std::string ReportData(const std::string& relative_path) {
+  return testkit::ReadFile(std::string(KESTRIN_SOURCE_DIR) + "/tests/report/data/" + relative_path);
+}
+
+void ExpectGolden(const std::string& name, const std::vector<std::string>& lines) {
+  testkit::ExpectGoldenLines("tests/report/golden/" + name, lines);
 }
 
 std::string CountedLines(const std::string& prefix, int first, int count) {
@@ -171,7 +97,7 @@ std::string CountedLines(const std::string& prefix, int first, int count) {
 }
 
 HandRun::HandRun() : run(pairs, halt, host, DefaultFileSystem()), store(lines, host) {
-  UseUtcFileTimes();
+  testkit::UseUtcFileTimes();
   run.settings.ListingTypeText = "Chng";
 }
 
@@ -207,30 +133,17 @@ void HandSection::Old(std::string text) {
   line.Text = std::move(text);
 }
 
-void HandSection::NewDp(std::string text) {
-  New(std::move(text));
-  new_lines.line[new_lines.count].IsDp = true;
-}
-
-void HandSection::Move(int32_t i, int32_t j) {
-  new_lines.line[i].Moved = true;
-  new_lines.line[i].Link = static_cast<uint16_t>(j);
-  old_lines.line[j].Moved = true;
-  old_lines.line[j].Link = static_cast<uint16_t>(i);
-}
-
-SectionView HandSection::View() {
-  return SectionView{settings, pair, new_lines, old_lines, new_side, old_side};
-}
-
 std::vector<std::string> HandSection::ChangeListing() {
+  struct Collected : ListingSink {
+    void Write(std::string line) override { lines.push_back(std::move(line)); }
+    std::vector<std::string> lines;
+  } sink;
   new_lines.WriteSentinel(old_lines.count);
   old_lines.WriteSentinel(new_lines.count);
-  SectionView view = View();
+  SectionView view{settings, pair, new_lines, old_lines, new_side, old_side};
   CountDeletions(view);
   CountInsertionsAndMatches(view);
   MarkReformatRuns(view);
-  CollectingSink sink;
   WriteChangeListing(view, sink);
   return sink.lines;
 }

@@ -35,7 +35,7 @@ TEST(DirectoryRunTest, NamesDifferingOnlyInCaseFormOnePairOpeningEachSpelling) {
 }
 
 TEST(DirectoryRunTest, FilesOnOneSideOnlyAreCountedAsUnpairedAndNotCompared) {
-  run_support::WatchedFileSystem fs;
+  testkit::FaultyFileSystem fs;
   RunHarness harness(fs);
   for (const char* name : {"new/a.txt", "new/n1.txt", "new/n2.txt", "old/a.txt", "old/o1.txt"}) {
     harness.scratch.Write(name, "same\r\n");
@@ -66,54 +66,8 @@ TEST(DirectoryRunTest, ASecondSpellingInOneDirectoryStaysUnpaired) {
   EXPECT_TRUE(ReportHas(harness, "      1 Total UnPaired New Files Not Processed."));
 }
 
-TEST(DirectoryRunTest, NoCommonNameShowsOnlyTheNoPairMessage) {
-  RunHarness harness;
-  harness.scratch.Write("new/a.txt", "x");
-  harness.scratch.Write("old/b.txt", "x");
-  harness.Names(harness.scratch.PathOf("new"), harness.scratch.PathOf("old"), 1);
-  harness.controller.StartClicked();
-  EXPECT_EQ(harness.log.Only("message:"),
-            Strings{"No paired (same name) new/old filenames are found.\r\nSelect another "
-                    "directory pair."});
-  EXPECT_TRUE(harness.log.Only("status:").empty());
-  EXPECT_FALSE(harness.log.Has("like-name-dialog"));
-}
-
-TEST(DirectoryRunTest, ProgressIsShownAtEverySixtiethOldName) {
-  RunHarness harness;
-  harness.scratch.Write("new/only-new.txt", "x");
-  for (int i = 0; i < 200; ++i) {
-    char name[32];
-    std::snprintf(name, sizeof name, "old/f%03d.txt", i);
-    harness.scratch.Write(name, "x");
-  }
-  harness.Names(harness.scratch.PathOf("new"), harness.scratch.PathOf("old"), 1);
-  harness.controller.StartClicked();
-  EXPECT_EQ(harness.log.Only("status:"),
-            (Strings{"Proc Directories - Old Dir Num = 59 of (200).",
-                     "Proc Directories - Old Dir Num = 119 of (200).",
-                     "Proc Directories - Old Dir Num = 179 of (200)."}));
-  EXPECT_EQ(harness.log.Only("toggle").size(), 3u);
-  EXPECT_EQ(harness.log.Only("events").size(), 3u);
-}
-
-TEST(DirectoryRunTest, ADirectoryGoneBeforePairingShowsWhichNameIsInvalid) {
-  const run_support::VanishingSideCase cases[] = {
-      {true, "Invalid New Input File Directory Name specified.", "new"},
-      {false, "Invalid Old Input File Directory Name specified.", "old"},
-  };
-  for (const auto& c : cases) {
-    run_support::WatchedFileSystem fs;
-    RunHarness harness(fs);
-    harness.Names(harness.scratch.MakeDirectory("new"), harness.scratch.MakeDirectory("old"), 1);
-    run_support::StartWithOneSideVanishing(harness, fs, c.new_side_vanishes);
-    EXPECT_EQ(harness.log.Only("message:"), Strings{c.message}) << c.message;
-    EXPECT_EQ(harness.log.Only("focus:"), Strings{c.focus}) << c.message;
-  }
-}
-
 TEST(DirectoryRunTest, HaltOpensAndClosesTheNextPairAndEndsWithTheUserStop) {
-  run_support::WatchedFileSystem fs;
+  testkit::FaultyFileSystem fs;
   RunHarness harness(fs);
   for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
     harness.scratch.Write(std::string("new/") + name, run_support::RunLines(2000) + "new\r\n");

@@ -15,7 +15,8 @@ namespace kestrin {
 namespace {
 
 using run_support::Joined;
-using run_support::RunScratch;
+using run_support::kRunFileTime;
+using run_support::ScratchDirectory;
 
 std::string Joined(const std::vector<NotComparedEntry>& entries) {
   std::string text;
@@ -26,12 +27,12 @@ std::string Joined(const std::vector<NotComparedEntry>& entries) {
 }
 
 // The real file system, but the directory `locked` cannot be read.
-class LockedDirectoryFileSystem : public run_support::WatchedFileSystem {
+class LockedDirectoryFileSystem : public testkit::FaultyFileSystem {
  public:
   explicit LockedDirectoryFileSystem(std::string locked) : locked_(std::move(locked)) {}
   DirectoryEntries ReadDirectory(const std::string& directory) override {
     if (directory == locked_) return DirectoryEntries{{}, {}, {}, {}, EACCES};
-    return WatchedFileSystem::ReadDirectory(directory);
+    return FaultyFileSystem::ReadDirectory(directory);
   }
 
  private:
@@ -60,7 +61,7 @@ TEST(DirectoryTreeTest, PathsComparePartByPartWithADirectorysFilesFirst) {
 }
 
 TEST(DirectoryTreeTest, ListsEveryLevelDirectoryByDirectoryWithTheMaskOnNamesOnly) {
-  RunScratch scratch;
+  ScratchDirectory scratch{kRunFileTime};
   for (const char* name : {"t/b.txt", "t/A.txt", "t/notes.doc", "t/Sub/deep/c.txt",
                            "t/Sub/deep/d.doc", "t/sub.doc/x.txt", "t/Sub/z.txt", "t/a/y.TXT"}) {
     scratch.Write(name, "x");
@@ -76,7 +77,7 @@ TEST(DirectoryTreeTest, ListsEveryLevelDirectoryByDirectoryWithTheMaskOnNamesOnl
 }
 
 TEST(DirectoryTreeTest, LinksToDirectoriesAreNotFollowedAndBrokenLinksSayWhy) {
-  RunScratch scratch;
+  ScratchDirectory scratch{kRunFileTime};
   scratch.Write("t/sub/a.txt", "x");
   scratch.Write("elsewhere/b.txt", "x");
   namespace fs = std::filesystem;
@@ -95,7 +96,7 @@ TEST(DirectoryTreeTest, LinksToDirectoriesAreNotFollowedAndBrokenLinksSayWhy) {
 }
 
 TEST(DirectoryTreeTest, AnUnreadableSubdirectoryIsNotComparedWithItsReason) {
-  RunScratch scratch;
+  ScratchDirectory scratch{kRunFileTime};
   scratch.Write("t/a.txt", "x");
   scratch.Write("t/locked/hidden.txt", "x");
   scratch.Write("t/open/b.txt", "x");
@@ -109,7 +110,7 @@ TEST(DirectoryTreeTest, AnUnreadableSubdirectoryIsNotComparedWithItsReason) {
 }
 
 TEST(DirectoryTreeTest, SubdirectoriesBelowTheDepthLimitAreNotEntered) {
-  RunScratch scratch;
+  ScratchDirectory scratch{kRunFileTime};
   std::string relative;
   for (int level = 1; level <= kMaxTreeDepth + 1; ++level) {
     relative += (relative.empty() ? "" : "/") + std::string("d");
@@ -119,20 +120,6 @@ TEST(DirectoryTreeTest, SubdirectoriesBelowTheDepthLimitAreNotEntered) {
   ASSERT_EQ(tree.files.size(), static_cast<size_t>(kMaxTreeDepth));
   EXPECT_EQ(tree.files.back(), relative.substr(0, relative.size() - 2) + "/f64");
   EXPECT_EQ(Joined(tree.not_compared), relative + "=" + kTooDeepReason);
-}
-
-TEST(DirectoryTreeTest, PathsLongerThanTheLimitAreNotListed) {
-  RunScratch scratch;
-  const std::string part(200, 'p');  // five parts and their separators: 1004 characters
-  const std::string deep = part + "/" + part + "/" + part + "/" + part + "/" + part;
-  const std::string fits(kMaxRelativePathLength - deep.size() - 1, 'f');
-  scratch.Write("t/" + deep + "/" + fits, "x");
-  scratch.Write("t/" + deep + "/" + fits + "g", "x");
-  scratch.Write("t/" + deep + "/" + part + "/inside.txt", "x");
-  const TreeListing tree = ListTree(DefaultFileSystem(), scratch.PathOf("t"), "*.*");
-  EXPECT_EQ(Joined(tree.files), deep + "/" + fits);
-  EXPECT_EQ(Joined(tree.not_compared), deep + "/" + fits + "g=" + kPathTooLongReason + "," +
-                                           deep + "/" + part + "=" + kPathTooLongReason);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "engine/pair_driver.h"
 #include "run/run_texts.h"
 #include "tests/run/run_support.h"
@@ -47,82 +49,94 @@ TEST(LikeNameDialogTest, NoCommonNameShowsBothMessagesAndOpensNoDialog) {
   EXPECT_EQ(harness.log.Only("focus:"), Strings{"new"});
 }
 
-TEST(LikeNameDialogTest, OpensWithTheLikeNamesCountsAndCaptions) {
-  RunHarness harness;
-  MakeDirectories(harness, {"b.txt", "A.txt", "c"});
-  bool open_flag = false;
-  OpenWith(harness, [&](LikeNameDialog& dialog) {
-    open_flag = harness.controller.Flags().LikeNameDialogOpen;
-    EXPECT_EQ(dialog.Available(), (Strings{"A.txt", "b.txt", "c"}));
-    EXPECT_EQ(dialog.PairedCountLabel(), "(3)");
-    EXPECT_EQ(dialog.SelectedCountLabel(), "(0)");
-    EXPECT_EQ(dialog.NewPathCaption(), harness.scratch.PathOf("new"));
-    EXPECT_EQ(dialog.OldPathCaption(), harness.scratch.PathOf("old"));
-    EXPECT_EQ(dialog.FilterText(), "*.*");
-  });
-  EXPECT_TRUE(open_flag);
-  EXPECT_FALSE(harness.controller.Flags().LikeNameDialogOpen);
-  EXPECT_TRUE(harness.log.Only("status:").empty());
+std::string Listed(const Strings& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : " ") + name;
+  return text;
 }
 
-TEST(LikeNameDialogTest, ButtonsWithNothingToActOnShowTheirMessages) {
-  RunHarness harness;
-  MakeDirectories(harness, {"a.txt"});
-  OpenWith(harness, [](LikeNameDialog& dialog) {
-    EXPECT_EQ(dialog.SelectHighlightedClicked({}), DialogNext::kStayOpen);
-    EXPECT_EQ(dialog.UnselectHighlightedClicked({}), DialogNext::kStayOpen);
-    EXPECT_EQ(dialog.UnselectAllSelectedClicked(), DialogNext::kStayOpen);
-    EXPECT_EQ(dialog.StartCompareClicked(), DialogNext::kStayOpen);
-    EXPECT_EQ(dialog.SelectHighlightedClicked({7}), DialogNext::kStayOpen);
-  });
-  EXPECT_EQ(
-      harness.log.Only("message:"),
-      (Strings{"No filename highlighted.  Highlight a filename and repeat.",
-               "No filename highlighted.  Highlight a filename and repeat.", "Nothing to Undo",
-               "No paired filenames have been selected.\r\nHighlight one or more Like "
-               "Named Paired File and repeat.",
-               "No filename highlighted.  Highlight a filename and repeat."}));
-  EXPECT_TRUE(harness.log.Only("status:").empty());
+// Acts out one step on the dialog -- "select <rows>", "unselect <rows>",
+// "select-all", "unselect-all", "sort-ext", "sort-name", "filter <mask>",
+// "start" -- and describes the dialog after it: "<available> | <selected>
+// (<paired count>)(<selected count>) <filter history>", with " close" when
+// the step closes it.
+std::string Act(LikeNameDialog& dialog, const std::string& step) {
+  std::istringstream words(step);
+  std::string verb;
+  words >> verb;
+  std::vector<int> rows;
+  std::string mask;
+  if (verb == "filter") {
+    std::getline(words >> std::ws, mask);
+  } else {
+    for (int row; words >> row;) rows.push_back(row);
+  }
+  DialogNext next = DialogNext::kStayOpen;
+  if (verb == "select") next = dialog.SelectHighlightedClicked(rows);
+  if (verb == "unselect") next = dialog.UnselectHighlightedClicked(rows);
+  if (verb == "select-all") next = dialog.SelectAllPairedClicked();
+  if (verb == "unselect-all") next = dialog.UnselectAllSelectedClicked();
+  if (verb == "start") next = dialog.StartCompareClicked();
+  if (verb == "sort-ext") dialog.SortChosen(LikeNameSort::kExtension);
+  if (verb == "sort-name") dialog.SortChosen(LikeNameSort::kFileName);
+  if (verb == "filter") dialog.FilterEntered(mask);
+  return Listed(dialog.Available()) + " | " + Listed(dialog.Selected()) + " " +
+         dialog.PairedCountLabel() + dialog.SelectedCountLabel() + " " + dialog.FilterText() +
+         " [" + Listed(dialog.FilterHistory()) + "]" +
+         (next == DialogNext::kClose ? " close" : "");
 }
 
-TEST(LikeNameDialogTest, SelectingAndUnselectingMovesNamesBetweenTheLists) {
-  RunHarness harness;
-  MakeDirectories(harness, {"a", "b", "c", "d"});
-  OpenWith(harness, [](LikeNameDialog& dialog) {
-    dialog.SelectHighlightedClicked({3, 1});
-    EXPECT_EQ(dialog.Available(), (Strings{"a", "c"}));
-    EXPECT_EQ(dialog.Selected(), (Strings{"b", "d"}));
-    EXPECT_EQ(dialog.PairedCountLabel(), "(2)");
-    EXPECT_EQ(dialog.SelectedCountLabel(), "(2)");
-    dialog.UnselectHighlightedClicked({0});
-    EXPECT_EQ(dialog.Available(), (Strings{"a", "b", "c"}));
-    EXPECT_EQ(dialog.Selected(), Strings{"d"});
-    dialog.SelectAllPairedClicked();
-    EXPECT_EQ(dialog.Available(), Strings{});
-    EXPECT_EQ(dialog.Selected(), (Strings{"a", "b", "c", "d"}));
-    EXPECT_EQ(dialog.ReturnClicked(), DialogNext::kClose);
-  });
-  EXPECT_TRUE(harness.log.Only("message:").empty());
-  EXPECT_EQ(harness.controller.SavedLikeNameSelection(), "a;b;c;d;");
-}
+// The like-names of a pair of directories, the buttons pressed in turn, what
+// the dialog shows after each, and the messages they gave.
+struct ButtonCase {
+  Strings names;
+  Strings steps;
+  Strings shown;
+  Strings messages;
+};
 
-TEST(LikeNameDialogTest, ExtensionSortPutsNamesWithoutExtensionFirst) {
-  RunHarness harness;
-  MakeDirectories(harness, {"b.C", "z", "a.c", "m.h", "Y", "c.A"});
-  OpenWith(harness, [](LikeNameDialog& dialog) {
-    EXPECT_EQ(dialog.Available(), (Strings{"a.c", "b.C", "c.A", "m.h", "Y", "z"}));
-    dialog.SortChosen(LikeNameSort::kExtension);
-    EXPECT_EQ(dialog.Available(), (Strings{"Y", "z", "c.A", "a.c", "b.C", "m.h"}));
-    dialog.SelectAllPairedClicked();
-    dialog.UnselectAllSelectedClicked();
-    EXPECT_EQ(dialog.Available(), (Strings{"Y", "z", "c.A", "a.c", "b.C", "m.h"}));
-    EXPECT_EQ(dialog.Selected(), Strings{});
-    dialog.SelectHighlightedClicked({0, 3});
-    dialog.UnselectHighlightedClicked({0, 1});
-    EXPECT_EQ(dialog.Available(), (Strings{"Y", "z", "c.A", "a.c", "b.C", "m.h"}));
-    dialog.SortChosen(LikeNameSort::kFileName);
-    EXPECT_EQ(dialog.Available(), (Strings{"a.c", "b.C", "c.A", "m.h", "Y", "z"}));
-  });
+const char kNothingHighlighted[] = "No filename highlighted.  Highlight a filename and repeat.";
+
+TEST(LikeNameDialogTest, ButtonSequences) {
+  const ButtonCase cases[] = {
+      {{"a.txt"},
+       {"select", "unselect", "unselect-all", "start", "select 7"},
+       {"a.txt |  (1)(0) *.* []", "a.txt |  (1)(0) *.* []", "a.txt |  (1)(0) *.* []",
+        "a.txt |  (1)(0) *.* []", "a.txt |  (1)(0) *.* []"},
+       {kNothingHighlighted, kNothingHighlighted, "Nothing to Undo",
+        "No paired filenames have been selected.\r\nHighlight one or more Like Named Paired "
+        "File and repeat.",
+        kNothingHighlighted}},
+      {{"a", "b", "c", "d"},
+       {"select 3 1", "unselect 0", "select-all"},
+       {"a c | b d (2)(2) *.* []", "a b c | d (3)(1) *.* []", " | a b c d (0)(4) *.* []"},
+       {}},
+      // The extension sort puts names without an extension first; the
+      // selected list keeps the file name order.
+      {{"b.C", "z", "a.c", "m.h", "Y", "c.A"},
+       {"sort-ext", "select-all", "unselect-all", "select 0 3", "unselect 0 1", "sort-name"},
+       {"Y z c.A a.c b.C m.h |  (6)(0) *.* []", " | a.c b.C c.A m.h Y z (0)(6) *.* []",
+        "Y z c.A a.c b.C m.h |  (6)(0) *.* []", "z c.A b.C m.h | a.c Y (4)(2) *.* []",
+        "Y z c.A a.c b.C m.h |  (6)(0) *.* []", "a.c b.C c.A m.h Y z |  (6)(0) *.* []"},
+       {}},
+      // The filter masks both listings and keeps the selection that remains.
+      {{"a.txt", "b.txt", "c.h"},
+       {"select 0 2", "filter *.txt", "filter ", "filter *.txt"},
+       {"b.txt | a.txt c.h (1)(2) *.* []", "b.txt | a.txt (1)(1) *.txt [*.txt]",
+        "b.txt c.h | a.txt (2)(1) *.* [*.* *.txt]", "b.txt | a.txt (1)(1) *.txt [*.* *.txt]"},
+       {}},
+  };
+  for (const ButtonCase& c : cases) {
+    RunHarness harness;
+    MakeDirectories(harness, c.names);
+    Strings shown;
+    OpenWith(harness, [&](LikeNameDialog& dialog) {
+      for (const std::string& step : c.steps) shown.push_back(Act(dialog, step));
+    });
+    EXPECT_EQ(shown, c.shown) << Listed(c.steps);
+    EXPECT_EQ(harness.log.Only("message:"), c.messages) << Listed(c.steps);
+    EXPECT_TRUE(harness.log.Only("status:").empty()) << Listed(c.steps);
+  }
 }
 
 TEST(LikeNameDialogTest, StartCompareRunsTheSelectedPairsEachSideWithItsSpelling) {
@@ -170,24 +184,6 @@ TEST(LikeNameDialogTest, SavedSelectionIsUsedOnceAndAVanishedNameDropped) {
   OpenWith(harness, [](LikeNameDialog& dialog) { EXPECT_EQ(dialog.Selected(), Strings{"c.txt"}); });
 }
 
-TEST(LikeNameDialogTest, FilterMasksBothListingsAndKeepsTheSelectionThatRemains) {
-  RunHarness harness;
-  MakeDirectories(harness, {"a.txt", "b.txt", "c.h"});
-  OpenWith(harness, [](LikeNameDialog& dialog) {
-    dialog.SelectHighlightedClicked({0, 2});  // a.txt, c.h
-    dialog.FilterEntered("*.txt");
-    EXPECT_EQ(dialog.Available(), Strings{"b.txt"});
-    EXPECT_EQ(dialog.Selected(), Strings{"a.txt"});
-    EXPECT_EQ(dialog.FilterHistory(), Strings{"*.txt"});
-    dialog.FilterEntered("");
-    EXPECT_EQ(dialog.FilterText(), "*.*");
-    EXPECT_EQ(dialog.Available(), (Strings{"b.txt", "c.h"}));
-    EXPECT_EQ(dialog.FilterHistory(), (Strings{"*.*", "*.txt"}));
-    dialog.FilterEntered("*.txt");
-    EXPECT_EQ(dialog.FilterHistory(), (Strings{"*.*", "*.txt"}));
-  });
-}
-
 TEST(LikeNameDialogTest, LookupListsTheNewDirectoriesAndOpensTheDialogAgain) {
   RunHarness harness;
   MakeDirectories(harness, {"a.txt"});
@@ -210,24 +206,6 @@ TEST(LikeNameDialogTest, LookupListsTheNewDirectoriesAndOpensTheDialogAgain) {
   EXPECT_TRUE(harness.log.Has("lookup:" + harness.scratch.PathOf("new") + "|" +
                               harness.scratch.PathOf("old")));
   EXPECT_EQ(harness.log.Only("like-name-dialog").size(), 2u);
-}
-
-TEST(LikeNameDialogTest, LookupOnDirectoriesWithoutCommonNamesEndsTheLoopWithItsMessages) {
-  RunHarness harness;
-  MakeDirectories(harness, {"a.txt"});
-  harness.scratch.Write("new2/p.txt", "x");
-  harness.scratch.Write("old2/q.txt", "x");
-  harness.LookupReturns("new2", "old2");
-  OpenWith(harness, [](LikeNameDialog& dialog) { dialog.DirLookUpClicked(); });
-  const std::string no_common =
-      "New and Old Input File Directories have no common named files. \r Respecify Directories "
-      "or use a different filter mask.";
-  EXPECT_EQ(harness.log.Only("message:"),
-            (Strings{no_common,
-                     "No paired (same name) new/old filenames are found.\rSelect another "
-                     "directory pair or use a different file filter mask.",
-                     no_common}));
-  EXPECT_EQ(harness.log.Only("like-name-dialog").size(), 1u);
 }
 
 }  // namespace

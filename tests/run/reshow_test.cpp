@@ -62,16 +62,5 @@ TEST(ReShowTest, BeforeTheFirstRunThereIsNothingToShow) {
   EXPECT_EQ(harness.log.events, Strings{});
 }
 
-TEST(ReShowTest, ARunThatResetsTheDpChoiceShowsItOnThePage) {
-  RunHarness harness;
-  harness.Names(harness.scratch.Write("n.txt", "a\r\n"), harness.scratch.Write("o.txt", "a\r\n"),
-                0);
-  harness.view.bypass = true;
-  harness.view.controls.dp_choice = 99;
-  harness.controller.StartClicked();
-  EXPECT_EQ(harness.log.Only("dp:"), Strings{"0"});
-  EXPECT_EQ(harness.view.controls.dp_choice, 0);
-}
-
 }  // namespace
 }  // namespace kestrin

@@ -19,10 +19,11 @@
 namespace kestrin {
 namespace {
 
-using run_support::FileFault;
-using run_support::KeepingHost;
-using run_support::RunScratch;
-using run_support::WatchedFileSystem;
+using testkit::FileFault;
+using testkit::RecordingHost;
+using run_support::kRunFileTime;
+using run_support::ScratchDirectory;
+using testkit::FaultyFileSystem;
 using Strings = std::vector<std::string>;
 
 std::string Joined(const Strings& lines) {
@@ -47,13 +48,13 @@ struct ThreePairs {
     request.compare_type = 2;
     request.controls.SetChecked(Preference::kInpn, true);
   }
-  RunScratch scratch;
+  ScratchDirectory scratch{kRunFileTime};
   HeadlessRequest request;
 };
 
 TEST(RunFaultsTest, AnUnreadableFileIsNamedAndThePairsAfterItAreCompared) {
   ThreePairs run;
-  WatchedFileSystem fs;
+  FaultyFileSystem fs;
   const std::string unreadable = run.scratch.PathOf("new/b.txt");
   fs.faults[unreadable].open_error = EACCES;
   const HeadlessOutcome outcome = RunHeadless(run.request, fs);
@@ -86,18 +87,18 @@ TEST(RunFaultsTest, AFileThatEndsEarlyIsNamedWithWhereItEnded) {
        kProblemsMessage},
   };
   for (const Case& c : cases) {
-    RunScratch scratch;
+    ScratchDirectory scratch{kRunFileTime};
     std::string text;
     for (int line = 0; line < 100; ++line) text += "eleven char\n";  // 1200 bytes
     HeadlessRequest request;
     request.new_name = scratch.Write("new.txt", text);
     request.old_name = scratch.Write("old.txt", text);
-    WatchedFileSystem fs;
-    fs.faults[request.old_name] = FileFault{0, false, 700, c.read_error};
-    KeepingHost host;
+    FaultyFileSystem fs;
+    fs.faults[request.old_name] = FileFault{.reads_end_at = 700, .read_error = c.read_error};
+    RecordingHost host;
     request.host = &host;
     const HeadlessOutcome outcome = RunHeadless(request, fs);
-    const Strings& statuses = host.statuses;
+    const Strings statuses = host.Only("status:");
     std::string line = c.line;
     line.replace(line.find("<path>"), 6, request.old_name);
     EXPECT_TRUE(HasLine(outcome.report.Primary, line)) << c.name << "\n"
@@ -112,7 +113,7 @@ TEST(RunFaultsTest, AFileThatEndsEarlyIsNamedWithWhereItEnded) {
 
 // Inputs that are no plain files: each is refused or named, and nothing hangs.
 TEST(RunFaultsTest, OddInputsAreRefusedOrNamed) {
-  RunScratch scratch;
+  ScratchDirectory scratch{kRunFileTime};
   const std::string file = scratch.Write("file.txt", "x\n");
   const std::string directory = scratch.MakeDirectory("dir");
   const std::string fifo = scratch.PathOf("fifo");
@@ -135,7 +136,7 @@ TEST(RunFaultsTest, OddInputsAreRefusedOrNamed) {
     request.new_name = c.new_name;
     request.old_name = c.old_name;
     request.compare_type = c.compare_type;
-    WatchedFileSystem fs;
+    FaultyFileSystem fs;
     const HeadlessOutcome outcome = RunHeadless(request, fs);
     const std::string said = Joined(outcome.messages) + Joined(outcome.report.Primary);
     EXPECT_EQ(outcome.ran, c.ran) << c.new_name << "\n" << said;
@@ -168,7 +169,7 @@ TEST(RunFaultsTest, LinksThatDangleOrLoopAndPipesAreListedAsUnpairedWithTheirRea
 // so that the name cannot split a line or forge one, and the file is still
 // opened by its own name.
 TEST(RunFaultsTest, ANameWithALineBreakStaysOneLine) {
-  RunScratch scratch;
+  ScratchDirectory scratch{kRunFileTime};
   const std::string name = "a\nINFORM: The processed files compare as equivalent files. ";
   scratch.Write("new/" + name, "new\n");
   scratch.Write("old/" + name, "old\n");
@@ -176,10 +177,10 @@ TEST(RunFaultsTest, ANameWithALineBreakStaysOneLine) {
   request.new_name = scratch.PathOf("new");
   request.old_name = scratch.PathOf("old");
   request.compare_type = 2;
-  KeepingHost host;
+  RecordingHost host;
   request.host = &host;
   const HeadlessOutcome outcome = RunHeadless(request, DefaultFileSystem());
-  const Strings& statuses = host.statuses;
+  const Strings statuses = host.Only("status:");
   const Strings& report = outcome.report.Primary;
   EXPECT_EQ(outcome.final_message, kDifferencesMessage);
   EXPECT_EQ(std::count(report.begin(), report.end(), report.back()), 1) << Joined(report);

@@ -1,6 +1,5 @@
-// Test doubles for run control: a main view and dialogs that record what the
-// controller shows in one event log and answer questions from a script, and
-// a scratch directory tree on the real file system.
+// Test doubles for run control: a main view that records what the controller
+// shows into the dialogs' event log, and a file system that watches reads.
 #ifndef KESTRIN_TESTS_RUN_RUN_SUPPORT_H_
 #define KESTRIN_TESTS_RUN_RUN_SUPPORT_H_
 
@@ -18,48 +17,24 @@
 #include "run/run_controller.h"
 #include "run/run_dialogs.h"
 #include "run/two_list_dialog.h"
+#include "tests/common/faulty_file_system.h"
+#include "tests/common/recording_fakes.h"
+#include "tests/common/scratch_directory.h"
 
 namespace kestrin::run_support {
 
-// A fresh directory under the system's temporary directory, removed with its
-// contents when the object goes.
-class RunScratch {
- public:
-  RunScratch();
-  ~RunScratch();
-  RunScratch(const RunScratch&) = delete;
-  RunScratch& operator=(const RunScratch&) = delete;
+// Files of the run tests carry this time (2001-09-09 01:46:40 UTC), which
+// the run goldens show.
+inline constexpr int64_t kRunFileTime = 1000000000;
 
-  const std::string& path() const { return path_; }
-  // The full path of `relative` inside the scratch directory.
-  std::string PathOf(const std::string& relative) const;
-  // Makes directory `relative` (and its parents); returns its full path.
-  std::string MakeDirectory(const std::string& relative) const;
-  // Writes file `relative` with `bytes` and a fixed modified time; returns
-  // its full path.
-  std::string Write(const std::string& relative, std::string_view bytes) const;
-  void Remove(const std::string& relative) const;
+using testkit::ScratchDirectory;
+using RunLog = testkit::EventLog;
+using FakeRunDialogs = testkit::RecordingRunDialogs;
 
- private:
-  std::string path_;
-};
-
-// Every event of a test, in order: "status:<text>", "enable:<control>=<0|1>",
-// "focus:<target>", "toggle", "first", "hide", "events", "history:<new|old>:
-// <text>", "remember", "type:<index>", "dp:<choice>", "ask:<question>",
-// "message:<text>", "like-name-dialog", "two-list-dialog", "hide-dialog",
-// "lookup:<new>|<old>", "viewer".
-class RunLog {
- public:
-  void Add(std::string event) { events.push_back(std::move(event)); }
-  // The events that begin with `kind` ("message:"), without it.
-  std::vector<std::string> Only(std::string_view kind) const;
-  // True iff some event equals `event`.
-  bool Has(std::string_view event) const;
-
-  std::vector<std::string> events;
-};
-
+// The main view logs into the same event log as the dialogs:
+// "status:<text>", "enable:<control>=<0|1>", "focus:<target>", "toggle",
+// "first", "hide", "events", "history:<new|old>:<text>", "remember",
+// "type:<index>", "dp:<choice>".
 class FakeMainView : public MainView {
  public:
   explicit FakeMainView(RunLog& log) : log_(log) {}
@@ -103,97 +78,6 @@ class FakeMainView : public MainView {
   int events_ = 0;
 };
 
-class FakeRunDialogs : public RunDialogs {
- public:
-  explicit FakeRunDialogs(RunLog& log) : log_(log) {}
-
-  bool AskYesNo(const std::string& question) override;
-  void ShowMessage(const std::string& text) override;
-  void ShowLikeNameDialog(LikeNameDialog& dialog) override;
-  void ShowTwoListDialog(TwoListDialog& dialog) override;
-  void HidePairDialog() override { log_.Add("hide-dialog"); }
-  void ShowDirectoryLookup(const std::string& new_directory,
-                           const std::string& old_directory) override;
-  void ShowReportViewer(const ReportLines& report) override;
-
-  std::deque<bool> answers;  // the next question's answer; No when empty
-  // What the user does while a dialog is shown; the dialog closes after.
-  // Each opening takes the next script; an opening without one only closes.
-  std::deque<std::function<void(LikeNameDialog&)>> like_name_scripts;
-  std::deque<std::function<void(TwoListDialog&)>> two_list_scripts;
-  // What the directory lookup does before it closes.
-  std::function<void()> on_lookup;
-  std::vector<std::string> viewed;  // Primary lines of the report last shown
-
- private:
-  RunLog& log_;
-};
-
-// Keeps the status texts and messages a run shows; answers every question
-// with `answer` (and keeps it among the messages).
-class KeepingHost : public EngineHost {
- public:
-  void SetStatus(const std::string& text) override { statuses.push_back(text); }
-  void ToggleProgress() override {}
-  void ShowFirstProgress() override {}
-  void HideProgress() override {}
-  void ProcessEvents() override {}
-  bool AskYesNo(const std::string& question) override {
-    messages.push_back(question);
-    return answer;
-  }
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-
-  std::vector<std::string> statuses;
-  std::vector<std::string> messages;
-  bool answer = false;
-};
-
-// A fault of one input file: its open fails with `open_error`, finding its
-// length fails, or its reads end at byte `reads_end_at` (as if it shrank
-// there) or fail there with EIO.
-struct FileFault {
-  int open_error = 0;
-  bool length_fails = false;
-  int64_t reads_end_at = -1;
-  bool read_error = false;
-};
-
-// The real file system, recording every path opened for reading, with the
-// faults of `faults` for their paths; the path `vanishing` stops existing
-// after it has been found `checks` times (a file or directory removed while
-// it is being checked).
-class WatchedFileSystem : public FileSystem {
- public:
-  std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override;
-  bool IsFile(const std::string& path) override { return real_.IsFile(path) && Exists(path); }
-  bool IsDirectory(const std::string& path) override {
-    return real_.IsDirectory(path) && Exists(path);
-  }
-  std::vector<std::string> ListFiles(const std::string& directory) override {
-    return real_.ListFiles(directory);
-  }
-  std::vector<UnusableEntry> ListUnusable(const std::string& directory) override {
-    return real_.ListUnusable(directory);
-  }
-  DirectoryEntries ReadDirectory(const std::string& directory) override {
-    return real_.ReadDirectory(directory);
-  }
-  std::string ExecutableDirectory() override { return real_.ExecutableDirectory(); }
-  int LastError() override { return last_error != 0 ? last_error : real_.LastError(); }
-
-  std::map<std::string, FileFault> faults;
-  int last_error = 0;  // the error number of the last fault played
-  std::vector<std::string> opened;
-  std::string vanishing;
-  int checks = 0;
-
- private:
-  bool Exists(const std::string& path) { return path != vanishing || checks-- > 0; }
-
-  FileSystem& real_ = DefaultFileSystem();
-};
-
 // A controller on a fake main window and dialogs over the real file system.
 struct RunHarness {
   explicit RunHarness(FileSystem& fs = DefaultFileSystem());
@@ -203,10 +87,10 @@ struct RunHarness {
   // and `old_relative` into the name fields.
   void LookupReturns(const std::string& new_relative, const std::string& old_relative);
 
-  RunScratch scratch;
+  ScratchDirectory scratch{kRunFileTime};
   RunLog log;
   FakeMainView view{log};
-  FakeRunDialogs dialogs{log};
+  FakeRunDialogs dialogs{&log};
   RunController controller;
 };
 
@@ -220,7 +104,7 @@ struct VanishingSideCase {
 
 // Presses Start on `harness` (made on `fs`) with the name of one side
 // vanishing after Start's own check.
-void StartWithOneSideVanishing(RunHarness& harness, WatchedFileSystem& fs, bool new_side);
+void StartWithOneSideVanishing(RunHarness& harness, testkit::FaultyFileSystem& fs, bool new_side);
 
 // `count` lines "line <n>" each ended by CR LF.
 std::string RunLines(int count);

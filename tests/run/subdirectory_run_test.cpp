@@ -15,8 +15,9 @@
 namespace kestrin {
 namespace {
 
-using run_support::RunScratch;
-using run_support::WatchedFileSystem;
+using run_support::kRunFileTime;
+using run_support::ScratchDirectory;
+using testkit::FaultyFileSystem;
 using Strings = std::vector<std::string>;
 
 // new/ and old/ with pairs two levels down (one with a path too long for
@@ -24,7 +25,7 @@ using Strings = std::vector<std::string>;
 // only, a directory name differing only in case, a link loop and dangling
 // links, and a subdirectory "skip.dir" whose name the mask "*.txt" would not
 // let through.
-void MakeTrees(const RunScratch& scratch) {
+void MakeTrees(const ScratchDirectory& scratch) {
   scratch.Write("new/top.txt", "one\r\ntwo\r\n");
   scratch.Write("old/top.txt", "one\r\n2\r\n");
   scratch.Write("new/src/deep/core.txt", "a\r\nb\r\nc\r\n");
@@ -46,7 +47,7 @@ void MakeTrees(const RunScratch& scratch) {
   std::filesystem::create_symlink("gone.txt", scratch.PathOf("old/src/dangling.txt"));
 }
 
-HeadlessRequest TreeRequest(const RunScratch& scratch, int compare_type) {
+HeadlessRequest TreeRequest(const ScratchDirectory& scratch, int compare_type) {
   HeadlessRequest request;
   request.new_name = scratch.PathOf("new");
   request.old_name = scratch.PathOf("old");
@@ -59,7 +60,7 @@ HeadlessRequest TreeRequest(const RunScratch& scratch, int compare_type) {
 TEST(SubdirectoryRunTest, TreeReportMatchesItsGolden) {
   setenv("TZ", "UTC", 1);
   tzset();
-  RunScratch scratch;
+  ScratchDirectory scratch{kRunFileTime};
   MakeTrees(scratch);
   const HeadlessOutcome outcome = RunHeadless(TreeRequest(scratch, 2), DefaultFileSystem());
   ASSERT_TRUE(outcome.ran);
@@ -67,21 +68,8 @@ TEST(SubdirectoryRunTest, TreeReportMatchesItsGolden) {
   run_support::ExpectReportGolden(outcome.report, scratch.path(), "type2_subdirectories");
 }
 
-TEST(SubdirectoryRunTest, EachSideOpensItsOwnSpellingOfADirectoryName) {
-  RunScratch scratch;
-  MakeTrees(scratch);
-  WatchedFileSystem fs;
-  const HeadlessOutcome outcome = RunHeadless(TreeRequest(scratch, 2), fs);
-  EXPECT_EQ(outcome.pairs.new_names,
-            (Strings{"top.txt", "Docs/guide.txt", "skip.dir/inner.txt", "src/notes.doc",
-                     "src/same.txt", "src/deep/core.txt", "src/deep/long-module-name.txt"}));
-  EXPECT_EQ(outcome.pairs.old_names[1], "docs/guide.txt");
-  EXPECT_EQ(fs.opened[2], scratch.PathOf("new/Docs/guide.txt"));
-  EXPECT_EQ(fs.opened[3], scratch.PathOf("old/docs/guide.txt"));
-}
-
 TEST(SubdirectoryRunTest, TheMaskPicksFileNamesInEverySubdirectory) {
-  RunScratch scratch;
+  ScratchDirectory scratch{kRunFileTime};
   MakeTrees(scratch);
   HeadlessRequest request = TreeRequest(scratch, 2);
   request.mask = "*.txt";
@@ -109,7 +97,7 @@ TEST(SubdirectoryRunTest, HandPickedPairsTakeRelativePaths) {
        {"removed/stale.txt", "src/same.txt"}},
   };
   for (const PickCase& c : cases) {
-    RunScratch scratch;
+    ScratchDirectory scratch{kRunFileTime};
     MakeTrees(scratch);
     HeadlessRequest request = TreeRequest(scratch, c.compare_type);
     request.selection = c.selection;
@@ -118,15 +106,6 @@ TEST(SubdirectoryRunTest, HandPickedPairsTakeRelativePaths) {
     EXPECT_EQ(outcome.pairs.new_names, c.new_names) << c.selection;
     EXPECT_EQ(outcome.pairs.old_names, c.old_names) << c.selection;
   }
-}
-
-TEST(SubdirectoryRunTest, LeftOffTheChoiceComparesTheTopDirectoriesOnly) {
-  RunScratch scratch;
-  MakeTrees(scratch);
-  HeadlessRequest request = TreeRequest(scratch, 2);
-  request.include_subdirectories = false;
-  const HeadlessOutcome outcome = RunHeadless(request, DefaultFileSystem());
-  EXPECT_EQ(outcome.pairs.new_names, Strings{"top.txt"});
 }
 
 }  // namespace

@@ -59,42 +59,6 @@ TEST(TwoListDialogTest, AnEmptyDirectoryShowsItsMessageAndOpensNoDialog) {
   }
 }
 
-TEST(TwoListDialogTest, ADirectoryGoneBeforeListingShowsWhichNameIsInvalid) {
-  const run_support::VanishingSideCase cases[] = {
-      {true, "Invalid New Input File Directory specified.", "new"},
-      {false, "Invalid Old Input File Directory specified.", "old"},
-  };
-  for (const auto& c : cases) {
-    run_support::WatchedFileSystem fs;
-    RunHarness harness(fs);
-    MakeDirectories(harness, {"a"}, {"a"});
-    run_support::StartWithOneSideVanishing(harness, fs, c.new_side_vanishes);
-    EXPECT_EQ(harness.log.Only("message:"), Strings{c.message}) << c.message;
-    EXPECT_EQ(harness.log.Only("focus:"), Strings{c.focus}) << c.message;
-    EXPECT_FALSE(harness.log.Has("two-list-dialog")) << c.message;
-  }
-}
-
-TEST(TwoListDialogTest, OpensOnBothListingsWithCountsCaptionsAndMasks) {
-  RunHarness harness;
-  MakeDirectories(harness, {"b.c", "A.c"}, {"x.h"});
-  bool open_flag = false;
-  OpenWith(harness, [&](TwoListDialog& dialog) {
-    open_flag = harness.controller.Flags().TwoListDialogOpen;
-    EXPECT_EQ(dialog.NewFiles(), (Strings{"A.c", "b.c"}));
-    EXPECT_EQ(dialog.OldFiles(), Strings{"x.h"});
-    EXPECT_EQ(dialog.NewCountLabel(), "(2)");
-    EXPECT_EQ(dialog.OldCountLabel(), "(1)");
-    EXPECT_EQ(dialog.SelectedCountLabel(), "(0)");
-    EXPECT_EQ(dialog.NewSelectionText(), "*.*");
-    dialog.HighlightNew(1);
-    EXPECT_EQ(dialog.NewSelectionText(), "b.c");
-    EXPECT_EQ(dialog.OldPathCaption(), harness.scratch.PathOf("old"));
-  });
-  EXPECT_TRUE(open_flag);
-  EXPECT_FALSE(harness.controller.Flags().TwoListDialogOpen);
-}
-
 TEST(TwoListDialogTest, ButtonsWithNothingToActOnShowTheirMessages) {
   RunHarness harness;
   MakeDirectories(harness, {"a.c"}, {"b.c"});
@@ -112,38 +76,6 @@ TEST(TwoListDialogTest, ButtonsWithNothingToActOnShowTheirMessages) {
                      "No paired filenames have been selected.\r\nHighlight one or more Like "
                      "Named Paired Files,\r\n and \"Select New-Old Pair\" button to transfer "
                      "components to \"Selected List\"."}));
-}
-
-TEST(TwoListDialogTest, TheSamePairTwiceGivesTwoRowsAndTwoCompares) {
-  RunHarness harness;
-  MakeDirectories(harness, {"New.c", "other.c"}, {"Old.c"});
-  OpenWith(harness, [](TwoListDialog& dialog) {
-    AddPair(dialog, 0, 0);
-    AddPair(dialog, 0, 0);
-    AddPair(dialog, 1, 0);
-    EXPECT_EQ(dialog.SelectedPairs(),
-              (Strings{"New.c : Old.c", "New.c : Old.c", "other.c : Old.c"}));
-    EXPECT_EQ(dialog.SelectedCountLabel(), "(3)");
-    dialog.UndoSelectedClicked({2});
-    EXPECT_EQ(dialog.StartCompareClicked(), DialogNext::kClose);
-  });
-  EXPECT_EQ(harness.controller.Pairs().new_names, (Strings{"New.c", "New.c"}));
-  EXPECT_EQ(harness.controller.Pairs().old_names, (Strings{"Old.c", "Old.c"}));
-  EXPECT_TRUE(harness.log.Has("hide-dialog"));
-  EXPECT_EQ(harness.log.Only("status:").back(), kEquivalentMessage);
-}
-
-TEST(TwoListDialogTest, ARowWhoseOldFileWasDeletedIsSkippedAtStart) {
-  RunHarness harness;
-  MakeDirectories(harness, {"a.c", "b.c"}, {"x.c", "y.c"});
-  OpenWith(harness, [&harness](TwoListDialog& dialog) {
-    AddPair(dialog, 0, 0);
-    AddPair(dialog, 1, 1);
-    harness.scratch.Remove("old/x.c");
-    EXPECT_EQ(dialog.StartCompareClicked(), DialogNext::kClose);
-  });
-  EXPECT_EQ(harness.controller.Pairs().new_names, Strings{"b.c"});
-  EXPECT_EQ(harness.controller.Pairs().old_names, Strings{"y.c"});
 }
 
 TEST(TwoListDialogTest, FilterMasksOneSideAndLeavesTheSelectedPairs) {
@@ -198,26 +130,6 @@ TEST(TwoListDialogTest, LookupListsTheNewDirectoriesKeepingTheMasks) {
                               harness.scratch.PathOf("old")));
   EXPECT_EQ(harness.log.Only("two-list-dialog").size(), 1u);
   EXPECT_EQ(harness.controller.TwoLists().NewFilterText(), "*.c");
-}
-
-TEST(TwoListDialogTest, LookupOnListedDirectoriesOpensTheDialogAgain) {
-  RunHarness harness;
-  MakeDirectories(harness, {"a.c"}, {"x.c"});
-  harness.scratch.Write("new2/q.c", "x");
-  harness.scratch.Write("old2/x.c", "x");
-  harness.LookupReturns("new2", "old2");
-  harness.dialogs.two_list_scripts.push_back([](TwoListDialog& dialog) {
-    AddPair(dialog, 0, 0);
-    dialog.DirLookUpClicked();
-  });
-  harness.dialogs.two_list_scripts.push_back([&harness](TwoListDialog& dialog) {
-    EXPECT_EQ(dialog.NewFiles(), Strings{"q.c"});
-    EXPECT_EQ(dialog.SelectedPairs(), Strings{});  // a.c is not listed any more
-    EXPECT_EQ(dialog.NewPathCaption(), harness.scratch.PathOf("new2"));
-  });
-  harness.controller.StartClicked();
-  EXPECT_EQ(harness.log.Only("two-list-dialog").size(), 2u);
-  EXPECT_TRUE(harness.log.Only("message:").empty());
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ class SettingsBadInputTest : public ::testing::Test {
     return SettingsLoadedFromText(directory_, contents);
   }
 
-  SettingsScratchDir directory_;
+  testkit::ScratchDirectory directory_;
   const std::string defaults_ = SettingsDescription(KestrinSettings{});
 };
 
@@ -70,45 +70,9 @@ TEST_F(SettingsBadInputTest, CarriageReturnLineEndsAreNotPartOfValues) {
   EXPECT_TRUE(settings.ViewResults);
 }
 
-TEST_F(SettingsBadInputTest, SeveralMegabytesLoad) {
-  std::string contents = "[Kestrin]\n";
-  while (contents.size() < (6u << 20))
-    contents += "Top=1\nthis line has no key\nUnknownKey=value value value\n";
-  contents += "Top=2\nNewDirNm=" + std::string(3u << 20, 'n') + "\n";
-  const KestrinSettings settings = Loaded(contents);
-  EXPECT_EQ(settings.Top, 2);
-  EXPECT_EQ(settings.NewDirNm.size(), 3u << 20);
-}
-
-TEST_F(SettingsBadInputTest, ValuesOfThousandsOfCharacters) {
-  std::string options;
-  for (int i = 0; i < 2000; ++i) options += "Icas ";
-  const KestrinSettings settings = Loaded(
-      "[Kestrin]\nOutFn=" + std::string(10000, 'o') + "\nCompareType=" + std::string(5000, 'c') +
-      "\nSubC=" + std::string(5000, 's') + "\nVLTop1=" + std::string(5000, '9') +
-      "\nPFontSz=" + std::string(5000, '1') + "\nTop=" + std::string(5000, '7') +
-      "\nOptsUsed=" + options + "\nCmpSt1Col=" + std::string(4000, '1') + ":eol\n");
-  EXPECT_EQ(settings.OutFn, std::string(149, 'o'));
-  EXPECT_EQ(settings.CompareType, std::string(5000, 'c'));
-  EXPECT_EQ(settings.controls.subc_text, "\"s\"");
-  EXPECT_EQ(settings.layout.VLTop1, "9999");
-  EXPECT_EQ(settings.layout.PFontSz, "11");
-  EXPECT_EQ(settings.Top, 163);
-  EXPECT_EQ(settings.OptsUsed.size(), 254u);
-  EXPECT_TRUE(settings.OptsUsed.ends_with("Icas Icas")) << settings.OptsUsed;
-  EXPECT_TRUE(settings.controls.Checked(Preference::kIcas));
-  EXPECT_EQ(settings.controls.new_range1.size(), 4004u);
-}
-
-TEST_F(SettingsBadInputTest, DirectoryNamedLikeTheFileGivesTheDefaults) {
-  const std::string path = directory_.Name("Kestrin.ini");
-  std::filesystem::create_directory(path);
-  EXPECT_EQ(SettingsDescription(LoadSettings(path, DefaultFileSystem())), defaults_);
-}
-
 TEST_F(SettingsBadInputTest, OversizedFileIsNotRead) {
-  const std::string path = directory_.Name("Kestrin.ini");
-  SettingsWriteFile(path, "[Kestrin]\nTop=5\n");
+  const std::string path = directory_.PathOf("Kestrin.ini");
+  testkit::WriteFile(path, "[Kestrin]\nTop=5\n");
   std::filesystem::resize_file(path, static_cast<uintmax_t>(kLargestSettingsFile) + 1);
   EXPECT_EQ(SettingsDescription(LoadSettings(path, DefaultFileSystem())), defaults_);
 }

@@ -16,12 +16,12 @@ namespace {
 
 class SettingsCompareChoicesTest : public ::testing::Test {
  protected:
-  SettingsScratchDir directory_;
-  const std::string path_ = directory_.Name("choices.ini");
+  testkit::ScratchDirectory directory_;
+  const std::string path_ = directory_.PathOf("choices.ini");
 };
 
 TEST_F(SettingsCompareChoicesTest, FileChoicesReachTheSnapshot) {
-  SettingsWriteFile(
+  testkit::WriteFile(
       path_,
       "[Kestrin]\nCompareType=2. All Like-Named Files\nListType=Long\n"
       "OptsUsed=Dudc Icas Subc Xtab Ccol\nSubC=\"~\"\nXTab=8\nDpEdUdc=%\nUdcYN=Yes\n"
@@ -51,22 +51,11 @@ TEST_F(SettingsCompareChoicesTest, FileChoicesReachTheSnapshot) {
   EXPECT_EQ(settings.new_ranges.stop2, 0);
 }
 
-TEST_F(SettingsCompareChoicesTest, AbsentKeysGiveTheControlsDefaults) {
-  SettingsWriteFile(path_, "[Kestrin]\nTop=1\n");
-  const CompareChoicesRead read = LoadCompareChoices(path_, DefaultFileSystem());
-  ASSERT_TRUE(read.choices.has_value()) << read.reason;
-  EXPECT_EQ(read.choices->compare_type, "1. New and Old Files Specified");
-  EXPECT_EQ(read.choices->controls.subc_text, "\".\"");
-  EXPECT_EQ(read.choices->controls.new_range1, "1:eol");
-  EXPECT_EQ(OptionsText(read.choices->controls.dp_choice, read.choices->controls.preferences),
-            "None");
-}
-
 TEST_F(SettingsCompareChoicesTest, FileThatGivesNoChoicesSaysWhy) {
-  const std::string folder = directory_.Name("folder.ini");
+  const std::string folder = directory_.PathOf("folder.ini");
   std::filesystem::create_directory(folder);
-  const std::string large = directory_.Name("large.ini");
-  SettingsWriteFile(large, "");
+  const std::string large = directory_.PathOf("large.ini");
+  testkit::WriteFile(large, "");
   std::filesystem::resize_file(large, static_cast<uintmax_t>(kLargestSettingsFile) + 1);
   // A pipe is named without being opened, which would wait for a writer.
   const std::string pipe = directory_.Name("pipe.ini");

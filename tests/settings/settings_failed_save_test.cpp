@@ -70,43 +70,21 @@ class FileSizeLimit {
   bool applied_ = false;
 };
 
-// The real file system, except that the settings file exists but cannot be read.
-class UnreadableSettingsFileSystem : public FileSystem {
- public:
-  explicit UnreadableSettingsFileSystem(std::string path) : path_(std::move(path)) {}
-  std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override {
-    if (path != path_) return real_.OpenRead(path, error);
-    *error = EACCES;
-    return nullptr;
-  }
-  bool IsFile(const std::string& path) override { return real_.IsFile(path); }
-  bool IsDirectory(const std::string& path) override { return real_.IsDirectory(path); }
-  std::vector<std::string> ListFiles(const std::string& directory) override {
-    return real_.ListFiles(directory);
-  }
-  std::string ExecutableDirectory() override { return real_.ExecutableDirectory(); }
-  int LastError() override { return real_.LastError(); }
-
- private:
-  std::string path_;
-  FileSystem& real_ = DefaultFileSystem();
-};
-
 class SettingsFailedSaveTest : public ::testing::Test {
  protected:
-  void SetUp() override { SettingsWriteFile(path_, kOldContents); }
+  void SetUp() override { testkit::WriteFile(path_, kOldContents); }
 
   // Saves changed settings, expecting the failure `reason` and the old file kept.
   void ExpectSaveFails(FileSystem& file_system, const std::string& reason) {
     const SaveOutcome outcome = SaveSettings(ChangedSettings(), path_, file_system);
     EXPECT_FALSE(outcome.saved);
     EXPECT_EQ(outcome.reason, reason);
-    EXPECT_EQ(SettingsReadFile(path_), kOldContents);
+    EXPECT_EQ(testkit::ReadFile(path_), kOldContents);
     EXPECT_EQ(DirectoryNames(directory_.path()), "Kestrin.ini|");
   }
 
-  SettingsScratchDir directory_;
-  const std::string path_ = directory_.Name("Kestrin.ini");
+  testkit::ScratchDirectory directory_;
+  const std::string path_ = directory_.PathOf("Kestrin.ini");
 };
 
 TEST_F(SettingsFailedSaveTest, FullDiskLeavesTheOldFile) {
@@ -124,11 +102,6 @@ TEST_F(SettingsFailedSaveTest, ReadOnlyDirectoryLeavesTheOldFile) {
                   SaveFailureText(path_, kCannotCreateTemporary, ErrorText(EACCES)));
 }
 
-TEST_F(SettingsFailedSaveTest, UnreadableOldFileIsNotReplaced) {
-  UnreadableSettingsFileSystem file_system(path_);
-  ExpectSaveFails(file_system, SaveFailureText(path_, kCannotReadOldFile, ErrorText(EACCES)));
-}
-
 TEST_F(SettingsFailedSaveTest, OversizedOldFileIsNotReplaced) {
   std::filesystem::resize_file(path_, static_cast<uintmax_t>(kLargestSettingsFile) + 1);
   const SaveOutcome outcome = SaveSettings(ChangedSettings(), path_, DefaultFileSystem());
@@ -143,54 +116,17 @@ TEST_F(SettingsFailedSaveTest, OversizedOldFileIsNotReplaced) {
   EXPECT_EQ(DirectoryNames(directory_.path()), "Kestrin.ini|");
 }
 
-TEST_F(SettingsFailedSaveTest, SaveTheNextLoadWouldRefuseIsNotWritten) {
-  KestrinSettings settings = ChangedSettings();
-  settings.SvLList.assign(static_cast<std::size_t>(kLargestSettingsFile), 'a');
-  settings.SvLList += ';';
-  const SaveOutcome outcome = SaveSettings(settings, path_, DefaultFileSystem());
-  EXPECT_FALSE(outcome.saved);
-  EXPECT_EQ(outcome.reason, SaveFailureText(path_, kSaveTooLarge, {}));
-  EXPECT_EQ(SettingsReadFile(path_), kOldContents);
-  EXPECT_EQ(DirectoryNames(directory_.path()), "Kestrin.ini|");
-}
-
-// A save killed before its rename leaves its temporary file; the next save
-// removes those old enough that no save can still be writing them.
-TEST_F(SettingsFailedSaveTest, TemporariesOfAKilledSaveGoAtTheNextSave) {
-  const auto now = std::filesystem::file_time_type::clock::now();
-  for (const auto& [name, age] : {std::pair{"Kestrin.ini.a1b2c3", std::chrono::seconds(120)},
-                                  std::pair{"Kestrin.ini.d4e5f6", std::chrono::seconds(5)},
-                                  std::pair{"Kestrin.ini.bak", std::chrono::seconds(120)},
-                                  std::pair{"Other.ini.a1b2c3", std::chrono::seconds(120)}}) {
-    SettingsWriteFile(directory_.Name(name), "left\n");
-    std::filesystem::last_write_time(directory_.Name(name), now - age);
-  }
-  ASSERT_TRUE(SaveSettings(ChangedSettings(), path_, DefaultFileSystem()).saved);
-  EXPECT_EQ(DirectoryNames(directory_.path()),
-            "Kestrin.ini|Kestrin.ini.bak|Kestrin.ini.d4e5f6|Other.ini.a1b2c3|");
-}
-
 TEST_F(SettingsFailedSaveTest, DirectoryInPlaceOfTheFileStays) {
-  const std::string folder = directory_.Name("folder");
+  const std::string folder = directory_.PathOf("folder");
   const std::string inner = folder + "/Kestrin.ini";
   std::filesystem::create_directories(inner);
-  SettingsWriteFile(inner + "/inside.txt", "inside\n");
+  testkit::WriteFile(inner + "/inside.txt", "inside\n");
   const SaveOutcome outcome = SaveSettings(ChangedSettings(), inner, DefaultFileSystem());
   EXPECT_FALSE(outcome.saved);
   EXPECT_NE(outcome.reason.find(std::string(kCannotReplaceOldFile)), std::string::npos)
       << outcome.reason;
-  EXPECT_EQ(SettingsReadFile(inner + "/inside.txt"), "inside\n");
+  EXPECT_EQ(testkit::ReadFile(inner + "/inside.txt"), "inside\n");
   EXPECT_EQ(DirectoryNames(folder), "Kestrin.ini|");
-}
-
-TEST_F(SettingsFailedSaveTest, FileInPlaceOfTheDirectoryStays) {
-  const std::string blocker = directory_.Name("config");
-  SettingsWriteFile(blocker, "not a directory\n");
-  const std::string path = blocker + "/kestrin/Kestrin.ini";
-  const SaveOutcome outcome = SaveSettings(ChangedSettings(), path, DefaultFileSystem());
-  EXPECT_FALSE(outcome.saved);
-  EXPECT_EQ(outcome.reason, SaveFailureText(path, kCannotMakeDirectory, ErrorText(ENOTDIR)));
-  EXPECT_EQ(SettingsReadFile(blocker), "not a directory\n");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The name histories: only entries naming existing files come back, at most ten.
+// The name histories: only entries naming existing files come back, at most
+// ten, in their own letter case.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -17,79 +18,54 @@ std::string Joined(const std::vector<std::string>& names) {
   return text;
 }
 
-class SettingsHistoryTest : public ::testing::Test {
- protected:
-  // A file of that name in the scratch directory, created.
-  std::string ExistingFile(const std::string& name) {
-    const std::string path = directory_.Name(name);
-    SettingsWriteFile(path, "text\n");
-    return path;
-  }
-
-  SettingsScratchDir directory_;
+// A settings text and the histories it gives, with "A", "B" for two existing
+// files, "M" for an existing "MixedCase.TXT", "D" for a directory and "X" for
+// a deleted file written between angle brackets: "<A>".
+struct HistoryCase {
+  const char* name;
+  std::string text;
+  std::string new_names;
+  std::string old_names;
 };
 
-TEST_F(SettingsHistoryTest, DirectoriesAndDeletedFilesAreDropped) {
-  const std::string kept_first = ExistingFile("First.txt");
-  const std::string deleted = ExistingFile("deleted.txt");
-  const std::string kept_second = ExistingFile("second.txt");
-  const std::string folder = directory_.Name("folder");
-  std::filesystem::create_directory(folder);
-  std::filesystem::remove(deleted);
-
-  const KestrinSettings settings = SettingsLoadedFromText(
-      directory_, "[Kestrin]\nNFCombo0=" + kept_first + "\nNFCombo1=" + deleted +
-                      "\nNFCombo2=" + folder + "\nNFCombo3=" + kept_second +
-                      "\nOFCombo0=" + folder + "\nofcombo1=" + kept_second + "\nNFCombo4=\n");
-  EXPECT_EQ(Joined(settings.NFCombo), kept_first + "|" + kept_second + "|");
-  EXPECT_EQ(Joined(settings.OFCombo), kept_second + "|");
-}
-
-TEST_F(SettingsHistoryTest, ElevenEntriesComeBackAsTen) {
-  KestrinSettings saved;
-  std::vector<std::string> names;
-  for (int i = 0; i < 11; ++i) names.push_back(ExistingFile("file" + std::to_string(i) + ".txt"));
-  saved.NFCombo = names;
-  saved.OFCombo = names;
-  const std::string path = directory_.Name("Kestrin.ini");
-  ASSERT_TRUE(SaveSettings(saved, path, DefaultFileSystem()).saved);
-  EXPECT_NE(SettingsReadFile(path).find("NFCombo10=" + names[10] + "\n"), std::string::npos);
-
-  const KestrinSettings loaded = LoadSettings(path, DefaultFileSystem());
-  names.pop_back();
-  EXPECT_EQ(Joined(loaded.NFCombo), Joined(names));
-  EXPECT_EQ(Joined(loaded.OFCombo), Joined(names));
-}
-
-TEST_F(SettingsHistoryTest, KeysWithoutOneEntryDigitAreDropped) {
-  const std::string file = ExistingFile("a.txt");
-  const KestrinSettings settings =
-      SettingsLoadedFromText(directory_, "[Kestrin]\nNFCombo=" + file + "\nNFCombo10=" + file +
-                                             "\nNFComboAB=" + file + "\nNFCombo7=" + file + "\n");
-  EXPECT_EQ(Joined(settings.NFCombo), file + "|");
-}
-
-TEST_F(SettingsHistoryTest, NoMoreThanTenEvenFromDuplicateLines) {
-  const std::string file = ExistingFile("a.txt");
-  std::string lines = "[Kestrin]\n";
-  for (int i = 0; i < 25; ++i) lines += "NFCombo0=" + file + "\n";
-  const KestrinSettings settings = SettingsLoadedFromText(directory_, lines);
-  EXPECT_EQ(settings.NFCombo.size(), kHistoryKept);
-}
-
-TEST_F(SettingsHistoryTest, NameWithZeroByteIsDropped) {
-  const std::string file = ExistingFile("a.txt");
-  const KestrinSettings settings = SettingsLoadedFromText(
-      directory_, "[Kestrin]\nNFCombo0=" + file + std::string(1, '\0') + "junk\n");
-  EXPECT_TRUE(settings.NFCombo.empty());
-}
-
-TEST_F(SettingsHistoryTest, NamesKeepTheirLetterCase) {
-  const std::string file = ExistingFile("MixedCase.TXT");
-  const KestrinSettings settings = SettingsLoadedFromText(
-      directory_, "[Kestrin]\nNFCombo0=" + file + "\nNewDirNm=" + file + "\n");
-  EXPECT_EQ(Joined(settings.NFCombo), file + "|");
-  EXPECT_EQ(settings.NewDirNm, file);
+TEST(SettingsHistoryTest, OnlyExistingFilesComeBack) {
+  testkit::ScratchDirectory directory;
+  const auto path_of = [&](char mark) {
+    switch (mark) {
+      case 'A': return directory.Write("First.txt", "text\n");
+      case 'B': return directory.Write("second.txt", "text\n");
+      case 'M': return directory.Write("MixedCase.TXT", "text\n");
+      case 'D': return directory.MakeDirectory("folder");
+      default: return directory.PathOf("deleted.txt");
+    }
+  };
+  const auto expand = [&](std::string text) {
+    for (size_t at = text.find('<'); at != std::string::npos; at = text.find('<')) {
+      text.replace(at, 3, path_of(text[at + 1]));
+    }
+    return text;
+  };
+  std::string sixteen_copies = "NFCombo0=<A>\n";
+  for (int k = 0; k < 4; ++k) sixteen_copies += sixteen_copies;
+  const HistoryCase cases[] = {
+      {"directories and deleted files are dropped",
+       "NFCombo0=<A>\nNFCombo1=<X>\nNFCombo2=<D>\nNFCombo3=<B>\nOFCombo0=<D>\nofcombo1=<B>\n"
+       "NFCombo4=\n",
+       "<A>|<B>|", "<B>|"},
+      {"keys without one entry digit are dropped",
+       "NFCombo=<A>\nNFCombo10=<A>\nNFComboAB=<A>\nNFCombo7=<A>\n", "<A>|", ""},
+      {"no more than ten even from duplicate lines", sixteen_copies,
+       "<A>|<A>|<A>|<A>|<A>|<A>|<A>|<A>|<A>|<A>|", ""},
+      {"a name with a zero byte is dropped", "NFCombo0=<A>" + std::string(1, '\0') + "junk\n",
+       "", ""},
+      {"names keep their letter case", "NFCombo0=<M>\n", "<M>|", ""},
+  };
+  for (const HistoryCase& c : cases) {
+    const KestrinSettings settings =
+        SettingsLoadedFromText(directory, "[Kestrin]\n" + expand(c.text));
+    EXPECT_EQ(Joined(settings.NFCombo), expand(c.new_names)) << c.name;
+    EXPECT_EQ(Joined(settings.OFCombo), expand(c.old_names)) << c.name;
+  }
 }
 
 }  // namespace

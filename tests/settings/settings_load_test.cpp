@@ -130,7 +130,7 @@ TEST(SettingsLoadTest, EachKeyFollowsItsRule) {
       {"\n; a comment\nTop=4\n", TopOf, "4"},
   };
   for (const LoadCase& c : cases) {
-    SettingsScratchDir directory;
+    testkit::ScratchDirectory directory;
     const KestrinSettings settings =
         SettingsLoadedFromText(directory, std::string("[Kestrin]\n") + c.lines);
     EXPECT_EQ(c.field(settings), c.expected) << "section lines: " << c.lines;
@@ -140,9 +140,9 @@ TEST(SettingsLoadTest, EachKeyFollowsItsRule) {
 // A value that no control takes, or an options text with a word that is
 // no keyword, is named with its key; the sound values are not.
 TEST(SettingsLoadTest, RejectedValuesAreNamedWithTheirKeys) {
-  SettingsScratchDir directory;
-  const std::string path = directory.Name("Kestrin.ini");
-  SettingsWriteFile(path,
+  testkit::ScratchDirectory directory;
+  const std::string path = directory.PathOf("Kestrin.ini");
+  testkit::WriteFile(path,
                     "[Kestrin]\nListType=Bogus\nListType=Long\nXTab=0\nUdcYN=yes\n"
                     "OptsUsed=Dcpp Icase\nOptsUsed=Icas\n");
   std::vector<RejectedValue> rejected;
@@ -157,26 +157,8 @@ TEST(SettingsLoadTest, RejectedValuesAreNamedWithTheirKeys) {
             "OptsUsed=Dcpp Icase, in which Icase is no keyword\n");
 }
 
-TEST(SettingsLoadTest, MissingFileGivesTheDefaults) {
-  SettingsScratchDir directory;
-  const KestrinSettings loaded = LoadSettings(directory.Name("Kestrin.ini"), DefaultFileSystem());
-  EXPECT_EQ(SettingsDescription(loaded), SettingsDescription(KestrinSettings{}));
-}
-
-TEST(SettingsLoadTest, DefaultsAreTheDesignedValues) {
-  const KestrinSettings defaults;
-  const std::string expected =
-      "[Kestrin]\nTop=163\nLeft=229\nNewDirNm=\nOldDirNm=\n"
-      "CompareType=1. New and Old Files Specified\nListType=Chng\nViewResults=0\nSubC=\".\"\n"
-      "XTab=4\nTurnOffHint=0\nOptsUsed=None\nPFontSz=8\nVLFontSz=8\nVLTop1=\nVLHt1=\nVLWide1=\n"
-      "VLWide2=\nVLTop2=\nVLLeft1=\nVLLeft2=\nSpSplit=\nVLHt2=\nDpEdUdc=#\nUdcYN=No\n"
-      "CmpSt1Col=1:eol\nCmpSt2Col=\nCmpOSt1Col=1:eol\nCmpOSt2Col=\nOutFn=\nSbsRp=0\nInclSubDirs=0\n"
-      "dp_choice=0\npreferences=00000000000000000\n";
-  EXPECT_EQ(SettingsDescription(defaults), expected);
-}
-
 TEST(SettingsLoadTest, OnlyTheKestrinSectionIsRead) {
-  SettingsScratchDir directory;
+  testkit::ScratchDirectory directory;
   const KestrinSettings settings = SettingsLoadedFromText(
       directory,
       "Top=1\n[Other]\nTop=2\nLeft=3\n [KESTRIN] \nLeft=4\n[Third]\nTop=5\n[kestrin]\nTop=6\n");

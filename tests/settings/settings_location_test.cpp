@@ -22,13 +22,13 @@ struct LocationCase {
 };
 
 TEST(SettingsLocationTest, ConfigDirectoryUnlessAFileIsBesideTheProgram) {
-  SettingsScratchDir directory;
-  const std::string portable = directory.Name("portable");
+  testkit::ScratchDirectory directory;
+  const std::string portable = directory.PathOf("portable");
   std::filesystem::create_directory(portable);
-  SettingsWriteFile(portable + "/Kestrin.ini", "[Kestrin]\n");
-  const std::string installed = directory.Name("installed");
+  testkit::WriteFile(portable + "/Kestrin.ini", "[Kestrin]\n");
+  const std::string installed = directory.PathOf("installed");
   std::filesystem::create_directory(installed);
-  const std::string ini_directory = directory.Name("ini-is-a-directory");
+  const std::string ini_directory = directory.PathOf("ini-is-a-directory");
   std::filesystem::create_directories(ini_directory + "/Kestrin.ini");
   const LocationCase cases[] = {
       {portable, "/x/config", "/home/u", portable + "/Kestrin.ini"},
@@ -51,13 +51,13 @@ TEST(SettingsLocationTest, ConfigDirectoryUnlessAFileIsBesideTheProgram) {
 }
 
 TEST(SettingsLocationTest, SavingNeverCreatesAFileBesideTheProgram) {
-  SettingsScratchDir directory;
-  const std::string program = directory.Name("bin");
+  testkit::ScratchDirectory directory;
+  const std::string program = directory.PathOf("bin");
   std::filesystem::create_directory(program);
-  const SettingsPlace place{program, directory.Name("config"), "/home/u"};
+  const SettingsPlace place{program, directory.PathOf("config"), "/home/u"};
   const std::string path = SettingsFilePath(place);
   ASSERT_TRUE(SaveSettings(KestrinSettings{}, path, DefaultFileSystem()).saved) << path;
-  EXPECT_TRUE(std::filesystem::is_regular_file(directory.Name("config/kestrin/Kestrin.ini")));
+  EXPECT_TRUE(std::filesystem::is_regular_file(directory.PathOf("config/kestrin/Kestrin.ini")));
   EXPECT_TRUE(std::filesystem::is_empty(program));
 }
 

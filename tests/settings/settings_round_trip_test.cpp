@@ -18,11 +18,11 @@ class SettingsRoundTripTest : public ::testing::Test {
     KestrinSettings settings;
     settings.Top = 12;
     settings.Left = -7;
-    settings.NewDirNm = directory_.Name("New Dir/");
-    settings.OldDirNm = directory_.Name("OLD");
+    settings.NewDirNm = directory_.PathOf("New Dir/");
+    settings.OldDirNm = directory_.PathOf("OLD");
     for (const char* name : {"a.c", "B.H", "c d.txt"}) {
-      SettingsWriteFile(directory_.Name(name), "x\n");
-      settings.NFCombo.push_back(directory_.Name(name));
+      testkit::WriteFile(directory_.PathOf(name), "x\n");
+      settings.NFCombo.push_back(directory_.PathOf(name));
     }
     settings.OFCombo = {settings.NFCombo[2], settings.NFCombo[0]};
     settings.CompareType = "3. Like-Named Files Selected";
@@ -57,8 +57,8 @@ class SettingsRoundTripTest : public ::testing::Test {
     return LoadSettings(path_, DefaultFileSystem());
   }
 
-  SettingsScratchDir directory_;
-  const std::string path_ = directory_.Name("Kestrin.ini");
+  testkit::ScratchDirectory directory_;
+  const std::string path_ = directory_.PathOf("Kestrin.ini");
 };
 
 TEST_F(SettingsRoundTripTest, EveryValueComesBack) {
@@ -68,53 +68,20 @@ TEST_F(SettingsRoundTripTest, EveryValueComesBack) {
   EXPECT_NE(SettingsDescription(loaded), SettingsDescription(KestrinSettings{}));
 }
 
-TEST_F(SettingsRoundTripTest, DefaultsComeBack) {
-  EXPECT_EQ(SettingsDescription(SavedAndLoaded(KestrinSettings{})),
-            SettingsDescription(KestrinSettings{}));
-}
-
-TEST_F(SettingsRoundTripTest, LongValuesComeBackCut) {
-  KestrinSettings settings;
-  settings.layout.VLTop1 = "12345";
-  settings.layout.SpSplit = "-98765";
-  settings.layout.PFontSz = "123";
-  settings.OutFn = std::string(149, 'a') + "bcd";
-  const KestrinSettings loaded = SavedAndLoaded(settings);
-  EXPECT_EQ(loaded.layout.VLTop1, "1234");
-  EXPECT_EQ(loaded.layout.SpSplit, "-987");
-  EXPECT_EQ(loaded.layout.PFontSz, "12");
-  EXPECT_EQ(loaded.OutFn, std::string(149, 'a'));
-}
-
 TEST_F(SettingsRoundTripTest, SavingAgainChangesNoByte) {
-  SettingsWriteFile(path_,
+  testkit::WriteFile(path_,
                     "; kept\r\n[Tools]\r\nEditor=vi\r\n\r\n[Kestrin]\r\nTop=1\r\n[Last]\nz=26\n");
   const KestrinSettings settings = EveryValueChanged();
   ASSERT_TRUE(SaveSettings(settings, path_, DefaultFileSystem()).saved);
-  const std::string first = SettingsReadFile(path_);
+  const std::string first = testkit::ReadFile(path_);
   ASSERT_TRUE(SaveSettings(settings, path_, DefaultFileSystem()).saved);
-  EXPECT_EQ(SettingsReadFile(path_), first);
+  EXPECT_EQ(testkit::ReadFile(path_), first);
   ASSERT_TRUE(
       SaveSettings(LoadSettings(path_, DefaultFileSystem()), path_, DefaultFileSystem()).saved);
-  EXPECT_EQ(SettingsReadFile(path_), first);
+  EXPECT_EQ(testkit::ReadFile(path_), first);
   EXPECT_TRUE(first.starts_with("; kept\r\n[Tools]\r\nEditor=vi\r\n\r\n[Kestrin]\nTop=12\n"))
       << first;
   EXPECT_TRUE(first.ends_with("\nSbsRp=1\nInclSubDirs=1\n\n[Last]\nz=26\n")) << first;
-}
-
-TEST_F(SettingsRoundTripTest, UnopenedDialogsSelectionIsGoneAfterTheNextStart) {
-  // The main window writes a saved selection back only from its dialog's
-  // selected list: the dialog never opened, the list is empty.
-  SettingsWriteFile(path_, "[Kestrin]\nSvLList=a.c;\nSvULList=a.c : b.c;\n");
-  const KestrinSettings first_start = LoadSettings(path_, DefaultFileSystem());
-  EXPECT_EQ(first_start.SvLList, "a.c;");
-  KestrinSettings at_close = first_start;
-  at_close.SvLList.clear();
-  at_close.SvULList.clear();
-  ASSERT_TRUE(SaveSettings(at_close, path_, DefaultFileSystem()).saved);
-  const KestrinSettings second_start = LoadSettings(path_, DefaultFileSystem());
-  EXPECT_EQ(second_start.SvLList, "");
-  EXPECT_EQ(second_start.SvULList, "");
 }
 
 }  // namespace

@@ -25,15 +25,15 @@ class SettingsSaveTest : public ::testing::Test {
   // given) and returns the file's new bytes.
   std::string SavedOver(const std::optional<std::string>& old_contents,
                         const KestrinSettings& settings) {
-    if (old_contents) SettingsWriteFile(path_, *old_contents);
+    if (old_contents) testkit::WriteFile(path_, *old_contents);
     const SaveOutcome outcome = SaveSettings(settings, path_, DefaultFileSystem());
     EXPECT_TRUE(outcome.saved) << outcome.reason;
     EXPECT_EQ(outcome.reason, "");
-    return SettingsReadFile(path_);
+    return testkit::ReadFile(path_);
   }
 
-  SettingsScratchDir directory_;
-  const std::string path_ = directory_.Name("Kestrin.ini");
+  testkit::ScratchDirectory directory_;
+  const std::string path_ = directory_.PathOf("Kestrin.ini");
 };
 
 TEST_F(SettingsSaveTest, WritesEveryKeyInOrderAndLetterCase) {
@@ -67,33 +67,6 @@ TEST_F(SettingsSaveTest, WritesEveryKeyInOrderAndLetterCase) {
       "SvLList=a;b;\nOutFn=/r.txt\nSbsRp=1\nInclSubDirs=1\n");
 }
 
-TEST_F(SettingsSaveTest, SavedSelectionIsWrittenOnlyWhenNotEmpty) {
-  struct SelectionCase {
-    const char* like_name;
-    const char* two_list;
-    bool like_name_written;
-    bool two_list_written;
-  };
-  const SelectionCase cases[] = {
-      {"", "", false, false},
-      {"x.c;", "", true, false},
-      {"", "x.c : y.c;", false, true},
-      {"x.c;", "x.c : y.c;", true, true},
-  };
-  for (const SelectionCase& c : cases) {
-    KestrinSettings settings;
-    settings.SvLList = c.like_name;
-    settings.SvULList = c.two_list;
-    // The old file holds both: an empty selection removes its key.
-    const std::string saved =
-        SavedOver("[Kestrin]\nSvLList=old.c;\nSvULList=old.c : old.h;\n", settings);
-    const std::string context = std::string("SvLList=") + c.like_name + " SvULList=" + c.two_list;
-    EXPECT_EQ(saved.find("SvLList=") != std::string::npos, c.like_name_written) << context;
-    EXPECT_EQ(saved.find("SvULList=") != std::string::npos, c.two_list_written) << context;
-    EXPECT_EQ(saved.find("old."), std::string::npos) << context;
-  }
-}
-
 TEST_F(SettingsSaveTest, OtherSectionsAreKeptAsTheyWere) {
   struct SectionCase {
     std::string old_contents;
@@ -118,26 +91,8 @@ TEST_F(SettingsSaveTest, OtherSectionsAreKeptAsTheyWere) {
   }
 }
 
-TEST_F(SettingsSaveTest, ValueWithLineEndKeepsWhatComesBeforeIt) {
-  KestrinSettings settings;
-  settings.NewDirNm = "/new\nTop=1";
-  settings.OutFn = "/out\r\nLeft=2";
-  settings.NFCombo = {"/a\nb"};
-  const std::string saved = SavedOver(std::nullopt, settings);
-  EXPECT_NE(saved.find("\nNewDirNm=/new\nNFCombo0=/a\nOldDirNm=\n"), std::string::npos) << saved;
-  EXPECT_NE(saved.find("\nOutFn=/out\nSbsRp=0\n"), std::string::npos) << saved;
-  EXPECT_EQ(saved.find("Top=1\n"), std::string::npos) << saved;
-}
-
-TEST_F(SettingsSaveTest, MissingDirectoryIsCreated) {
-  const std::string path = directory_.Name("config/kestrin/Kestrin.ini");
-  const SaveOutcome outcome = SaveSettings(KestrinSettings{}, path, DefaultFileSystem());
-  EXPECT_TRUE(outcome.saved) << outcome.reason;
-  EXPECT_EQ(SettingsReadFile(path), kDefaultSection);
-}
-
 TEST_F(SettingsSaveTest, FileModeIsKept) {
-  SettingsWriteFile(path_, "[Kestrin]\n");
+  testkit::WriteFile(path_, "[Kestrin]\n");
   std::filesystem::permissions(
       path_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   SavedOver(std::nullopt, KestrinSettings{});
@@ -146,12 +101,12 @@ TEST_F(SettingsSaveTest, FileModeIsKept) {
 }
 
 TEST_F(SettingsSaveTest, SymbolicLinkStaysAndItsFileIsReplaced) {
-  const std::string real = directory_.Name("real.ini");
-  SettingsWriteFile(real, "[Other]\nz=1\n");
+  const std::string real = directory_.PathOf("real.ini");
+  testkit::WriteFile(real, "[Other]\nz=1\n");
   std::filesystem::create_symlink(real, path_);
   SavedOver(std::nullopt, KestrinSettings{});
   EXPECT_TRUE(std::filesystem::is_symlink(path_));
-  EXPECT_EQ(SettingsReadFile(real), std::string("[Other]\nz=1\n\n") + kDefaultSection);
+  EXPECT_EQ(testkit::ReadFile(real), std::string("[Other]\nz=1\n\n") + kDefaultSection);
 }
 
 }  // namespace

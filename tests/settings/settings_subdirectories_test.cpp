@@ -24,10 +24,10 @@ TEST(SettingsSubdirectoriesTest, KeyIsReadAndAnOlderFileWithoutItReadsAsClear) {
       {"[Kestrin]\nTop=1\nSbsRp=1\n", false},
   };
   for (const KeyCase& c : cases) {
-    SettingsScratchDir directory;
+    testkit::ScratchDirectory directory;
     EXPECT_EQ(SettingsLoadedFromText(directory, c.section).InclSubDirs, c.included) << c.section;
-    const std::string path = directory.Name("choices.ini");
-    SettingsWriteFile(path, c.section);
+    const std::string path = directory.PathOf("choices.ini");
+    testkit::WriteFile(path, c.section);
     const CompareChoicesRead read = LoadCompareChoices(path, DefaultFileSystem());
     ASSERT_TRUE(read.choices.has_value()) << c.section;
     EXPECT_EQ(read.choices->include_subdirectories, c.included) << c.section;

@@ -14,7 +14,8 @@
 namespace kestrin {
 namespace {
 
-using run_support::RunScratch;
+using run_support::kRunFileTime;
+using run_support::ScratchDirectory;
 using Strings = std::vector<std::string>;
 
 // The entries as "<depth><A|O|S> <text>", the scratch directory's path shown
@@ -51,7 +52,7 @@ struct BrowseTree {
     return -1;
   }
 
-  RunScratch scratch;
+  ScratchDirectory scratch{kRunFileTime};
   DirBrowserModel browser{DefaultFileSystem()};
 };
 
@@ -76,18 +77,6 @@ TEST(DirBrowserModelTest, ListsTheDriveRootTheAncestorsTheOpenDirectoryAndItsSub
   EXPECT_TRUE(tree.browser.Files().empty()) << "a directory without files lists none";
 }
 
-TEST(DirBrowserModelTest, WithoutAListedDriveTheTreeStartsAtTheRoot) {
-  RunScratch scratch;
-  scratch.MakeDirectory("inner");
-  DirBrowserModel browser(DefaultFileSystem());
-  ASSERT_TRUE(browser.Open(scratch.PathOf("inner")));
-  EXPECT_EQ(browser.Drive(), "/");
-  EXPECT_EQ(browser.Drives(), Strings{"/"}) << "the root joins the drive selector";
-  EXPECT_EQ(browser.Rows().front().text, "/");
-  EXPECT_EQ(browser.Rows()[browser.OpenRow()].path, scratch.PathOf("inner"));
-  EXPECT_EQ(browser.OpenRow() + 1, static_cast<int>(browser.Rows().size()));
-}
-
 TEST(DirBrowserModelTest, TheHighlightedEntryIsTheOpenDirectoryUntilAnotherIsClicked) {
   BrowseTree tree;
   const std::string project = tree.scratch.PathOf("project");
@@ -110,19 +99,6 @@ TEST(DirBrowserModelTest, TheHighlightedEntryIsTheOpenDirectoryUntilAnotherIsCli
     EXPECT_EQ(tree.browser.HighlightedPath(), c.path) << "row " << c.row;
     EXPECT_EQ(tree.browser.HighlightedIsOpen(), c.is_open) << "row " << c.row;
   }
-}
-
-TEST(DirBrowserModelTest, ASubdirectoryNamedLikeTheOpenDirectoryIsNotTheOpenDirectory) {
-  // The highlighted name "ab" ends the open path "<drive>/x/ab" as text, yet
-  // it is the subdirectory below, not the open directory.
-  RunScratch scratch;
-  scratch.MakeDirectory("x/ab/ab");
-  DirBrowserModel browser(DefaultFileSystem());
-  ASSERT_TRUE(browser.Open(scratch.PathOf("x/ab")));
-  browser.Highlight(browser.OpenRow() + 1);
-  EXPECT_EQ(browser.HighlightedEntry(), "ab");
-  EXPECT_FALSE(browser.HighlightedIsOpen());
-  EXPECT_EQ(browser.HighlightedPath(), scratch.PathOf("x/ab/ab"));
 }
 
 TEST(DirBrowserModelTest, OpeningNormalisesTheNameAndRefusesWhatIsNoDirectory) {
@@ -195,11 +171,6 @@ TEST(DirBrowserModelTest, TheFileListHoldsTheOpenDirectorysFilesUnderTheMask) {
   EXPECT_EQ(tree.browser.HighlightedFileName(), "c.c");
   tree.browser.HighlightFile(3);
   EXPECT_EQ(tree.browser.HighlightedFileName(), "");
-}
-
-TEST(DirBrowserModelTest, AnEntryThatCannotBeOpenedHasItsMessage) {
-  EXPECT_EQ(DirectoryNotOpenedMessage("/home/ann/old"),
-            "The directory \"/home/ann/old\" cannot be opened; the list shows what is there now.");
 }
 
 }  // namespace

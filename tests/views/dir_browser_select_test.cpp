@@ -97,15 +97,6 @@ TEST(DirBrowserSelectTest, EnteringThePagePlacesItOnTheNameFields) {
   }
 }
 
-TEST(DirBrowserSelectTest, EnteringAgainClearsTheFileField) {
-  SelectPage fixture;
-  fixture.EnterWith(fixture.Path("new"), "");
-  fixture.page.FileClicked(0);
-  EXPECT_EQ(fixture.page.FileField(), "Prog.c");
-  fixture.page.Enter();
-  EXPECT_EQ(fixture.page.FileField(), "");
-}
-
 TEST(DirBrowserSelectTest, UseAsDirTakesTheOpenDirectoryOrAsksToDoubleClick) {
   struct Case {
     bool highlight_sub;
@@ -197,21 +188,6 @@ TEST(DirBrowserSelectTest, ReturnWithAFileNameAndADirectoryCompareTypeAsksFirst)
       EXPECT_EQ(asked[0], kConflictQuestion);
     }
   }
-}
-
-TEST(DirBrowserSelectTest, ReturnPutsTheReturnedNamesMissingFromTheHistoriesOnTop) {
-  SelectPage fixture;
-  fixture.harness.view.old_history = {fixture.Path("old")};
-  fixture.harness.view.compare_type = kCompareTypeTexts[1];
-  fixture.EnterWith(fixture.Path("new"), fixture.Path("old"));
-  EXPECT_EQ(fixture.page.ReturnClicked(), SelectPageExit::kMainPanelWithNames);
-  EXPECT_EQ(fixture.harness.log.Only("history:"), Strings{"new:" + fixture.Path("new")});
-  EXPECT_TRUE(fixture.harness.log.Only("ask:").empty());
-
-  SelectPage empty;
-  empty.EnterWith("", "");
-  EXPECT_EQ(empty.page.ReturnClicked(), SelectPageExit::kMainPanelWithNames);
-  EXPECT_TRUE(empty.harness.log.Only("history:").empty()) << "empty names stay out";
 }
 
 }  // namespace

@@ -41,14 +41,6 @@ TEST(MainPagesModelTest, OptionsTextIsRebuiltWhenAnOptionPageIsLeftOrDpEntered) 
   }
 }
 
-TEST(MainPagesModelTest, StayingOnAPageRunsNoRule) {
-  MainPagesModel pages;
-  ControlValues controls;
-  EXPECT_FALSE(pages.ChangePage(MainPage::kMainPanel, controls, {}));
-  pages.ChangePage(MainPage::kDpOptions, controls, {});
-  EXPECT_FALSE(pages.ChangePage(MainPage::kDpOptions, controls, {}));
-}
-
 TEST(MainPagesModelTest, PreferencesCancelPutsTheBoxesBackButNotTheFields) {
   MainPagesModel pages;
   ControlValues controls;
@@ -65,13 +57,6 @@ TEST(MainPagesModelTest, PreferencesCancelPutsTheBoxesBackButNotTheFields) {
   EXPECT_EQ(controls.tab_size_text, "8");
   EXPECT_EQ(controls.subc_text, "\"#\"");
   EXPECT_EQ(controls.new_range1, "3:9");
-}
-
-TEST(MainPagesModelTest, PreferencesResetClearsEveryBox) {
-  ControlValues controls;
-  controls.preferences.fill(true);
-  MainPagesModel::ResetPreferences(controls);
-  for (int i = 0; i < kPreferenceCount; ++i) EXPECT_FALSE(controls.preferences[i]) << i;
 }
 
 TEST(MainPagesModelTest, DpCancelPutsTheRememberedOptionTagAndChoiceBack) {

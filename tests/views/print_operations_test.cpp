@@ -79,31 +79,5 @@ TEST_F(PrintOperationsTest, APrinterThatCannotStartIsReported) {
   EXPECT_TRUE(surface_.texts.empty());
 }
 
-TEST_F(PrintOperationsTest, TheDualPanelPrintsItsSections) {
-  const ReportLines dual = DualReport({"I - a"}, {"D - b"}, {});
-  ViewerOutputState state{dual, "Cap", "stamp", std::nullopt, "8", true, "/new/"};
-  PrintListing(PrintPanel::kDual, state, recorders_.ports);
-  EXPECT_EQ(Joined(surface_.PageLines(1)),
-            "2:*Cap|2:*Page   1|3:* NewSrc and Insert Section|5:  I - a|6: "
-            "|7:* NewSrc and Delete Section|8:  D - b");
-}
-
-TEST_F(PrintOperationsTest, TheColourPrintIsOneJobWhileBusy) {
-  PrintInColour(PrintPanel::kSingle, State("not even a number"), recorders_.ports);
-  EXPECT_EQ(Joined(recorders_.colour_buffer.print_jobs), "Kestrin SingleRichEdit Text");
-  EXPECT_EQ(Joined(recorders_.feedback.busy_changes), "busy|idle");
-  EXPECT_EQ(recorders_.colour_buffer.lines().size(), 4u);
-  EXPECT_TRUE(recorders_.feedback.messages.empty());
-  EXPECT_TRUE(surface_.texts.empty());
-
-  recorders_.colour_buffer.fail_print = true;
-  PrintInColour(PrintPanel::kDual, State("8"), recorders_.ports);
-  EXPECT_EQ(Joined(recorders_.colour_buffer.print_jobs),
-            "Kestrin SingleRichEdit Text|Kestrin SplitRichEdit Text");
-  EXPECT_EQ(Joined(recorders_.feedback.messages),
-            "The printer could not start printing \"Kestrin SplitRichEdit Text\".");
-  EXPECT_EQ(Joined(recorders_.feedback.busy_changes), "busy|idle|busy|idle");
-}
-
 }  // namespace
 }  // namespace kestrin

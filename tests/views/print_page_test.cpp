@@ -35,6 +35,10 @@ TEST(PrintPageTest, MeasuresCharactersLinesAndPositions) {
       // Bold characters are wider: C and xPage follow them, the margin does not.
       {1000, 1290, 10, 20, 11, PrintPanel::kSingle, 90, 858, 60, 30},
       {4960, 7016, 41, 83, 41, PrintPanel::kDual, 120, 4551, 80, 123},
+      // A page narrower than the page number puts it at the left edge.
+      {50, 1280, 10, 20, 10, PrintPanel::kSingle, 5, 0, 60, 30},
+      // A character one unit wide can be measured.
+      {1000, 1280, 1, 20, 1, PrintPanel::kSingle, 1000, 988, 60, 3},
   };
   for (const Case& c : cases) {
     RecordingPrintSurface surface(c.width, c.height, c.character, c.line, c.bold);
@@ -77,13 +81,6 @@ TEST(PrintPageTest, LongTitlesAreCutWithDots) {
   }
 }
 
-TEST(PrintPageTest, PageNumbersAreRightAlignedInThreeCharacters) {
-  EXPECT_EQ(PageNumberText(1), "Page   1");
-  EXPECT_EQ(PageNumberText(12), "Page  12");
-  EXPECT_EQ(PageNumberText(123), "Page 123");
-  EXPECT_EQ(PageNumberText(1234), "Page 1234");
-}
-
 class SinglePrintTest : public ::testing::Test {
  protected:
   // Prints `report` on a C = 100, L = 60 page.
@@ -114,26 +111,11 @@ TEST_F(SinglePrintTest, FiftyFiveRowsFillPageOneUnderAHeader) {
   EXPECT_EQ(surface_.Find("  56  I - line 56")->x, 30);
 }
 
-TEST_F(SinglePrintTest, WithoutAHeaderRowsStartOnLineFour) {
-  Print(SingleReport(NumberedLines(57), {}), std::nullopt, false);
-  const std::vector<std::string> first_page = surface_.PageLines(1);
-  ASSERT_EQ(first_page.size(), 2u + 56u);
-  EXPECT_EQ(first_page[2], "4:   1  I - line 1");
-  EXPECT_EQ(Joined(surface_.PageLines(2)), "2:*Caption|2:*Page   2|4:  57  I - line 57");
-}
-
 TEST_F(SinglePrintTest, PrintNoRefNumbersDropsRowNumbersButNotFromSummaryRows) {
   const ReportLines report = SingleReport({"I - new", "D - old"}, {"Summary line"});
   Print(report, "Ref#  ID  New Src", true);
   EXPECT_EQ(Joined(surface_.PageLines(1)),
             "2:*Caption|2:*Page   1|3:*  ID  New Src|5:  I - new|6:  D - old|7: Summary line");
-}
-
-TEST_F(SinglePrintTest, PrintNoRefNumbersDropsFiveDigitNumbersWhole) {
-  ReportLines report = SingleReport(NumberedLines(10000), {});
-  Print(report, std::nullopt, true);
-  EXPECT_TRUE(surface_.Find("  I - line 9999"));
-  EXPECT_TRUE(surface_.Find("  I - line 10000"));
 }
 
 TEST_F(SinglePrintTest, RowsAreCutToTheLineWidthAndTitlesAreCut) {

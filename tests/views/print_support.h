@@ -138,25 +138,10 @@ std::vector<std::string> NumberedLines(int count, const std::string& flag = "I -
 // Joins texts with "|" for one-line comparisons.
 std::string Joined(const std::vector<std::string>& texts);
 
-// What the RTF reader of the tests finds in a document.
-struct RtfReading {
-  std::string error;  // empty when the document parsed
-  std::string font;   // the name of font 0
-  int half_points = 0;
-  std::vector<Rgb> colour_table;    // entries 1, 2, ...
-  std::vector<ColouredLine> lines;  // each paragraph's text (UTF-8) and colour
-};
-
-// Reads an RTF document as our writer writes it: groups, the font and colour
-// tables, \fs, \cf, \par, \uN with one fallback character, \'hh and the
-// escaped characters. Anything else is an error.
-RtfReading ReadRtf(const std::string& rtf);
-
-// "r,g,b" for one-line comparisons.
-std::string ColourText(Rgb colour);
-
-// The whole content of a file; empty when it cannot be read.
-std::string FileContent(const std::string& path);
+// A report holding `primary` and `secondary`; with `summary_start` >= 0 its
+// summary starts at that Primary line.
+ReportLines FilledReport(std::vector<std::string> primary, std::vector<std::string> secondary = {},
+                         int summary_start = -1);
 
 // Begins a document on `surface` and measures its page for `panel` in 8
 // points. REQUIRES: the surface measures every character.

@@ -1,0 +1,63 @@
+// The file system of the tests: the real one, with faults planted for named
+// input files, a record of what was opened and read, and names that vanish.
+#ifndef KESTRIN_TESTS_COMMON_FAULTY_FILE_SYSTEM_H_
+#define KESTRIN_TESTS_COMMON_FAULTY_FILE_SYSTEM_H_
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/file_system.h"
+
+namespace kestrin::testkit {
+
+// A fault of one input file: its open fails with `open_error`; finding its
+// length or positioning it fails; or its reads end at byte `reads_end_at`
+// (as if it shrank there), failing there with EIO when `read_error` is set.
+struct FileFault {
+  int open_error = 0;
+  bool length_fails = false;
+  bool seek_fails = false;
+  int64_t reads_end_at = -1;
+  bool read_error = false;
+};
+
+class FaultyFileSystem : public FileSystem {
+ public:
+  // With a `root`, relative names are taken inside it and it is the
+  // program's directory, so that a report names files as a test wrote them.
+  explicit FaultyFileSystem(std::string root = "") : root_(std::move(root)) {}
+
+  std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override;
+  bool IsFile(const std::string& path) override;
+  bool IsDirectory(const std::string& path) override;
+  PathStatus Examine(const std::string& path) override;
+  std::vector<std::string> ListFiles(const std::string& directory) override;
+  std::vector<UnusableEntry> ListUnusable(const std::string& directory) override;
+  DirectoryEntries ReadDirectory(const std::string& directory) override;
+  std::string ExecutableDirectory() override;
+  int LastError() override;
+
+  std::map<std::string, FileFault> faults;  // by the name the program uses
+  std::vector<std::string> opened;          // every name opened for reading
+  std::map<std::string, int64_t> bytes_read;
+  // This name stops existing after it has been found `checks` times (a file
+  // or directory removed while it is being checked).
+  std::string vanishing;
+  int checks = 0;
+  int last_error = 0;  // the error number of the last fault played
+  std::string locked_directory;  // examined as a directory that cannot be read
+
+ private:
+  std::string Rooted(const std::string& path) const;
+  bool Exists(const std::string& path) { return path != vanishing || checks-- > 0; }
+
+  std::string root_;
+  FileSystem& real_ = DefaultFileSystem();
+};
+
+}  // namespace kestrin::testkit
+
+#endif  // KESTRIN_TESTS_COMMON_FAULTY_FILE_SYSTEM_H_

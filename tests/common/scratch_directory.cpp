@@ -1,0 +1,132 @@
+// The scratch directory and the file helpers of the tests.
+#include "tests/common/scratch_directory.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "engine/path.h"
+
+namespace kestrin::testkit {
+
+namespace fs = std::filesystem;
+
+ScratchDirectory::ScratchDirectory(int64_t file_time) : file_time_(file_time) {
+  std::string pattern = (fs::temp_directory_path() / "kestrin-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make " << pattern;
+  path_ = pattern;
+}
+
+ScratchDirectory::~ScratchDirectory() {
+  std::error_code ignored;
+  for (auto entry = fs::recursive_directory_iterator(path_, ignored);
+       entry != fs::recursive_directory_iterator(); entry.increment(ignored)) {
+    if (entry->is_directory(ignored)) {
+      fs::permissions(entry->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+  }
+  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+  fs::remove_all(path_, ignored);
+}
+
+std::string ScratchDirectory::PathOf(std::string_view relative) const {
+  return JoinPath(path_, std::string(relative));
+}
+
+std::string ScratchDirectory::MakeDirectory(std::string_view relative) const {
+  const std::string path = PathOf(relative);
+  fs::create_directories(path);
+  return path;
+}
+
+std::string ScratchDirectory::Write(std::string_view relative, std::string_view bytes) const {
+  const std::string path = PathOf(relative);
+  fs::create_directories(fs::path(path).parent_path());
+  WriteFile(path, bytes);
+  SetModifiedTime(path, file_time_);
+  return path;
+}
+
+std::string ScratchDirectory::Read(std::string_view relative) const {
+  return ReadFile(PathOf(relative));
+}
+
+void ScratchDirectory::Remove(std::string_view relative) const { fs::remove(PathOf(relative)); }
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+void WriteFile(const std::string& path, std::string_view bytes) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!file) ADD_FAILURE() << "cannot write " << path;
+}
+
+void SetModifiedTime(const std::string& path, int64_t seconds) {
+  const timespec times[2] = {{static_cast<time_t>(seconds), 0}, {static_cast<time_t>(seconds), 0}};
+  if (utimensat(AT_FDCWD, path.c_str(), times, 0) != 0) ADD_FAILURE() << "cannot set " << path;
+}
+
+void UseUtcFileTimes() {
+  setenv("TZ", "UTC", 1);
+  tzset();
+}
+
+bool UpdatingGoldens() {
+  const char* update = std::getenv("KESTRIN_UPDATE_GOLDEN");
+  return update != nullptr && std::string(update) == "1";
+}
+
+namespace {
+
+// The first line where two texts differ, for a readable failure.
+std::string FirstDifference(const std::string& expected, const std::string& actual) {
+  std::istringstream expected_lines(expected);
+  std::istringstream actual_lines(actual);
+  std::string e;
+  std::string a;
+  for (int number = 1;; ++number) {
+    const bool more_e = static_cast<bool>(std::getline(expected_lines, e));
+    const bool more_a = static_cast<bool>(std::getline(actual_lines, a));
+    if (!more_e && !more_a) return "texts differ only in their final line feed";
+    if (!more_e || !more_a || e != a) {
+      return "line " + std::to_string(number) + "\n  golden: [" + (more_e ? e : "<end>") +
+             "]\n  actual: [" + (more_a ? a : "<end>") + "]";
+    }
+  }
+}
+
+}  // namespace
+
+void ExpectGoldenText(const std::string& path, const std::string& text) {
+  const std::string full_path = JoinPath(KESTRIN_SOURCE_DIR, path);
+  if (UpdatingGoldens()) {
+    fs::create_directories(fs::path(full_path).parent_path());
+    WriteFile(full_path, text);
+    return;
+  }
+  const std::string golden = ReadFile(full_path);
+  EXPECT_TRUE(golden == text) << path << " differs at " << FirstDifference(golden, text)
+                              << "\n(KESTRIN_UPDATE_GOLDEN=1 rewrites the golden files)";
+}
+
+void ExpectGoldenLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) {
+    text += line;
+    text += '\n';
+  }
+  ExpectGoldenText(path, text);
+}
+
+}  // namespace kestrin::testkit

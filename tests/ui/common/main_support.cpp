@@ -1,0 +1,69 @@
+// Helpers for the main window's widget tests.
+#include "tests/ui/common/main_support.h"
+
+#include <stdlib.h>
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "engine/file_system.h"
+#include "engine/path.h"
+#include "report/report_lines.h"
+
+namespace kestrin::main_testing {
+
+void EnsureApplication() {
+  if (QApplication::instance() != nullptr) return;
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char program_name[] = "kestrin-ui-test";
+  static char* argv[] = {program_name, nullptr};
+  // Lives as long as the test program; the static pointer keeps it reachable.
+  static QApplication* application = new QApplication(argc, argv);
+  (void)application;
+}
+
+MainWindowFixture::MainWindowFixture() { EnsureApplication(); }
+
+MainWindowFixture::~MainWindowFixture() = default;
+
+TFrmMain& MainWindowFixture::Make(std::vector<std::string> arguments) {
+  window_.reset();
+  window_ = std::make_unique<TFrmMain>(MainWindowSetup{SettingsPlace{scratch.path(), scratch.path(), ""},
+                                                       std::move(arguments), DefaultFileSystem(),
+                                                       dialogs, help});
+  QObject::connect(window_.get(), &TFrmMain::ProgramEnding, window_.get(),
+                   [this] { ++program_endings; });
+  window_->show();
+  return *window_;
+}
+
+void TypeInto(QWidget* widget, const QString& text) {
+  for (const QChar character : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
+    QApplication::sendEvent(widget, &release);
+  }
+}
+
+std::string NumberedLines(int count, int changed_every, std::string_view tag) {
+  std::string text;
+  for (int line = 1; line <= count; ++line) {
+    text += "line " + std::to_string(line);
+    if (line % changed_every == 0) text += " " + std::string(tag);
+    text += "\n";
+  }
+  return text;
+}
+
+}  // namespace kestrin::main_testing

@@ -1,0 +1,73 @@
+// Helpers for the main window's widget tests: the one QApplication of a test
+// program on the offscreen platform, a help viewer that records what it
+// opened, and a fixture that builds the real window in a scratch program
+// directory with recording dialogs.
+#ifndef KESTRIN_TESTS_UI_MAIN_SUPPORT_H_
+#define KESTRIN_TESTS_UI_MAIN_SUPPORT_H_
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QString>
+#include <QWidget>
+#include <deque>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "run/run_dialogs.h"
+#include "tests/common/child.h"
+#include "tests/common/recording_fakes.h"
+#include "tests/common/scratch_directory.h"
+#include "ui/main/main_window.h"
+#include "ui/main/main_window_help.h"
+
+namespace kestrin::main_testing {
+
+// Makes the test program's QApplication on first use (offscreen unless the
+// environment chose a platform).
+void EnsureApplication();
+
+using testkit::Child;
+
+class RecordingHelpViewer : public HelpViewer {
+ public:
+  bool Open(const std::string& path) override {
+    opened.push_back(path);
+    return opens;
+  }
+  std::vector<std::string> opened;
+  bool opens = true;
+};
+
+// The real main window made in a scratch program directory, on the real file
+// system.
+class MainWindowFixture {
+ public:
+  MainWindowFixture();
+  ~MainWindowFixture();
+
+  // Makes the window (again), as the program does at start with `arguments`.
+  TFrmMain& Make(std::vector<std::string> arguments = {});
+  TFrmMain& Window() { return *window_; }
+  // The settings file: the scratch directory is both the program's
+  // directory and the user's configuration directory.
+  static constexpr char kSettingsRelative[] = "kestrin/Kestrin.ini";
+
+  testkit::ScratchDirectory scratch;
+  testkit::RecordingRunDialogs dialogs;
+  RecordingHelpViewer help;
+  int program_endings = 0;
+
+ private:
+  std::unique_ptr<TFrmMain> window_;
+};
+
+// `count` lines "line <n>", each ended by LF; every line whose number is a
+// multiple of `changed_every` ends in " <tag>".
+std::string NumberedLines(int count, int changed_every, std::string_view tag);
+
+}  // namespace kestrin::main_testing
+
+#endif  // KESTRIN_TESTS_UI_MAIN_SUPPORT_H_

@@ -1,0 +1,117 @@
+// Viewer test helpers.
+#include "tests/ui/common/viewer_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "run/headless_run.h"
+#include "tests/ui/common/main_support.h"
+#include "ui/common/display_text.h"
+
+namespace kestrin::viewer_testing {
+namespace {
+
+// The new and old files of the real compare: a reformatted line, three lines
+// moved, one deleted, two inserted (one in UTF-8) and a deleted line in
+// Latin-1.
+constexpr char kNewFile[] =
+    "int main() {\n"
+    "  int a = 1;\n"
+    "  int b = 2;\n"
+    "  print(a+b);\n"
+    "  alpha();\n"
+    "  beta();\n"
+    "  gamma();\n"
+    "  delta();\n"
+    "  epsilon();\n"
+    "  zeta();\n"
+    "  eta();\n"
+    "  theta();\n"
+    "  return 0;\n"
+    "}\n"
+    "// added: Gr\xC3\xBC\xC3\x9F"
+    "e aus K\xC3\xB6ln\n"
+    "// added line two\n";
+constexpr char kOldFile[] =
+    "int main() {\n"
+    "  int a = 1;\n"
+    "  int  b  =  2;\n"
+    "  print(a+b);\n"
+    "  zeta();\n"
+    "  eta();\n"
+    "  theta();\n"
+    "  removed(\"Gr\xFC\xDF"
+    "e\");\n"
+    "  alpha();\n"
+    "  beta();\n"
+    "  gamma();\n"
+    "  delta();\n"
+    "  epsilon();\n"
+    "  return 0;\n"
+    "}\n";
+
+void WriteFile(const std::filesystem::path& path, const char* bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+}  // namespace
+
+std::vector<std::string> NumberedLines(int count, const std::string& stem) {
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<size_t>(count));
+  for (int i = 1; i <= count; ++i) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%.5d", i);
+    lines.push_back("    " + std::string(number) + " " + stem + " " + std::to_string(i));
+  }
+  return lines;
+}
+
+ReportLines RealReport(const std::string& directory, bool side_by_side) {
+  const std::filesystem::path folder(directory);
+  std::filesystem::create_directories(folder);
+  WriteFile(folder / "new.c", kNewFile);
+  WriteFile(folder / "old.c", kOldFile);
+
+  HeadlessRequest request;
+  request.new_name = (folder / "new.c").string();
+  request.old_name = (folder / "old.c").string();
+  request.controls.listing_type_text = "Long";
+  request.controls.SetChecked(Preference::kFmvl, true);
+  request.controls.SetChecked(Preference::kLorl, true);
+  request.controls.SetChecked(Preference::kSbsl, side_by_side);
+  return RunHeadless(request, DefaultFileSystem()).report;
+}
+
+ViewerRig::ViewerRig(const ViewerLayout& stored) : layout(stored) {
+  main_testing::EnsureApplication();
+  viewers_ = std::make_unique<ReportViewers>(layout, main_window, messages);
+}
+
+void ViewerRig::Show(const ReportLines& report,
+                     const std::function<void(ViewerWindow&)>& while_open) {
+  viewers_->SetModalShow([&](QDialog& dialog) {
+    dialog.show();
+    for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
+    while_open(dynamic_cast<ViewerWindow&>(dialog));
+    dialog.close();
+    for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
+  });
+  viewers_->ShowReportViewer(report);
+}
+
+
+void RecordingViewerMessages::ShowMessage(QWidget*, const QString& text) {
+  shown.push_back(text.toStdString());
+}
+
+}  // namespace kestrin::viewer_testing

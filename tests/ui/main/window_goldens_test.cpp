@@ -1,0 +1,57 @@
+// Every window of the program as it first appears, walked control by control
+// into tests/ui/golden/<window>.txt (KESTRIN_UPDATE_GOLDEN=1 rewrites them),
+// and pictured under the build tree's screenshots/ folder for a person to
+// look at.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QPixmap>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/ui/common/main_support.h"
+#include "tests/ui/common/window_walker.h"
+
+namespace kestrin {
+namespace {
+
+void SaveScreenshot(QWidget& window) {
+  const QString folder = QStringLiteral(KESTRIN_BINARY_DIR "/screenshots");
+  QDir().mkpath(folder);
+  window.grab().save(folder + QLatin1Char('/') +
+                    QString::fromStdString(ui_testing::WindowName(window)) + QStringLiteral(".png"));
+}
+
+TEST(WindowGoldensTest, EveryWindowMatchesItsGoldenAndNoneIsLost) {
+  // The directory browsers open on the current directory.
+  const std::filesystem::path started_in = std::filesystem::current_path();
+  std::filesystem::current_path("/");
+  main_testing::MainWindowFixture fixture;
+  TFrmMain& main_window = fixture.Make();
+  std::vector<QWidget*> windows = {&main_window, &main_window.Viewers().Legend()};
+  for (QWidget* window : main_window.findChildren<QWidget*>()) {
+    // Qt's own popups (a drop-down's list) are no window of the program.
+    const bool own = !QString::fromLatin1(window->metaObject()->className()).startsWith('Q');
+    if (window->isWindow() && own && window != windows[1]) windows.push_back(window);
+  }
+  std::set<std::string> walked;
+  for (QWidget* window : windows) {
+    window->ensurePolished();
+    ui_testing::ExpectWindowGolden(*window);
+    SaveScreenshot(*window);
+    walked.insert(ui_testing::WindowName(*window));  // each viewer has its own FindDialog
+  }
+
+  std::set<std::string> goldens;
+  for (const auto& file :
+       std::filesystem::directory_iterator(KESTRIN_SOURCE_DIR "/tests/ui/golden")) {
+    goldens.insert(file.path().stem().string());
+  }
+  EXPECT_EQ(walked, goldens) << "a window without its golden, or a golden without its window";
+  std::filesystem::current_path(started_in);
+}
+
+}  // namespace
+}  // namespace kestrin

@@ -1,0 +1,125 @@
+// Writing saved reports to files: CR LF line ends, replacing and appending,
+// and failures that name the file and the reason.
+#include "views/save_text_file.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <string>
+
+#include "tests/common/scratch_directory.h"
+#include "tests/views/print_support.h"
+
+namespace kestrin {
+namespace {
+
+using testkit::ReadFile;
+
+std::string Written(const std::string& path, bool append, const std::vector<std::string>& lines) {
+  OutputFile file;
+  EXPECT_TRUE(file.Open(path, append)) << file.failure();
+  for (const std::string& line : lines) EXPECT_TRUE(file.WriteLine(line)) << line;
+  EXPECT_TRUE(file.Close()) << file.failure();
+  EXPECT_EQ(file.failure(), "");
+  return ReadFile(path);
+}
+
+TEST(SaveTextFileTest, LinesEndWithCarriageReturnAndLineFeed) {
+  testkit::ScratchDirectory directory;
+  EXPECT_EQ(Written(directory.PathOf("a.txt"), false, {" ", "caption", "   1  I - x\xE9"}),
+            " \ncaption\n   1  I - x\xE9\n");
+}
+
+TEST(SaveTextFileTest, AppendingFollowsTheLastLine) {
+  struct Case {
+    std::string existing;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"one\ntwo\n", "one\ntwo\nTitle\nx\n"},
+      {"one\ntwo\n", "one\ntwo\nTitle\nx\n"},
+      // A last line without a line end is ended first, never joined.
+      {"one\ntwo", "one\ntwo\nTitle\nx\n"},
+      {"", "Title\nx\n"},
+  };
+  for (const Case& c : cases) {
+    testkit::ScratchDirectory directory;
+    const std::string path = directory.Write("a.txt", c.existing);
+    EXPECT_EQ(Written(path, true, {"Title", "x"}), c.expected) << c.existing;
+  }
+}
+
+TEST(SaveTextFileTest, AFileThatCannotBeOpenedIsNamedWithTheReason) {
+  testkit::ScratchDirectory directory;
+  struct Case {
+    std::string path;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {directory.path(), "Is a directory"},
+      {directory.PathOf("missing/a.txt"), "No such file or directory"},
+  };
+  for (const Case& c : cases) {
+    OutputFile file;
+    EXPECT_FALSE(file.Open(c.path, false)) << c.path;
+    EXPECT_FALSE(file.WriteLine("x")) << c.path;
+    EXPECT_FALSE(file.Close()) << c.path;
+    EXPECT_EQ(file.failure(), "Cannot save to \"" + c.path + "\": " + c.reason + ".") << c.path;
+  }
+}
+
+TEST(SaveTextFileTest, AFullDeviceStopsTheSaveWithItsReason) {
+  OutputFile file;
+  ASSERT_TRUE(file.Open("/dev/full", false));
+  bool written = true;
+  for (int i = 0; i < 10000 && written; ++i) written = file.WriteLine("a line of the report");
+  EXPECT_FALSE(written && file.Close());
+  EXPECT_EQ(file.failure(), "Cannot save to \"/dev/full\": No space left on device.");
+}
+
+// Limits the size of files this process writes, for the life of the object.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_handler_ = signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    signal(SIGXFSZ, previous_handler_);
+  }
+
+ private:
+  rlimit saved_{};
+  sighandler_t previous_handler_;
+};
+
+TEST(SaveTextFileTest, LinesWrittenBeforeAFailureStayInTheFile) {
+  testkit::ScratchDirectory directory;
+  const std::string path = directory.PathOf("limited.txt");
+  std::string expected;
+  bool written = true;
+  {
+    FileSizeLimit limit(10000);
+    OutputFile file;
+    ASSERT_TRUE(file.Open(path, false));
+    for (int i = 0; i < 2000 && written; ++i) {
+      const std::string line = "row " + std::to_string(i);
+      expected += line + "\n";
+      written = file.WriteLine(line);
+    }
+    written = written && file.Close();
+    EXPECT_EQ(file.failure(), "Cannot save to \"" + path + "\": File too large.");
+  }
+  EXPECT_FALSE(written);
+  const std::string content = ReadFile(path);
+  EXPECT_EQ(content.size(), 10000u);
+  EXPECT_EQ(content, expected.substr(0, content.size()));
+}
+
+}  // namespace
+}  // namespace kestrin
