@@ -23,7 +23,11 @@ namespace kestrin::main_testing {
 
 void EnsureApplication() {
   if (QApplication::instance() != nullptr) return;
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+  if (chosen.isEmpty() || chosen == "offscreen") {
+    qputenv("QT_QPA_PLATFORM",
+            "offscreen:configfile=" KESTRIN_SOURCE_DIR "/tests/ui/offscreen_screen.json");
+  }
   static int argc = 1;
   static char program_name[] = "kestrin-ui-test";
   static char* argv[] = {program_name, nullptr};

@@ -25,8 +25,9 @@
 
 namespace kestrin::main_testing {
 
-// Makes the test program's QApplication on first use (offscreen unless the
-// environment chose a platform).
+// Makes the test program's QApplication on first use, on the offscreen
+// platform with one 1600 x 1000 screen (tests/ui/offscreen_screen.json)
+// unless the environment chose another platform.
 void EnsureApplication();
 
 using testkit::Child;
@@ -63,6 +64,9 @@ class MainWindowFixture {
  private:
   std::unique_ptr<TFrmMain> window_;
 };
+
+// Types `text` into `widget` key by key, as the user does.
+void TypeInto(QWidget* widget, const QString& text);
 
 // `count` lines "line <n>", each ended by LF; every line whose number is a
 // multiple of `changed_every` ends in " <tag>".

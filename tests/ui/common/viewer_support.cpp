@@ -101,10 +101,10 @@ void ViewerRig::Show(const ReportLines& report,
                      const std::function<void(ViewerWindow&)>& while_open) {
   viewers_->SetModalShow([&](QDialog& dialog) {
     dialog.show();
-    for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
+    SettleWindows();
     while_open(dynamic_cast<ViewerWindow&>(dialog));
     dialog.close();
-    for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
+    SettleWindows();
   });
   viewers_->ShowReportViewer(report);
 }
@@ -112,6 +112,10 @@ void ViewerRig::Show(const ReportLines& report,
 
 void RecordingViewerMessages::ShowMessage(QWidget*, const QString& text) {
   shown.push_back(text.toStdString());
+}
+
+void SettleWindows() {
+  for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
 }
 
 }  // namespace kestrin::viewer_testing

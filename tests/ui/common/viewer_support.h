@@ -68,6 +68,9 @@ class ViewerRig {
 };
 
 
+// Lets the windows settle: pending events, layouts and paints.
+void SettleWindows();
+
 }  // namespace kestrin::viewer_testing
 
 #endif  // KESTRIN_TESTS_UI_VIEWER_SUPPORT_H_

@@ -12,12 +12,6 @@ namespace {
 using main_testing::Child;
 using main_testing::MainWindowFixture;
 
-const char* PageName(MainPage page) {
-  static const char* const kNames[] = {"Main Panel", "Dir/File Select", "Preferences",
-                                       "Dp Options", "About",           "OverView"};
-  return kNames[static_cast<int>(page)];
-}
-
 TEST(MainWindowClosingTest, ASecondCloseSavesTheSettingsAndEnds) {
   MainWindowFixture fixture;
   TFrmMain& window = fixture.Make();

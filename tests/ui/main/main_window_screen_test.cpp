@@ -1,0 +1,78 @@
+// The main window on the screen: it fits the available area whatever its
+// stored place, the Main Panel keeps still while the hourglass turns, and
+// the progress bar beside the status line shows the run's progress.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+
+#include "tests/ui/common/main_support.h"
+
+namespace kestrin {
+namespace {
+
+using main_testing::Child;
+using main_testing::MainWindowFixture;
+
+void Settle() {
+  for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
+}
+
+TEST(MainWindowScreenTest, TheWindowFitsTheAvailableAreaWhereverItWasStored) {
+  for (const char* place : {"Top=100\nLeft=100\n", "Top=5000\nLeft=-3000\n", "Top=-50\nLeft=700\n"}) {
+    MainWindowFixture fixture;
+    fixture.scratch.Write("Kestrin.ini", std::string("[Kestrin]\n") + place);
+    TFrmMain& window = fixture.Make();
+    Settle();
+    const QRect available = window.screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(window.frameGeometry()))
+        << place << " frame " << window.frameGeometry().x() << "," << window.frameGeometry().y()
+        << " " << window.frameGeometry().width() << "x" << window.frameGeometry().height();
+    // Pages larger than the window scroll rather than being cut off.
+    auto* scroller = Child<QScrollArea>(window, "MnScroller");
+    EXPECT_GE(scroller->widget()->width() + 1, scroller->viewport()->width()) << place;
+  }
+}
+
+TEST(MainWindowScreenTest, NothingMovesWhenTheHourglassShows) {
+  MainWindowFixture fixture;
+  TFrmMain& window = fixture.Make();
+  Settle();
+  const auto places = [&] {
+    std::string text;
+    for (const char* name : {"MnEdStatus", "MnPbProgress", "MnCkHintsOff", "MnBtnStart"}) {
+      const QWidget* widget = window.findChild<QWidget*>(name);
+      text += std::string(name) + "@" + std::to_string(widget->mapTo(&window, QPoint()).y()) + " ";
+    }
+    return text;
+  };
+  const std::string before = places();
+  window.ShowFirstBusyImage();
+  Settle();
+  EXPECT_EQ(places(), before);
+  window.ToggleBusyImages();
+  Settle();
+  EXPECT_EQ(places(), before);
+}
+
+TEST(MainWindowScreenTest, TheProgressBarShowsPairsDoneAndTheBytesOfThePairInHand) {
+  MainWindowFixture fixture;
+  TFrmMain& window = fixture.Make();
+  auto* bar = Child<QProgressBar>(window, "MnPbProgress");
+  window.ShowRunProgress({1, 4, 50, 100});
+  EXPECT_EQ(bar->value(), 1500);
+  EXPECT_EQ(bar->maximum(), 4000);
+  const std::string status = Child<QLineEdit>(window, "MnEdStatus")->text().toStdString();
+  window.ShowRunProgress({4, 4, 0, 0});
+  EXPECT_EQ(bar->value(), bar->maximum());
+  EXPECT_EQ(Child<QLineEdit>(window, "MnEdStatus")->text().toStdString(), status)
+      << "the status line keeps its texts";
+}
+
+}  // namespace
+}  // namespace kestrin
