@@ -75,6 +75,8 @@ TEST_F(LineMatcherTest, OneLineCases) {
       {"abcd", "cdab", With::kNothing, "+ | -", nullptr},
       {"ab", "abAB\xBF\xBD", With::kNothing, "+ | -", nullptr},
       {"ab ab", "abAB\xBF\xBD ab", With::kMoved, "=2 + | - =1", nullptr},
+      // A line moved from the last old line is found there.
+      {"X A B", "A B X", With::kMoved, "~3 =1 =2 | =2 =3 ~1", nullptr},
       {"", "A B", With::kNothing, " | - -", nullptr},
       {"A B", "", With::kMoved, "+ + | ", nullptr},
       {"", "", With::kNothing, " | ", nullptr},

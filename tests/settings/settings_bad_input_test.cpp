@@ -7,7 +7,9 @@
 #include <string>
 
 #include "settings/settings_file.h"
+#include "settings/settings_storage.h"
 #include "settings/settings_texts.h"
+#include "tests/common/faulty_file_system.h"
 #include "tests/settings/settings_support.h"
 
 namespace kestrin {
@@ -75,6 +77,17 @@ TEST_F(SettingsBadInputTest, OversizedFileIsNotRead) {
   testkit::WriteFile(path, "[Kestrin]\nTop=5\n");
   std::filesystem::resize_file(path, static_cast<uintmax_t>(kLargestSettingsFile) + 1);
   EXPECT_EQ(SettingsDescription(LoadSettings(path, DefaultFileSystem())), defaults_);
+}
+
+// Regression: a file that shrinks while it is read must end the read with
+// what was there, not wait for bytes that never come.
+TEST_F(SettingsBadInputTest, AFileThatShrinksWhileReadGivesWhatWasRead) {
+  const std::string path = directory_.Write("Kestrin.ini", "[Kestrin]\nTop=5\nLeft=7\n");
+  testkit::FaultyFileSystem file_system;
+  file_system.faults[path].reads_end_at = 16;
+  const SettingsText read = ReadSettingsText(file_system, path);
+  EXPECT_EQ(read.outcome, ReadOutcome::kRead);
+  EXPECT_EQ(read.text, "[Kestrin]\nTop=5\n");
 }
 
 }  // namespace
