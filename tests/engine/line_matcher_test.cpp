@@ -18,6 +18,32 @@ std::vector<std::string> Numbered(const std::string& stem, int count, int first 
   return lines;
 }
 
+std::vector<std::string> Joined(std::initializer_list<std::vector<std::string>> parts) {
+  std::vector<std::string> lines;
+  for (const auto& part : parts) lines.insert(lines.end(), part.begin(), part.end());
+  return lines;
+}
+
+// Tokens "=first" .. "=first+count-1", or `count` copies of `unpaired`.
+std::string Tokens(int count, int first, const std::string& unpaired = "") {
+  std::string out;
+  for (int k = 0; k < count; ++k) {
+    if (!out.empty()) out += ' ';
+    out += unpaired.empty() ? "=" + std::to_string(first + k) : unpaired;
+  }
+  return out;
+}
+
+std::string Spaced(std::initializer_list<std::string> parts) {
+  std::string out;
+  for (const std::string& part : parts) {
+    if (part.empty()) continue;
+    if (!out.empty()) out += ' ';
+    out += part;
+  }
+  return out;
+}
+
 class LineMatcherTest : public ::testing::Test {
  protected:
   // Matches a single-section pair (no later section follows).
@@ -94,6 +120,51 @@ TEST_F(LineMatcherTest, OneLineCases) {
       EXPECT_EQ(DescribeBlockStarts(fresh_, old_), c.block_starts) << c.new_words;
     }
   }
+}
+
+// Sections of 15 lines or fewer take single-line blocks from the first pass,
+// so the first pass of a section that is not the last accepts them and no cut
+// is made; at 16 lines the first pass takes only blocks of four lines or more
+// and the section is cut after the furthest of them.
+TEST_F(LineMatcherTest, SmallSectionTakesSingleLinesAndIsNotCut) {
+  const auto new_texts = Joined({Numbered("K", 5), Numbered("new ", 9), {"S"}});
+  const auto old_texts = Joined({Numbered("K", 5), Numbered("old ", 9), {"S"}});
+  EXPECT_EQ(Match(new_texts, old_texts, MoreFollow()),
+            Spaced({Tokens(5, 1), Tokens(9, 0, "+"), "=15", "|", Tokens(5, 1), Tokens(9, 0, "-"),
+                    "=15"}));
+  EXPECT_EQ(fresh_.count, 15);
+  EXPECT_EQ(old_.count, 15);
+}
+
+TEST_F(LineMatcherTest, LargeSectionIsCutAfterItsFurthestAcceptedBlock) {
+  const auto new_texts = Joined({Numbered("K", 5), Numbered("new ", 10), {"S"}});
+  const auto old_texts = Joined({Numbered("K", 5), Numbered("old ", 10), {"S"}});
+  EXPECT_EQ(Match(new_texts, old_texts, MoreFollow()), "=1 =2 =3 =4 =5 | =1 =2 =3 =4 =5");
+  ASSERT_EQ(fresh_.count, 5);
+  ASSERT_EQ(old_.count, 5);
+  for (const Section* side : {&fresh_, &old_}) {
+    for (int k = 1; k <= 5; ++k) EXPECT_FALSE(side->line[k].Text.empty()) << "kept line " << k;
+    const InputLine& sentinel = side->line[6];
+    EXPECT_TRUE(sentinel.BlockStart && sentinel.end_sentinel);
+    EXPECT_FALSE(sentinel.Matched || sentinel.NoMatch || sentinel.IsDp || sentinel.Moved);
+    EXPECT_EQ(sentinel.Link, 6);
+    EXPECT_TRUE(sentinel.Text.empty());
+  }
+  // The last section of a pair is never cut.
+  EXPECT_EQ(Match(new_texts, old_texts, Last()),
+            Spaced({Tokens(5, 1), Tokens(10, 0, "+"), "=16", "|", Tokens(5, 1), Tokens(10, 0, "-"),
+                    "=16"}));
+  EXPECT_EQ(fresh_.count, 16);
+}
+
+TEST_F(LineMatcherTest, MultiSectionPairIsCutBehindTheFurthestBlockOnBothSides) {
+  // 40 common lines, then a changed tail of different lengths on each side.
+  const auto new_texts = Joined({Numbered("common ", 40), Numbered("new ", 30)});
+  const auto old_texts = Joined({Numbered("common ", 40), Numbered("old ", 12)});
+  Match(new_texts, old_texts, MoreFollow());
+  EXPECT_EQ(fresh_.count, 40);
+  EXPECT_EQ(old_.count, 40);
+  EXPECT_EQ(DescribeMatch(fresh_, old_), Tokens(40, 1) + " | " + Tokens(40, 1));
 }
 
 TEST_F(LineMatcherTest, ShowsCycleStatusOnTheFirstCycle) {
