@@ -74,6 +74,25 @@ TEST(DpFilterTest, LineRules) {
   });
 }
 
+TEST(DpFilterTest, ApostropheCommentsAndRemUnderDvbc) {
+  ExpectFiltered({
+      {DpChoice::kDvbc,
+       {{"x = 1 ' note", "Part [x = 1]"},
+        {"' whole line", "Dp []"},
+        {"MsgBox \"Don't\"", "Part [MsgBox \"Don]"},
+        {"x = a \\ b", "Part [x = a]"},
+        {"s = \"a\\b\"", "Code [s = \"a\\b\"]"},
+        {"Rem note", "Dp []"},
+        {"  REM note", "Dp []"},
+        {"rem", "Dp []"},
+        {"x = 1 : rem note", "Part [x = 1]"},
+        {"x = 1 :REM", "Part [x = 1]"},
+        {"Remark = 1", "Code [Remark = 1]"},
+        {"x = Rem + 1", "Code [x = Rem + 1]"},
+        {"s = \"a : rem b\"", "Code [s = \"a : rem b\"]"}}},
+  });
+}
+
 TEST(DpFilterTest, UserTagWithEmbeddedChoice) {
   ExpectFiltered(
       {{DpChoice::kDudc,
