@@ -208,5 +208,23 @@ TEST(LikeNameDialogTest, LookupListsTheNewDirectoriesAndOpensTheDialogAgain) {
   EXPECT_EQ(harness.log.Only("like-name-dialog").size(), 2u);
 }
 
+TEST(LikeNameDialogTest, LookupOnDirectoriesWithoutCommonNamesEndsTheLoopWithItsMessages) {
+  RunHarness harness;
+  MakeDirectories(harness, {"a.txt"});
+  harness.scratch.Write("new2/p.txt", "x");
+  harness.scratch.Write("old2/q.txt", "x");
+  harness.LookupReturns("new2", "old2");
+  OpenWith(harness, [](LikeNameDialog& dialog) { dialog.DirLookUpClicked(); });
+  const std::string no_common =
+      "New and Old Input File Directories have no common named files. \r Respecify Directories "
+      "or use a different filter mask.";
+  EXPECT_EQ(harness.log.Only("message:"),
+            (Strings{no_common,
+                     "No paired (same name) new/old filenames are found.\rSelect another "
+                     "directory pair or use a different file filter mask.",
+                     no_common}));
+  EXPECT_EQ(harness.log.Only("like-name-dialog").size(), 1u);
+}
+
 }  // namespace
 }  // namespace kestrin
