@@ -74,6 +74,30 @@ TEST(DpFilterTest, LineRules) {
   });
 }
 
+TEST(DpFilterTest, SlashCommentsUnderDcpp) {
+  ExpectFiltered({
+      {DpChoice::kDcpp,
+       {{"x = 1; // note", "Part [x = 1;]"},
+        {"s = \"a//b\";", "Code [s = \"a//b\";]"},
+        {"a /* b */ c", "Part [a         c]"},
+        {"c = '\"'; // quote", "Part [c = '\"';]"},
+        {"s = \"a\\\" // b\";", "Code [s = \"a\\\" // b\";]"}}},
+      // A slash-star comment opened on one line and closed three lines on.
+      {DpChoice::kDcpp,
+       {{"x; /* opens", "Part [x;]"},
+        {"inside", "Dp []"},
+        {"// inside too", "Dp []"},
+        {"closes */ y;", "Part [          y;]"},
+        {"z;", "Code [z;]"}}},
+      // A string open at the line end continues on the next line.
+      {DpChoice::kDcpp, {{"s = \"abc\\", "Code [s = \"abc\\]"}, {"x // y\";", "Code [x // y\";]"}}},
+      {DpChoice::kDcpp,
+       {{"s = \"abc", "Code [s = \"abc]"}, {"x // y\"; // z", "Part [x // y\";]"}}},
+      // Quotes in a comment's prose neither open a string nor keep it open.
+      {DpChoice::kDcpp, {{"/* say \"hi", "Dp []"}, {"there */ x;", "Part [         x;]"}}},
+  });
+}
+
 TEST(DpFilterTest, ApostropheCommentsAndRemUnderDvbc) {
   ExpectFiltered({
       {DpChoice::kDvbc,
