@@ -126,6 +126,35 @@ TEST_F(LineMatcherTest, OneLineCases) {
 // so the first pass of a section that is not the last accepts them and no cut
 // is made; at 16 lines the first pass takes only blocks of four lines or more
 // and the section is cut after the furthest of them.
+TEST_F(LineMatcherTest, BridgesEachSkipPattern) {
+  struct Skip {
+    int new_lines;
+    int old_lines;
+  };
+  const Skip skips[] = {{1, 1}, {1, 0}, {0, 1}, {2, 2}, {2, 0}, {0, 2}, {2, 1}, {1, 2}};
+  for (const Skip& skip : skips) {
+    const auto new_texts =
+        Joined({Numbered("L", 19), Numbered("new ", skip.new_lines), Numbered("L", 21, 20)});
+    const auto old_texts =
+        Joined({Numbered("L", 19), Numbered("old ", skip.old_lines), Numbered("L", 21, 20)});
+    const std::string expected =
+        Spaced({Tokens(19, 1), Tokens(skip.new_lines, 0, "+"), Tokens(21, 20 + skip.old_lines), "|",
+                Tokens(19, 1), Tokens(skip.old_lines, 0, "-"), Tokens(21, 20 + skip.new_lines)});
+    EXPECT_EQ(Match(new_texts, old_texts), expected)
+        << "skip " << skip.new_lines << " new, " << skip.old_lines << " old";
+    EXPECT_EQ(DescribeBlockStarts(fresh_, old_), "1 | 1")
+        << "skip " << skip.new_lines << " new, " << skip.old_lines << " old";
+  }
+}
+
+TEST_F(LineMatcherTest, BridgeTriesOneLineEachSideFirst) {
+  const std::vector<std::string> runs = {"Z", "Z", "Z"};
+  const auto new_texts = Joined({Numbered("L", 19), {"X"}, runs, Numbered("L", 20, 20)});
+  const auto old_texts = Joined({Numbered("L", 19), {"Z"}, runs, Numbered("L", 20, 20)});
+  EXPECT_EQ(Match(new_texts, old_texts),
+            Spaced({Tokens(19, 1), "+", Tokens(23, 21), "|", Tokens(19, 1), "-", Tokens(23, 21)}));
+}
+
 TEST_F(LineMatcherTest, SmallSectionTakesSingleLinesAndIsNotCut) {
   const auto new_texts = Joined({Numbered("K", 5), Numbered("new ", 9), {"S"}});
   const auto old_texts = Joined({Numbered("K", 5), Numbered("old ", 9), {"S"}});

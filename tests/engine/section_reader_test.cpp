@@ -84,6 +84,12 @@ TEST(SectionReaderTest, SectionsHoldAtMost7999LinesAndShowReadProgress) {
   EXPECT_EQ(statuses.front(), "Read Input Processing   - Line = 500 ");
   EXPECT_EQ(statuses.back(), "Read Input Processing   - Line = 7500 ");
   EXPECT_EQ(fixture.run.new_side.line_starts.size(), 8000u);
+
+  // The old side alone fills a section to the same bound.
+  SectionFixture longer_old;
+  longer_old.Open(NumberedLines(10), NumberedLines(8500));
+  ReadSection(longer_old.run);
+  EXPECT_EQ(longer_old.run.old_section.count, 7999);
 }
 
 TEST(SectionReaderTest, HaltStopsTheReadAtTheNextLine) {

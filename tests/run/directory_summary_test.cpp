@@ -63,6 +63,7 @@ TEST(DirectorySummaryTest, ReportsMatchTheirGoldens) {
       {"type2_inpn", 2, "", {Preference::kInpn}},
       {"type2_chgo_inpn", 2, "", {Preference::kChgo, Preference::kInpn}},
       {"type2_txfo", 2, "", {Preference::kTxfo}},
+      {"type2_aeqf_inpn", 2, "", {Preference::kAeqf, Preference::kInpn}},
       {"type3", 3, "gamma.c;ALPHA.TXT;beta.txt;", {}},
       {"type3_chgo_inpn", 3, "gamma.c;ALPHA.TXT;beta.txt;", {Preference::kChgo, Preference::kInpn}},
       {"type4", 4, "alpha.txt : beta.txt;Beta.txt : beta.txt;code.dat : code.dat;", {}},

@@ -58,12 +58,12 @@ TEST_F(SettingsCompareChoicesTest, FileThatGivesNoChoicesSaysWhy) {
   testkit::WriteFile(large, "");
   std::filesystem::resize_file(large, static_cast<uintmax_t>(kLargestSettingsFile) + 1);
   // A pipe is named without being opened, which would wait for a writer.
-  const std::string pipe = directory_.Name("pipe.ini");
+  const std::string pipe = directory_.PathOf("pipe.ini");
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  const std::string other = directory_.Name("other.ini");
-  SettingsWriteFile(other, "[Other]\nListType=Long\n");
-  const std::string bytes = directory_.Name("bytes.ini");
-  SettingsWriteFile(bytes, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff[Kestrin\0", 25));
+  const std::string other = directory_.PathOf("other.ini");
+  testkit::WriteFile(other, "[Other]\nListType=Long\n");
+  const std::string bytes = directory_.PathOf("bytes.ini");
+  testkit::WriteFile(bytes, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff[Kestrin\0", 25));
   const struct {
     std::string path;
     std::string reason;
