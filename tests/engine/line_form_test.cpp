@@ -51,8 +51,8 @@ TEST(LineFormTest, HashSumsLittleEndianWordsAndNeverGivesZero) {
   EXPECT_EQ(HashSqueezed("abcd", 4), 0x6261 + 0x6463);
   EXPECT_EQ(HashSqueezed("abcd", 2), 0x6261);
   EXPECT_EQ(HashSqueezed(std::string(2, '\0'), 2), 65535);
-  EXPECT_EQ(HashSqueezed("\xff\xff\x01\x00", 4), 65535);  // wraps to 0
-  EXPECT_EQ(HashSqueezed("\xfe\xff\x01\x00", 4), 65535);
+  EXPECT_EQ(HashSqueezed(std::string("\xff\xff\x01\x00", 4), 4), 65535);  // wraps to 0
+  EXPECT_EQ(HashSqueezed(std::string("\xfe\xff\x01\x00", 4), 4), 65535);
 }
 
 }  // namespace
