@@ -122,7 +122,8 @@ TEST(DpFilterTest, UserTagWithEmbeddedChoice) {
       {{DpChoice::kDudc,
         {{"x = 1 # note", "Code [x = 1]"}, {"   # note", "Dp []"}, {"x = 1", "Code [x = 1]"}}}},
       "#", false);
-  ExpectFiltered({{DpChoice::kDudc, {{"x = 1 # note", "Part [x = 1]"}, {"   # note", "Dp []"}}}},
+  ExpectFiltered({{DpChoice::kDudc,
+                   {{"x = 1 # note", "Part [x = 1]"}, {"   # note", "Dp []"}, {"x = 1 #", "Part [x = 1]"}}}},
                  "#", true);
   // Only the tag's first character counts.
   ExpectFiltered({{DpChoice::kDudc, {{"x = 1 -- note", "Part [x = 1]"}}}}, "--x", true);

@@ -104,6 +104,7 @@ TEST_F(LineMatcherTest, OneLineCases) {
       // A line moved from the last old line is found there.
       {"X A B", "A B X", With::kMoved, "~3 =1 =2 | =2 =3 ~1", nullptr},
       {"", "A B", With::kNothing, " | - -", nullptr},
+      {"A", "A B", With::kNothing, "=1 | =1 -", nullptr},
       {"A B", "", With::kMoved, "+ + | ", nullptr},
       {"", "", With::kNothing, " | ", nullptr},
       {"A ~x B C", "A B ~y C", With::kDp, "=1 . =2 =4 | =1 =3 . =4", "1 | 1"},
