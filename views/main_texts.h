@@ -154,7 +154,9 @@ inline constexpr char kAboutText[] =
     "Its listings carry reference numbers and change flags, a statistics section for every pair "
     "and, for a directory compare, an overall summary. The report is shown in a single-panel or a "
     "side-by-side viewer that finds, prints and saves.\n\n"
-    "Every choice made in this window is kept in Kestrin.ini beside the program.";
+    "Every choice made in this window is kept in Kestrin.ini in the configuration directory "
+    "($XDG_CONFIG_HOME/kestrin/, by default ~/.config/kestrin/), or beside the program when a "
+    "Kestrin.ini is there already.";
 inline constexpr char kOverviewText[] =
     "1. On the Main Panel, type, pick or drop the new and the old name: two full file names, or "
     "two directories.\n\n"

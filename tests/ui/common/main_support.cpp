@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
@@ -20,6 +21,15 @@
 #include "report/report_lines.h"
 
 namespace kestrin::main_testing {
+
+QString ScreenshotPath(const std::string& name) {
+  const QString folder = QStringLiteral(KESTRIN_BINARY_DIR "/screenshots");
+  QDir().mkpath(folder);
+  QString file = QString::fromStdString(name);
+  const QString suffix = qEnvironmentVariable("KESTRIN_SCREENSHOT_SUFFIX");
+  if (!suffix.isEmpty()) file.insert(file.lastIndexOf(QLatin1Char('.')), suffix);
+  return folder + QLatin1Char('/') + file;
+}
 
 void EnsureApplication() {
   if (QApplication::instance() != nullptr) return;

@@ -30,6 +30,12 @@ namespace kestrin::main_testing {
 // unless the environment chose another platform.
 void EnsureApplication();
 
+// Where screenshot `name` ("main_panel.png") is saved: under the build
+// tree's screenshots folder (made if needed), the name taking the suffix
+// KESTRIN_SCREENSHOT_SUFFIX names ("main_panel_x1.5.png"), so that runs at
+// another scale keep their own pictures.
+QString ScreenshotPath(const std::string& name);
+
 using testkit::Child;
 
 class RecordingHelpViewer : public HelpViewer {

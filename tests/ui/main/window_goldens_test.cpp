@@ -4,7 +4,6 @@
 // look at.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QPixmap>
 #include <filesystem>
 #include <set>
@@ -18,10 +17,7 @@ namespace kestrin {
 namespace {
 
 void SaveScreenshot(QWidget& window) {
-  const QString folder = QStringLiteral(KESTRIN_BINARY_DIR "/screenshots");
-  QDir().mkpath(folder);
-  window.grab().save(folder + QLatin1Char('/') +
-                    QString::fromStdString(ui_testing::WindowName(window)) + QStringLiteral(".png"));
+  window.grab().save(main_testing::ScreenshotPath(ui_testing::WindowName(window) + ".png"));
 }
 
 TEST(WindowGoldensTest, EveryWindowMatchesItsGoldenAndNoneIsLost) {

@@ -1,0 +1,152 @@
+// The viewers as a keyboard user meets them: Return closes the viewer
+// whichever button had the focus, Ctrl+F, F3 and Shift+F3 find, Escape closes
+// the Find dialog, which opens clear of the selected row; the legend opens
+// beside the viewer's buttons; a directory summary row jumps to its pair.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <string>
+
+#include "report/report_texts.h"
+#include "tests/ui/common/viewer_support.h"
+#include "ui/viewer/legend_window.h"
+#include "ui/viewer/viewer_list_window.h"
+#include "ui/viewer/viewer_split_window.h"
+
+namespace kestrin {
+namespace {
+
+using viewer_testing::FilledReport;
+using viewer_testing::NumberedLines;
+using viewer_testing::SettleWindows;
+using viewer_testing::ViewerRig;
+
+void PressKey(QWidget* widget, int key) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+  QApplication::sendEvent(widget, &release);
+}
+
+// Fires the window's shortcut bound to `key`, as the key would.
+void UseShortcut(QWidget& window, const QKeySequence& key) {
+  for (QShortcut* shortcut : window.findChildren<QShortcut*>()) {
+    if (shortcut->parent() == &window && shortcut->keys().contains(key)) {
+      Q_EMIT shortcut->activated();
+      return;
+    }
+  }
+  ADD_FAILURE() << "no shortcut " << key.toString().toStdString();
+}
+
+QRect ScreenRectOf(QWidget& widget) {
+  return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size());
+}
+
+TEST(ViewerKeysTest, ReturnClosesTheViewerWhicheverButtonHadTheFocus) {
+  for (const char* button_name : {"Legend", "Find", "Top", "Bottom"}) {
+    ViewerRig rig;
+    bool closed = false;
+    rig.Show(FilledReport(NumberedLines(5)), [&](ViewerWindow& viewer) {
+      QPushButton* button = nullptr;
+      const std::string name(button_name);
+      if (name == "Legend") button = &viewer.LegendButton();
+      if (name == "Find") button = &viewer.FindButton();
+      if (name == "Top") button = &viewer.TopButton();
+      if (name == "Bottom") button = &viewer.BottomButton();
+      button->setFocus();
+      PressKey(button, Qt::Key_Return);
+      SettleWindows();
+      closed = !viewer.isVisible();
+      EXPECT_FALSE(viewer.Finder().isVisible()) << button_name;
+      EXPECT_FALSE(rig.Viewers().Legend().isVisible()) << button_name;
+      EXPECT_FALSE(button->isDefault()) << button_name;
+    });
+    EXPECT_TRUE(closed) << "focus on " << button_name;
+  }
+}
+
+TEST(ViewerKeysTest, CtrlFOpensFindAndF3FindsNextAndPrevious) {
+  ViewerRig rig;
+  rig.Show(FilledReport({"    alpha", "I - beta", "    gamma", "D - beta", "    delta"}),
+           [&](ViewerWindow& viewer) {
+             auto& single = dynamic_cast<TFrmVList&>(viewer);
+             UseShortcut(viewer, QKeySequence::FindNext);
+             EXPECT_TRUE(viewer.Finder().isVisible()) << "F3 with no text opens Find";
+             viewer.Finder().close();
+             UseShortcut(viewer, QKeySequence::Find);
+             ASSERT_TRUE(viewer.Finder().isVisible());
+             viewer.Finder().TextField().setText("beta");
+             PressKey(&viewer.Finder(), Qt::Key_Escape);
+             EXPECT_FALSE(viewer.Finder().isVisible()) << "Escape closes Find";
+             UseShortcut(viewer, QKeySequence::FindNext);
+             EXPECT_EQ(single.List().SelectedRow(), 1);
+             UseShortcut(viewer, QKeySequence::FindNext);
+             EXPECT_EQ(single.List().SelectedRow(), 3);
+             UseShortcut(viewer, QKeySequence::FindPrevious);
+             EXPECT_EQ(single.List().SelectedRow(), 1);
+           });
+}
+
+TEST(ViewerKeysTest, TheFindDialogOpensClearOfTheSelectedRow) {
+  ViewerRig rig;
+  rig.Show(FilledReport(NumberedLines(60)), [&](ViewerWindow& viewer) {
+    auto& single = dynamic_cast<TFrmVList&>(viewer);
+    for (int row : {0, 5, 12}) {
+      single.List().SelectRow(row);
+      viewer.OpenFind();
+      SettleWindows();
+      const QRect cell = single.List().visualRect(single.List().model()->index(row, 0));
+      const QRect row_band(single.List().viewport()->mapToGlobal(cell.topLeft()),
+                           QSize(single.List().viewport()->width(), cell.height()));
+      EXPECT_FALSE(viewer.Finder().frameGeometry().intersects(row_band)) << "row " << row;
+      viewer.Finder().close();
+    }
+  });
+}
+
+TEST(ViewerKeysTest, TheLegendNeverCoversTheViewersButtons) {
+  ViewerRig rig;
+  rig.Show(FilledReport(NumberedLines(5)), [&](ViewerWindow& viewer) {
+    for (const QRect& place : {QRect(0, 0, 400, 300), QRect(0, 0, 800, 560)}) {
+      viewer.setGeometry(place);
+      SettleWindows();
+      viewer.LegendButton().click();
+      SettleWindows();
+      const QRect buttons = ScreenRectOf(viewer.ReturnButton()).united(ScreenRectOf(viewer.SaveAsButton()));
+      EXPECT_FALSE(rig.Viewers().Legend().frameGeometry().intersects(buttons))
+          << place.width() << "x" << place.height();
+      rig.Viewers().Legend().close();
+    }
+  });
+}
+
+TEST(ViewerKeysTest, ASummaryRowJumpsToItsPairsListingAndBack) {
+  std::vector<std::string> lines = {"New File = new/a.txt  01/02/24 03:04:05",
+                                    "Old File = old/a.txt  01/02/24 03:04:05", "I - changed"};
+  const int summary = static_cast<int>(lines.size());
+  for (const std::string& line :
+       {std::string("  "), std::string(kPairTableHeading),
+        std::string("*     a.txt                      1"), std::string(" ")}) {
+    lines.push_back(line);
+  }
+  ViewerRig rig;
+  rig.Show(FilledReport(lines, {}, summary), [&](ViewerWindow& viewer) {
+    auto& single = dynamic_cast<TFrmVList&>(viewer);
+    single.List().SelectRow(summary + 2);
+    single.List().setFocus();
+    PressKey(&single.List(), Qt::Key_Return);
+    EXPECT_TRUE(viewer.isVisible()) << "Return on a pair row jumps instead of closing";
+    EXPECT_EQ(single.List().SelectedRow(), 1);
+    PressKey(&single.List(), Qt::Key_Backspace);
+    EXPECT_EQ(single.List().SelectedRow(), summary + 2);
+    EXPECT_FALSE(viewer.JumpToPairListing(summary + 1)) << "the table's heading";
+  });
+}
+
+}  // namespace
+}  // namespace kestrin
