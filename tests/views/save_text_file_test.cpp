@@ -1,4 +1,4 @@
-// Writing saved reports to files: CR LF line ends, replacing and appending,
+// Writing saved reports to files: LF line ends, replacing and appending,
 // and failures that name the file and the reason.
 #include "views/save_text_file.h"
 
@@ -25,7 +25,7 @@ std::string Written(const std::string& path, bool append, const std::vector<std:
   return ReadFile(path);
 }
 
-TEST(SaveTextFileTest, LinesEndWithCarriageReturnAndLineFeed) {
+TEST(SaveTextFileTest, LinesEndWithLineFeed) {
   testkit::ScratchDirectory directory;
   EXPECT_EQ(Written(directory.PathOf("a.txt"), false, {" ", "caption", "   1  I - x\xE9"}),
             " \ncaption\n   1  I - x\xE9\n");
@@ -38,7 +38,8 @@ TEST(SaveTextFileTest, AppendingFollowsTheLastLine) {
   };
   const Case cases[] = {
       {"one\ntwo\n", "one\ntwo\nTitle\nx\n"},
-      {"one\ntwo\n", "one\ntwo\nTitle\nx\n"},
+      // A file saved with CR LF line ends keeps them; the new lines end with LF.
+      {"one\r\ntwo\r\n", "one\r\ntwo\r\nTitle\nx\n"},
       // A last line without a line end is ended first, never joined.
       {"one\ntwo", "one\ntwo\nTitle\nx\n"},
       {"", "Title\nx\n"},

@@ -116,6 +116,9 @@ TEST(ViewerOpeningTest, RunStampFollowsTheSystemsDateAndTimeForms) {
        TimeOf(2024, 3, 5, 0, 59),
        "03/05/24 12:59 AM"},
       {{"22 Nov 2033", "21:07:05", "09:07:05", ""}, TimeOf(2024, 3, 5, 14, 7), "03/05/24 14:07"},
+      // A number that is none of the probe's day, month and year.
+      {{"44.11.33", "21:07:05", "09:07:05", ""}, TimeOf(2024, 3, 5, 14, 7), "03/05/24 14:07"},
+      {{"22.11.33.11", "21:07:05", "09:07:05", ""}, TimeOf(2024, 3, 5, 14, 7), "03/05/24 14:07"},
       {{"", "", "", ""}, TimeOf(2024, 3, 5, 14, 7), "03/05/24 2:07"},
   };
   for (const Case& c : cases) {
