@@ -11,7 +11,6 @@
 #include <cstring>
 #include <climits>
 #include <ctime>
-#include <optional>
 #include <system_error>
 
 #include "engine/engine_texts.h"
@@ -147,19 +146,6 @@ PathKind KindOfEntryType(unsigned char type) {
   }
 }
 
-// Why the entry at `path`, of directory entry type `type`, cannot be
-// compared; nullopt for a file or a directory, or a link to one.
-std::optional<std::string> UnusableReason(const std::string& path, unsigned char type) {
-  PathKind kind = KindOfEntryType(type);
-  if (kind == PathKind::kMissing) {
-    struct stat status {};
-    if (!StatPath(path, &status)) return ErrorReason(last_error);
-    kind = KindOf(status);
-  }
-  if (kind == PathKind::kFile || kind == PathKind::kDirectory) return std::nullopt;
-  return NotARegularFileReason(kind);
-}
-
 // Puts the entry `name` (at `path`, of directory entry type `type`) into the
 // list of `entries` it belongs to; a pipe, socket or device is listed with
 // the dangling links, as an entry that cannot be compared.
@@ -249,23 +235,14 @@ class PosixFileSystem : public FileSystem {
     return names;
   }
 
-  // Links and entries of unknown type whose target cannot be found (the link
-  // dangles, loops or cannot be searched), and named pipes, sockets and
-  // devices, links to them too.
+  // The entries that reading the directory puts among the broken links:
+  // links that dangle, loop or cannot be searched, and named pipes, sockets
+  // and devices, links to them too.
   std::vector<UnusableEntry> ListUnusable(const std::string& directory) override {
     std::vector<UnusableEntry> unusable;
-    DIR* stream = opendir(directory.c_str());
-    if (stream == nullptr) {
-      RecordError();
-      return unusable;
+    for (auto& [name, reason] : ReadDirectory(directory).broken_links) {
+      unusable.push_back(UnusableEntry{std::move(name), std::move(reason)});
     }
-    while (const dirent* entry = readdir(stream)) {
-      if (entry->d_type == DT_REG || entry->d_type == DT_DIR) continue;
-      if (auto reason = UnusableReason(JoinPath(directory, entry->d_name), entry->d_type)) {
-        unusable.push_back(UnusableEntry{entry->d_name, std::move(*reason)});
-      }
-    }
-    closedir(stream);
     return unusable;
   }
 
