@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/silent_host.h"
+#include "tests/common/silent_host.h"
 #include "engine/input_line.h"
 #include "engine/line_form.h"
 #include "engine/line_matcher.h"
@@ -58,7 +58,7 @@ void RunMatch(benchmark::State& state, const std::vector<std::string>& new_texts
               const std::vector<std::string>& old_texts) {
   Section fresh;
   Section old;
-  SilentHost host;
+  testkit::SilentHost host;
   MatchOptions options;
   options.LastSection = true;
   options.Fmvl = state.range(0) != 0;

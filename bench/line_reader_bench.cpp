@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "bench/silent_host.h"
+#include "tests/common/silent_host.h"
 #include "engine/file_system.h"
 #include "engine/pair_run.h"
 #include "engine/section_reader.h"
@@ -55,7 +55,7 @@ void OpenSide(kestrin::FileSystem& fs, const std::filesystem::path& path, kestri
 void BM_ReadSections(benchmark::State& state) {
   kestrin::PairList pairs;
   bool halt = false;
-  kestrin::SilentHost host;
+  kestrin::testkit::SilentHost host;
   kestrin::FileSystem& fs = kestrin::DefaultFileSystem();
   auto run = std::make_unique<kestrin::CompareRun>(pairs, halt, host, fs);
   int64_t bytes = 0;

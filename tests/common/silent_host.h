@@ -1,13 +1,14 @@
-// The engine host of the benchmarks: no screen, so status texts go nowhere
-// and every question is answered No.
-#ifndef KESTRIN_BENCH_SILENT_HOST_H_
-#define KESTRIN_BENCH_SILENT_HOST_H_
+// An engine host that keeps nothing: status texts go nowhere and every
+// question is answered No, so that a benchmark or a memory count sees only
+// the run's own work.
+#ifndef KESTRIN_TESTS_COMMON_SILENT_HOST_H_
+#define KESTRIN_TESTS_COMMON_SILENT_HOST_H_
 
 #include <string>
 
 #include "engine/engine_host.h"
 
-namespace kestrin {
+namespace kestrin::testkit {
 
 class SilentHost : public EngineHost {
  public:
@@ -20,6 +21,6 @@ class SilentHost : public EngineHost {
   void ShowMessage(const std::string&) override {}
 };
 
-}  // namespace kestrin
+}  // namespace kestrin::testkit
 
-#endif  // KESTRIN_BENCH_SILENT_HOST_H_
+#endif  // KESTRIN_TESTS_COMMON_SILENT_HOST_H_

@@ -25,6 +25,7 @@
 #include "report/report_generator.h"
 #include "report/report_lines.h"
 #include "report/report_sink.h"
+#include "tests/common/silent_host.h"
 #include "tests/report/report_support.h"
 
 namespace {
@@ -69,17 +70,6 @@ void operator delete(void* block, size_t) noexcept { operator delete(block); }
 
 namespace kestrin {
 namespace {
-
-// A host that keeps nothing, so that only the run's own memory is counted.
-struct QuietHost : EngineHost {
-  void SetStatus(const std::string&) override {}
-  void ToggleProgress() override {}
-  void ShowFirstProgress() override {}
-  void HideProgress() override {}
-  void ProcessEvents() override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  void ShowMessage(const std::string&) override {}
-};
 
 constexpr int64_t kFileSize = int64_t{1} << 30;
 // An odd line length would make the squeezed text one byte longer than the
@@ -185,7 +175,7 @@ TEST(PairMemoryTest, OneGigabytePairStaysWithinTheSectionBound) {
   pairs.Add("new.txt", "old.txt");
   ControlValues controls = report_support::ControlsWith("Long", "None");
   ReportLines lines;
-  QuietHost host;
+  testkit::SilentHost host;
   CountingSink sink;
   DirectoryRunInfo info;
   info.new_directory = "new.txt";
