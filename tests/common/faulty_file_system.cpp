@@ -79,17 +79,14 @@ std::unique_ptr<InputFile> FaultyFileSystem::OpenRead(const std::string& path, i
   return std::make_unique<FaultyInputFile>(std::move(file), *this, path);
 }
 
-bool FaultyFileSystem::IsFile(const std::string& path) {
-  return real_.IsFile(Rooted(path)) && Exists(path);
-}
+bool FaultyFileSystem::IsFile(const std::string& path) { return real_.IsFile(Rooted(path)); }
 
 bool FaultyFileSystem::IsDirectory(const std::string& path) {
-  return real_.IsDirectory(Rooted(path)) && Exists(path);
+  return real_.IsDirectory(Rooted(path));
 }
 
 PathStatus FaultyFileSystem::Examine(const std::string& path) {
   if (path == locked_directory) return PathStatus{PathKind::kDirectory, EACCES};
-  if (path == vanishing && checks <= 0) return PathStatus{PathKind::kMissing, ENOENT};
   return real_.Examine(Rooted(path));
 }
 
@@ -102,6 +99,7 @@ std::vector<UnusableEntry> FaultyFileSystem::ListUnusable(const std::string& dir
 }
 
 DirectoryEntries FaultyFileSystem::ReadDirectory(const std::string& directory) {
+  if (directory == locked_directory) return DirectoryEntries{{}, {}, {}, {}, EACCES};
   return real_.ReadDirectory(Rooted(directory));
 }
 

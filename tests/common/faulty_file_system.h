@@ -43,16 +43,11 @@ class FaultyFileSystem : public FileSystem {
   std::map<std::string, FileFault> faults;  // by the name the program uses
   std::vector<std::string> opened;          // every name opened for reading
   std::map<std::string, int64_t> bytes_read;
-  // This name stops existing after it has been found `checks` times (a file
-  // or directory removed while it is being checked).
-  std::string vanishing;
-  int checks = 0;
   int last_error = 0;  // the error number of the last fault played
-  std::string locked_directory;  // examined as a directory that cannot be read
+  std::string locked_directory;  // a directory that cannot be read
 
  private:
   std::string Rooted(const std::string& path) const;
-  bool Exists(const std::string& path) { return path != vanishing || checks-- > 0; }
 
   std::string root_;
   FileSystem& real_ = DefaultFileSystem();

@@ -6,6 +6,17 @@
 #include "report/report_lines.h"
 
 namespace kestrin::testkit {
+namespace {
+
+// The next answer of `answers`, taken off it; No when it is empty.
+bool NextAnswer(std::deque<bool>& answers) {
+  if (answers.empty()) return false;
+  const bool yes = answers.front();
+  answers.pop_front();
+  return yes;
+}
+
+}  // namespace
 
 std::vector<std::string> EventLog::Only(std::string_view kind) const {
   std::vector<std::string> found;
@@ -19,13 +30,6 @@ bool EventLog::Has(std::string_view event) const { return Count(event) > 0; }
 
 int EventLog::Count(std::string_view event) const {
   return static_cast<int>(std::count(events.begin(), events.end(), event));
-}
-
-bool NextAnswer(std::deque<bool>& answers) {
-  if (answers.empty()) return false;
-  const bool yes = answers.front();
-  answers.pop_front();
-  return yes;
 }
 
 void RecordingHost::ProcessEvents() {

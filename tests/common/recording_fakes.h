@@ -29,9 +29,6 @@ class EventLog {
   std::vector<std::string> events;
 };
 
-// The next answer of `answers`, taken off it; No when it is empty.
-bool NextAnswer(std::deque<bool>& answers);
-
 // Logs "status:<text>", "toggle", "first", "hide", "events", "ask:<question>"
 // and "message:<text>"; answers questions from `answers`.
 class RecordingHost : public EngineHost {

@@ -3,8 +3,10 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -82,12 +84,29 @@ void UseUtcFileTimes() {
   tzset();
 }
 
+FileSizeLimit::FileSizeLimit(uint64_t bytes) {
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  saved_current_ = limit.rlim_cur;
+  previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+  limit.rlim_cur = bytes;
+  applied_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  limit.rlim_cur = saved_current_;
+  setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, previous_handler_);
+}
+
+namespace {
+
 bool UpdatingGoldens() {
   const char* update = std::getenv("KESTRIN_UPDATE_GOLDEN");
   return update != nullptr && std::string(update) == "1";
 }
-
-namespace {
 
 // The first line where two texts differ, for a readable failure.
 std::string FirstDifference(const std::string& expected, const std::string& actual) {

@@ -50,12 +50,27 @@ void SetModifiedTime(const std::string& path, int64_t seconds);
 // Sets TZ to UTC so that file times format alike everywhere.
 void UseUtcFileTimes();
 
-// The variable that makes every golden comparison rewrite its file instead:
-// KESTRIN_UPDATE_GOLDEN=1.
-bool UpdatingGoldens();
+// While it lives, files this process writes cannot grow beyond `bytes`, as on
+// a full disk: writing past it fails with EFBIG instead of ending the process.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(uint64_t bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  // False when the limit could not be set.
+  bool applied() const { return applied_; }
+
+ private:
+  uint64_t saved_current_ = 0;
+  void (*previous_handler_)(int) = nullptr;
+  bool applied_ = false;
+};
+
 // Compares `text` with the golden file at `path` (relative to the source
 // tree), naming the first differing line; rewrites the file instead when
-// goldens are being updated.
+// KESTRIN_UPDATE_GOLDEN=1.
 void ExpectGoldenText(const std::string& path, const std::string& text);
 // The same for `lines`, each ended by a line feed.
 void ExpectGoldenLines(const std::string& path, const std::vector<std::string>& lines);

@@ -1,17 +1,13 @@
 // Saves that cannot succeed: each leaves the old file as it was, leaves no
 // temporary file behind and says why.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cerrno>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <utility>
 
 #include "settings/settings_file.h"
 #include "settings/settings_texts.h"
@@ -44,32 +40,6 @@ KestrinSettings ChangedSettings() {
 
 std::string ErrorText(int error) { return std::generic_category().message(error); }
 
-// While it lives, files this process writes cannot grow beyond `limit` bytes,
-// as on a full disk; writing past it fails instead of ending the process.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t limit) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit lowered = saved_;
-    lowered.rlim_cur = limit;
-    applied_ = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previous_handler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  bool applied() const { return applied_; }
-
- private:
-  rlimit saved_{};
-  void (*previous_handler_)(int) = nullptr;
-  bool applied_ = false;
-};
-
 class SettingsFailedSaveTest : public ::testing::Test {
  protected:
   void SetUp() override { testkit::WriteFile(path_, kOldContents); }
@@ -88,7 +58,7 @@ class SettingsFailedSaveTest : public ::testing::Test {
 };
 
 TEST_F(SettingsFailedSaveTest, FullDiskLeavesTheOldFile) {
-  FileSizeLimit limit(64);
+  testkit::FileSizeLimit limit(64);
   ASSERT_TRUE(limit.applied());
   ExpectSaveFails(DefaultFileSystem(),
                   SaveFailureText(path_, kCannotWriteTemporary, ErrorText(EFBIG)));

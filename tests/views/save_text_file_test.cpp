@@ -3,8 +3,6 @@
 #include "views/save_text_file.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <string>
 
@@ -79,33 +77,14 @@ TEST(SaveTextFileTest, AFullDeviceStopsTheSaveWithItsReason) {
   EXPECT_EQ(file.failure(), "Cannot save to \"/dev/full\": No space left on device.");
 }
 
-// Limits the size of files this process writes, for the life of the object.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_handler_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    signal(SIGXFSZ, previous_handler_);
-  }
-
- private:
-  rlimit saved_{};
-  sighandler_t previous_handler_;
-};
-
 TEST(SaveTextFileTest, LinesWrittenBeforeAFailureStayInTheFile) {
   testkit::ScratchDirectory directory;
   const std::string path = directory.PathOf("limited.txt");
   std::string expected;
   bool written = true;
   {
-    FileSizeLimit limit(10000);
+    testkit::FileSizeLimit limit(10000);
+    ASSERT_TRUE(limit.applied());
     OutputFile file;
     ASSERT_TRUE(file.Open(path, false));
     for (int i = 0; i < 2000 && written; ++i) {
