@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "run/like_names.h"
+#include "tests/common/case_table.h"
 #include "tests/run/run_support.h"
 
 namespace kestrin {
@@ -12,38 +15,9 @@ using run_support::Joined;
 using run_support::kRunFileTime;
 using run_support::ScratchDirectory;
 
-struct MaskCase {
-  const char* name;
-  const char* mask;
-  bool matches;
-};
-
 TEST(DirectoryListingTest, MasksMatchWithStarsAndQuestionMarksWithoutRegardToCase) {
-  const MaskCase cases[] = {
-      {"a.txt", "*.*", true},
-      {"readme", "*.*", true},
-      {".profile", "*.*", true},
-      {"a.b.c", "*.*", true},
-      {"a.txt", "*.txt", true},
-      {"a.TXT", "*.txt", true},
-      {"a.txt2", "*.txt", false},
-      {"readme", "*.txt", false},
-      {"readme", "read*.*", true},
-      {"ab.c", "a?.c", true},
-      {"a.c", "a?.c", false},
-      {"abc.c", "a?.c", false},
-      {"main.pas", "M*.P?S", true},
-      {"x", "*", true},
-      {"", "*", true},
-      {"abcabd", "*abd", true},
-      {"abcab", "*abd", false},
-      {"a", "", false},
-      {"main.c", "main.c", true},
-      {"main.c", "main.h", false},
-      {"ab", "a*b*", true},
-  };
-  for (const MaskCase& c : cases) {
-    EXPECT_EQ(MatchesMask(c.name, c.mask), c.matches) << c.name << " against " << c.mask;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/run/cases/masks.txt")) {
+    EXPECT_EQ(MatchesMask(c[0], c[1]), c.Flag(2)) << c.Where();
   }
 }
 
@@ -84,26 +58,16 @@ std::string PairsText(const std::vector<NamePair>& pairs) {
   return text;
 }
 
-struct LikeNameCase {
-  std::vector<std::string> new_names;
-  std::vector<std::string> old_names;
-  const char* pairs;
-};
+std::vector<std::string> Names(const std::string& listed) {
+  std::vector<std::string> names;
+  std::istringstream in(listed);
+  for (std::string name; std::getline(in, name, ',');) names.push_back(name);
+  return names;
+}
 
 TEST(LikeNamesTest, PairsNamesWithoutRegardToCaseEachSideKeepingItsSpelling) {
-  const LikeNameCase cases[] = {
-      {{"Main.PAS"}, {"main.pas"}, "Main.PAS=main.pas"},
-      {{"a", "b", "c"}, {"b", "c", "d"}, "b=b,c=c"},
-      {{}, {"a"}, ""},
-      {{"x"}, {"y"}, ""},
-      // Two spellings on one side: the one also found on the other side wins.
-      {{"MAIN.PAS", "main.pas"}, {"main.pas"}, "main.pas=main.pas"},
-      {{"MAIN.PAS", "Main.PAS"}, {"main.pas"}, "MAIN.PAS=main.pas"},
-      {{"Main.PAS"}, {"MAIN.PAS", "Main.PAS", "main.pas"}, "Main.PAS=Main.PAS"},
-  };
-  for (const LikeNameCase& c : cases) {
-    EXPECT_EQ(PairsText(PairLikeNames(c.new_names, c.old_names)), c.pairs)
-        << Joined(c.new_names) << " / " << Joined(c.old_names);
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/run/cases/like_names.txt")) {
+    EXPECT_EQ(PairsText(PairLikeNames(Names(c[0]), Names(c[1]))), c[2]) << c.Where();
   }
 }
 

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <filesystem>
 
 #include "run/directory_listing.h"
 #include "run/run_texts.h"
+#include "tests/common/case_table.h"
 #include "tests/run/run_support.h"
 
 namespace kestrin {
@@ -26,37 +26,12 @@ std::string Joined(const std::vector<NotComparedEntry>& entries) {
   return text;
 }
 
-// The real file system, but the directory `locked` cannot be read.
-class LockedDirectoryFileSystem : public testkit::FaultyFileSystem {
- public:
-  explicit LockedDirectoryFileSystem(std::string locked) : locked_(std::move(locked)) {}
-  DirectoryEntries ReadDirectory(const std::string& directory) override {
-    if (directory == locked_) return DirectoryEntries{{}, {}, {}, {}, EACCES};
-    return FaultyFileSystem::ReadDirectory(directory);
-  }
-
- private:
-  std::string locked_;
-};
-
 TEST(DirectoryTreeTest, PathsComparePartByPartWithADirectorysFilesFirst) {
-  struct OrderCase {
-    const char* a;
-    const char* b;
-    int sign;
-  };
-  const OrderCase cases[] = {
-      {"a.txt", "A.TXT", 0},          {"sub/a.txt", "SUB/A.txt", 0},
-      {"z.txt", "a/b.txt", -1},       {"a/z.txt", "a/b/c.txt", -1},
-      {"a/b.txt", "a.txt", 1},        {"a/b.txt", "a-b/c.txt", -1},
-      {"a/b/c.txt", "a/c/a.txt", -1}, {"b", "a", 1},
-      {"sub", "sub/x", -1},
-  };
-  for (const OrderCase& c : cases) {
-    const int got = ComparePathsWithoutCase(c.a, c.b);
-    EXPECT_EQ((got > 0) - (got < 0), c.sign) << c.a << " against " << c.b;
-    const int back = ComparePathsWithoutCase(c.b, c.a);
-    EXPECT_EQ((back > 0) - (back < 0), -c.sign) << c.b << " against " << c.a;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/run/cases/path_order.txt")) {
+    const int got = ComparePathsWithoutCase(c[0], c[1]);
+    EXPECT_EQ((got > 0) - (got < 0), c.Number(2)) << c.Where();
+    const int back = ComparePathsWithoutCase(c[1], c[0]);
+    EXPECT_EQ((back > 0) - (back < 0), -c.Number(2)) << c.Where() << " turned round";
   }
 }
 
@@ -100,12 +75,13 @@ TEST(DirectoryTreeTest, AnUnreadableSubdirectoryIsNotComparedWithItsReason) {
   scratch.Write("t/a.txt", "x");
   scratch.Write("t/locked/hidden.txt", "x");
   scratch.Write("t/open/b.txt", "x");
-  LockedDirectoryFileSystem fs(scratch.PathOf("t/locked"));
+  testkit::FaultyFileSystem fs;
+  fs.locked_directory = scratch.PathOf("t/locked");
   const TreeListing tree = ListTree(fs, scratch.PathOf("t"), "*.*");
   EXPECT_EQ(Joined(tree.files), "a.txt,open/b.txt");
   EXPECT_EQ(Joined(tree.not_compared), "locked=Permission denied");
-  LockedDirectoryFileSystem locked_root(scratch.PathOf("t"));
-  const TreeListing nothing = ListTree(locked_root, scratch.PathOf("t"), "*.*");
+  fs.locked_directory = scratch.PathOf("t");
+  const TreeListing nothing = ListTree(fs, scratch.PathOf("t"), "*.*");
   EXPECT_TRUE(nothing.files.empty() && nothing.not_compared.empty());
 }
 

@@ -5,6 +5,7 @@
 #include "engine/pair_driver.h"
 #include "run/run_controller.h"
 #include "run/run_texts.h"
+#include "tests/common/case_table.h"
 #include "tests/run/run_support.h"
 
 namespace kestrin {
@@ -30,78 +31,24 @@ std::string Place(RunHarness& harness, Name kind, const std::string& stem) {
   return "";
 }
 
-struct StartCase {
-  const char* title;
-  Name new_name;
-  Name old_name;
-  const char* compare_type;
-  Strings messages;
-};
-
-const std::string kType1 = kCompareTypeTexts[0];
-const std::string kType2 = kCompareTypeTexts[1];
+// The kind of name a case table calls `kind`.
+Name NameKind(const std::string& kind) {
+  if (kind == "file") return Name::kFile;
+  if (kind == "directory") return Name::kDirectory;
+  return kind == "missing" ? Name::kMissing : Name::kEmpty;
+}
 
 TEST(RunStartTest, EveryRefusalShowsItsMessageAndRunsNothing) {
-  const StartCase cases[] = {
-      {"two directories, compare type 1",
-       Name::kDirectory,
-       Name::kDirectory,
-       kCompareTypeTexts[0],
-       {"Compare type \"1. New and Old Files Specified\" must specify two valid full file names "
-        "but. you have specified only directory names. Either change the \"Compare Type\" for a "
-        "directory compare or use the \"Select File\" Tab to help select valid File Names."}},
-      {"a file and a missing name, compare type 1",
-       Name::kFile,
-       Name::kMissing,
-       kCompareTypeTexts[0],
-       {"The specified New and/or Old file names are invalid file names."}},
-      {"a file and a directory, compare type 1",
-       Name::kFile,
-       Name::kDirectory,
-       kCompareTypeTexts[0],
-       {"The specified New and/or Old file names are invalid file names."}},
-      {"two directories, a typed compare type",
-       Name::kDirectory,
-       Name::kDirectory,
-       "5. Mine",
-       {"Invalid \"Compare Type\". Reselect again from the \"Compare Type\" ComboBox."}},
-      {"two missing names, compare type 2",
-       Name::kMissing,
-       Name::kMissing,
-       kCompareTypeTexts[1],
-       {"Invalid New and/or Old Directory names specified Use the Select Dir Tab to select a "
-        "valid Dir Name."}},
-      {"a file and a directory, compare type 2",
-       Name::kFile,
-       Name::kDirectory,
-       kCompareTypeTexts[1],
-       {"The specified Compare type \"2. All Like-Name Files from Input Dirs\" requires a "
-        "directory path name without the file name extension. Use the Select Dir Tab to select a "
-        "valid Dir Name."}},
-      {"a directory and a file, compare type 4",
-       Name::kDirectory,
-       Name::kFile,
-       kCompareTypeTexts[3],
-       {"The specified Compare type \"4. Select from 2 Dir File Name List ...\" requires a "
-        "directory path name without the file name extension. Use the Select Dir Tab to select a "
-        "valid Dir Name."}},
-      {"empty names, compare type 3",
-       Name::kEmpty,
-       Name::kEmpty,
-       kCompareTypeTexts[2],
-       {"Invalid New and/or Old Directory names specified Use the Select Dir Tab to select a "
-        "valid Dir Name."}},
-  };
-  for (const StartCase& c : cases) {
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/run/cases/start_refusals.txt")) {
+    testkit::CaseScope scope(c);
     RunHarness harness;
-    harness.view.new_name = Place(harness, c.new_name, "new");
-    harness.view.old_name = Place(harness, c.old_name, "old");
-    harness.view.compare_type = c.compare_type;
+    harness.view.new_name = Place(harness, NameKind(c[0]), "new");
+    harness.view.old_name = Place(harness, NameKind(c[1]), "old");
+    harness.view.compare_type = c[2].size() == 1 ? kCompareTypeTexts[c.Number(2) - 1] : c[2];
     harness.controller.StartClicked();
-    EXPECT_EQ(harness.log.Only("message:"), c.messages) << c.title;
-    EXPECT_TRUE(harness.log.Only("ask:").empty()) << c.title;
-    EXPECT_TRUE(harness.log.Only("status:").empty()) << c.title;
-    EXPECT_TRUE(harness.controller.Pairs().new_names.empty()) << c.title;
+    EXPECT_EQ(harness.log.Only("message:"), Strings{c[3]});
+    EXPECT_TRUE(harness.log.Only("ask:").empty() && harness.log.Only("status:").empty());
+    EXPECT_TRUE(harness.controller.Pairs().new_names.empty());
   }
 }
 

@@ -1,53 +1,19 @@
 // Test doubles for run control.
 #include "tests/run/run_support.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cerrno>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
-
-#include "engine/path.h"
 #include "report/report_lines.h"
 
 namespace kestrin::run_support {
 namespace {
 
 const char* ControlName(MainControl control) {
-  switch (control) {
-    case MainControl::kStart:
-      return "Start";
-    case MainControl::kHalt:
-      return "Halt";
-    case MainControl::kReShow:
-      return "ReShow";
-    case MainControl::kExit:
-      return "Exit";
-    case MainControl::kBypassBox:
-      return "Bypass";
-  }
-  return "?";
+  static const char* const kNames[] = {"Start", "Halt", "ReShow", "Exit", "Bypass"};
+  return kNames[static_cast<int>(control)];
 }
 
 const char* FocusName(MainFocus target) {
-  switch (target) {
-    case MainFocus::kNewName:
-      return "new";
-    case MainFocus::kOldName:
-      return "old";
-    case MainFocus::kExit:
-      return "exit";
-    case MainFocus::kStatusLine:
-      return "status";
-  }
-  return "?";
+  static const char* const kNames[] = {"new", "old", "exit", "status"};
+  return kNames[static_cast<int>(target)];
 }
 
 }  // namespace
@@ -67,11 +33,7 @@ void FakeMainView::InsertNameHistoryTop(NameField field, const std::string& text
   log_.Add(std::string("history:") + (is_new ? "new:" : "old:") + text);
 }
 
-void FakeMainView::RememberNameTexts() {
-  remembered_new = new_name;
-  remembered_old = old_name;
-  log_.Add("remember");
-}
+void FakeMainView::RememberNameTexts() { log_.Add("remember"); }
 
 void FakeMainView::SetCompareTypeIndex(int index) {
   compare_type = kCompareTypeTexts[index];
@@ -115,12 +77,6 @@ void RunHarness::LookupReturns(const std::string& new_relative, const std::strin
   };
 }
 
-void StartWithOneSideVanishing(RunHarness& harness, testkit::FaultyFileSystem& fs, bool new_side) {
-  fs.vanishing = new_side ? harness.view.new_name : harness.view.old_name;
-  fs.checks = 1;
-  harness.controller.StartClicked();
-}
-
 std::string Joined(const std::vector<std::string>& names) {
   std::string text;
   for (const std::string& name : names) text += (text.empty() ? "" : ",") + name;
@@ -136,14 +92,7 @@ void ExpectReportGolden(const ReportLines& report, const std::string& scratch,
     }
     text += line + "\n";
   }
-  const std::string golden = std::string(KESTRIN_SOURCE_DIR) + "/tests/run/golden/" + name + ".txt";
-  if (std::getenv("KESTRIN_UPDATE_GOLDEN") != nullptr) {
-    std::ofstream(golden, std::ios::binary) << text;
-    return;
-  }
-  std::ifstream in(golden, std::ios::binary);
-  const std::string expected{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  EXPECT_EQ(text, expected) << "golden " << golden;
+  testkit::ExpectGoldenText("tests/run/golden/" + name + ".txt", text);
 }
 
 std::string RunLines(int count) {

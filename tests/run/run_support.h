@@ -62,8 +62,6 @@ class FakeMainView : public MainView {
   std::string old_name;
   std::vector<std::string> new_history;
   std::vector<std::string> old_history;
-  std::string remembered_new;
-  std::string remembered_old;
   std::string compare_type = kCompareTypeTexts[0];
   bool bypass = false;
   bool subdirectories = false;
@@ -94,18 +92,6 @@ struct RunHarness {
   RunController controller;
 };
 
-// A name that is found by Start and gone when the next step checks it, and
-// what that step then says.
-struct VanishingSideCase {
-  bool new_side_vanishes;
-  const char* message;
-  const char* focus;
-};
-
-// Presses Start on `harness` (made on `fs`) with the name of one side
-// vanishing after Start's own check.
-void StartWithOneSideVanishing(RunHarness& harness, testkit::FaultyFileSystem& fs, bool new_side);
-
 // `count` lines "line <n>" each ended by CR LF.
 std::string RunLines(int count);
 
@@ -113,8 +99,7 @@ std::string RunLines(int count);
 std::string Joined(const std::vector<std::string>& names);
 
 // Compares the Primary lines of `report`, each ended by a line feed and with
-// `scratch` written as "<dir>", with tests/run/golden/<name>.txt;
-// KESTRIN_UPDATE_GOLDEN=1 rewrites the golden instead.
+// `scratch` written as "<dir>", with tests/run/golden/<name>.txt.
 void ExpectReportGolden(const ReportLines& report, const std::string& scratch,
                         const std::string& name);
 
