@@ -9,6 +9,7 @@
 #include "engine/compare_settings.h"
 #include "settings/settings_file.h"
 #include "settings/settings_texts.h"
+#include "tests/common/case_table.h"
 #include "tests/settings/settings_support.h"
 
 namespace kestrin {
@@ -52,34 +53,20 @@ TEST_F(SettingsCompareChoicesTest, FileChoicesReachTheSnapshot) {
 }
 
 TEST_F(SettingsCompareChoicesTest, FileThatGivesNoChoicesSaysWhy) {
-  const std::string folder = directory_.PathOf("folder.ini");
-  std::filesystem::create_directory(folder);
-  const std::string large = directory_.PathOf("large.ini");
-  testkit::WriteFile(large, "");
-  std::filesystem::resize_file(large, static_cast<uintmax_t>(kLargestSettingsFile) + 1);
+  directory_.MakeDirectory("folder.ini");
+  std::filesystem::resize_file(directory_.Write("large.ini", ""),
+                               static_cast<uintmax_t>(kLargestSettingsFile) + 1);
   // A pipe is named without being opened, which would wait for a writer.
-  const std::string pipe = directory_.PathOf("pipe.ini");
-  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  const std::string other = directory_.PathOf("other.ini");
-  testkit::WriteFile(other, "[Other]\nListType=Long\n");
-  const std::string bytes = directory_.PathOf("bytes.ini");
-  testkit::WriteFile(bytes, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff[Kestrin\0", 25));
-  const struct {
-    std::string path;
-    std::string reason;
-  } cases[] = {
-      {path_, "Cannot read the settings file \"" + path_ + "\": No such file or directory."},
-      {folder, "Cannot read the settings file \"" + folder + "\": it is a directory, not a file."},
-      {pipe, "Cannot read the settings file \"" + pipe + "\": it is a named pipe, not a file."},
-      {"/dev/zero", "Cannot read the settings file \"/dev/zero\": it is a device, not a file."},
-      {large, "Cannot read the settings file \"" + large + "\": the file is larger than 64 MiB."},
-      {other, "Cannot read the settings file \"" + other + "\": it has no [Kestrin] section."},
-      {bytes, "Cannot read the settings file \"" + bytes + "\": it has no [Kestrin] section."},
-  };
-  for (const auto& c : cases) {
-    const CompareChoicesRead read = LoadCompareChoices(c.path, DefaultFileSystem());
-    EXPECT_FALSE(read.choices.has_value()) << c.path;
-    EXPECT_EQ(read.reason, c.reason) << c.path;
+  ASSERT_EQ(mkfifo(directory_.PathOf("pipe.ini").c_str(), 0600), 0);
+  directory_.Write("other.ini", "[Other]\nListType=Long\n");
+  directory_.Write("bytes.ini", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff[Kestrin\0", 25));
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/settings/cases/no_choices.txt")) {
+    const std::string path = c[0].starts_with("/") ? c[0] : directory_.PathOf(c[0]);
+    const CompareChoicesRead read = LoadCompareChoices(path, DefaultFileSystem());
+    std::string reason = c[1];
+    reason.replace(reason.find("<path>"), 6, path);
+    EXPECT_FALSE(read.choices.has_value()) << c.Where();
+    EXPECT_EQ(read.reason, reason) << c.Where();
   }
 }
 

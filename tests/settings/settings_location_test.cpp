@@ -9,44 +9,26 @@
 #include <string>
 
 #include "settings/settings_file.h"
+#include "tests/common/case_table.h"
 #include "tests/settings/settings_support.h"
 
 namespace kestrin {
 namespace {
 
-struct LocationCase {
-  std::string executable_directory;
-  std::string xdg_config_home;
-  std::string home;
-  std::string expected;
-};
-
 TEST(SettingsLocationTest, ConfigDirectoryUnlessAFileIsBesideTheProgram) {
   testkit::ScratchDirectory directory;
-  const std::string portable = directory.PathOf("portable");
-  std::filesystem::create_directory(portable);
-  testkit::WriteFile(portable + "/Kestrin.ini", "[Kestrin]\n");
-  const std::string installed = directory.PathOf("installed");
-  std::filesystem::create_directory(installed);
-  const std::string ini_directory = directory.PathOf("ini-is-a-directory");
-  std::filesystem::create_directories(ini_directory + "/Kestrin.ini");
-  const LocationCase cases[] = {
-      {portable, "/x/config", "/home/u", portable + "/Kestrin.ini"},
-      {portable + "/", "", "", portable + "/Kestrin.ini"},
-      {installed, "/x/config", "/home/u", "/x/config/kestrin/Kestrin.ini"},
-      {installed, "/x/config/", "/home/u", "/x/config/kestrin/Kestrin.ini"},
-      {installed, "", "/home/u", "/home/u/.config/kestrin/Kestrin.ini"},
-      {installed, "relative/config", "/home/u", "/home/u/.config/kestrin/Kestrin.ini"},
-      {ini_directory, "/x/config", "/home/u", "/x/config/kestrin/Kestrin.ini"},
-      {"", "", "/home/u", "/home/u/.config/kestrin/Kestrin.ini"},
-      {installed, "", "", ""},
-      {installed, "", "relative/home", ""},
+  testkit::WriteFile(directory.MakeDirectory("portable") + "/Kestrin.ini", "[Kestrin]\n");
+  directory.MakeDirectory("installed");
+  directory.MakeDirectory("ini-is-a-directory/Kestrin.ini");
+  const auto placed = [&](std::string text) {
+    const size_t open = text.find('<');
+    if (open == std::string::npos) return text;
+    const size_t close = text.find('>');
+    return directory.PathOf(text.substr(open + 1, close - open - 1)) + text.substr(close + 1);
   };
-  for (const LocationCase& c : cases) {
-    const SettingsPlace place{c.executable_directory, c.xdg_config_home, c.home};
-    EXPECT_EQ(SettingsFilePath(place), c.expected)
-        << "executable directory \"" << c.executable_directory << "\", XDG_CONFIG_HOME \""
-        << c.xdg_config_home << "\", HOME \"" << c.home << "\"";
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/settings/cases/locations.txt")) {
+    const SettingsPlace place{placed(c[0]), c[1], c[2]};
+    EXPECT_EQ(SettingsFilePath(place), placed(c[3])) << c.Where();
   }
 }
 

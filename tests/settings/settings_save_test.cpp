@@ -6,18 +6,18 @@
 #include <optional>
 #include <string>
 
+#include "engine/path.h"
 #include "settings/settings_file.h"
+#include "tests/common/case_table.h"
 #include "tests/settings/settings_support.h"
 
 namespace kestrin {
 namespace {
 
-const char kDefaultSection[] =
-    "[Kestrin]\nTop=163\nLeft=229\nNewDirNm=\nOldDirNm=\n"
-    "CompareType=1. New and Old Files Specified\nListType=Chng\nViewResults=0\nSubC=\".\"\n"
-    "XTab=4\nTurnOffHint=0\nOptsUsed=None\nPFontSz=8\nVLFontSz=8\nVLTop1=\nVLHt1=\nVLWide1=\n"
-    "VLWide2=\nVLTop2=\nVLLeft1=\nVLLeft2=\nSpSplit=\nVLHt2=\nDpEdUdc=#\nUdcYN=No\n"
-    "CmpSt1Col=1:eol\nCmpSt2Col=\nCmpOSt1Col=1:eol\nCmpOSt2Col=\nOutFn=\nSbsRp=0\nInclSubDirs=0\n";
+// The section a default record saves.
+std::string DefaultSection() {
+  return testkit::ReadFile(JoinPath(KESTRIN_SOURCE_DIR, "tests/settings/golden/default_section.ini"));
+}
 
 class SettingsSaveTest : public ::testing::Test {
  protected:
@@ -56,38 +56,19 @@ TEST_F(SettingsSaveTest, WritesEveryKeyInOrderAndLetterCase) {
   settings.OutFn = "/r.txt";
   settings.SbsRp = true;
   settings.InclSubDirs = true;
-  EXPECT_EQ(
-      SavedOver(std::nullopt, settings),
-      "[Kestrin]\nTop=-4\nLeft=229\nNewDirNm=/n/New.txt\nNFCombo0=/n/a\nNFCombo1=/n/b\nOldDirNm=/"
-      "o\n"
-      "OFCombo0=/o/c\nCompareType=4. Two Lists\nListType=Chng\nViewResults=1\nSubC=\"~\"\n"
-      "XTab=4\nTurnOffHint=1\nOptsUsed=Dcpp Icas Xtab\nPFontSz=8\nVLFontSz=8\nVLTop1=10\nVLHt1=\n"
-      "VLWide1=\nVLWide2=\nVLTop2=\nVLLeft1=\nVLLeft2=\nSpSplit=300\nVLHt2=\nDpEdUdc=#\nUdcYN=No\n"
-      "CmpSt1Col=1:eol\nCmpSt2Col=40:eol\nCmpOSt1Col=1:eol\nCmpOSt2Col=\nSvULList=a : b;\n"
-      "SvLList=a;b;\nOutFn=/r.txt\nSbsRp=1\nInclSubDirs=1\n");
+  testkit::ExpectGoldenText("tests/settings/golden/every_key.ini",
+                            SavedOver(std::nullopt, settings));
 }
 
+// The old file and the file after a save, "<ours>" standing for the saved
+// section: cases/other_sections.txt.
 TEST_F(SettingsSaveTest, OtherSectionsAreKeptAsTheyWere) {
-  struct SectionCase {
-    std::string old_contents;
-    std::string expected;
-  };
-  const std::string ours = kDefaultSection;
-  const std::string binary_section("[A]\n\0\x01\x02=\xff\n", 10);
-  const SectionCase cases[] = {
-      {"", ours},
-      {"[kestrin]\nTop=1\n", ours},
-      {"[Before]\r\nx=1\r\n", "[Before]\r\nx=1\r\n\n" + ours},
-      {"[Before]\nx=1", "[Before]\nx=1\n\n" + ours},
-      {"; note\n[KESTRIN]\nTop=1\n\n[After]\ny = 2 \n", "; note\n" + ours + "\n[After]\ny = 2 \n"},
-      {"[A]\na=1\n\n[Kestrin]\nTop=1\n[B]\nb=2\n[kestrin]\nLeft=3\n[C]\nc=3\n",
-       "[A]\na=1\n\n" + ours + "\n[B]\nb=2\n[C]\nc=3\n"},
-      {"[Kestrin]\nTop=1\n[Kestrin]\nLeft=2\n[B]\nb=2\n", ours + "\n[B]\nb=2\n"},
-      {binary_section, binary_section + "\n" + ours},
-  };
-  for (const SectionCase& c : cases) {
-    EXPECT_EQ(SavedOver(c.old_contents, KestrinSettings{}), c.expected)
-        << "old file: " << c.old_contents;
+  const std::string ours = DefaultSection();
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/settings/cases/other_sections.txt")) {
+    testkit::CaseScope scope(c);
+    std::string expected = c[1];
+    expected.replace(expected.find("<ours>"), 6, ours);
+    EXPECT_EQ(SavedOver(c[0], KestrinSettings{}), expected);
   }
 }
 
@@ -106,7 +87,7 @@ TEST_F(SettingsSaveTest, SymbolicLinkStaysAndItsFileIsReplaced) {
   std::filesystem::create_symlink(real, path_);
   SavedOver(std::nullopt, KestrinSettings{});
   EXPECT_TRUE(std::filesystem::is_symlink(path_));
-  EXPECT_EQ(testkit::ReadFile(real), std::string("[Other]\nz=1\n\n") + kDefaultSection);
+  EXPECT_EQ(testkit::ReadFile(real), "[Other]\nz=1\n\n" + DefaultSection());
 }
 
 }  // namespace

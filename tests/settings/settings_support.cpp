@@ -10,6 +10,7 @@
 
 #include "engine/path.h"
 #include "settings/settings_file.h"
+#include "engine/compare_settings.h"
 #include "settings/settings_texts.h"
 
 namespace kestrin {
@@ -20,9 +21,14 @@ std::string SettingsDescription(const KestrinSettings& settings) {
   const SaveOutcome outcome = SaveSettings(settings, path, DefaultFileSystem());
   EXPECT_TRUE(outcome.saved) << outcome.reason;
   std::string description = testkit::ReadFile(path);
-  description += "dp_choice=" + std::to_string(settings.controls.dp_choice) + "\npreferences=";
-  for (bool checked : settings.controls.preferences) description += checked ? '1' : '0';
-  return description + "\n";
+  description += "dp=" + std::string(DpKeyword(static_cast<DpChoice>(settings.controls.dp_choice)));
+  std::string ticked;
+  for (int i = 0; i < kPreferenceCount; ++i) {
+    if (settings.controls.preferences[i]) {
+      ticked += (ticked.empty() ? "" : ",") + std::string(PreferenceKeyword(static_cast<Preference>(i)));
+    }
+  }
+  return description + "\nticked=" + ticked + "\n";
 }
 
 KestrinSettings SettingsLoadedFromText(const testkit::ScratchDirectory& directory,

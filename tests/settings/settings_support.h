@@ -12,8 +12,9 @@
 namespace kestrin {
 
 // Every value of `settings` as text, one per line: the section as saved, then
-// the Dp choice and the preference boxes, which the file holds only through
-// the options text. Two records are equal iff their descriptions are.
+// "dp=<Dp keyword>" and "ticked=<preference keywords, comma-separated>",
+// which the file holds only through the options text. Two records are equal
+// iff their descriptions are.
 std::string SettingsDescription(const KestrinSettings& settings);
 
 // Loads the settings file text `contents` from Kestrin.ini in `directory`.
