@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/case_table.h"
+
 namespace kestrin {
 namespace {
 
@@ -35,33 +37,8 @@ std::string Outcome(const Strings& arguments) {
 }
 
 TEST(StartCommandTest, EachCommandLineAsksForWhatItSays) {
-  const struct {
-    Strings arguments;
-    std::string outcome;
-  } cases[] = {
-      {{}, "open"},
-      {{"new.c", "old.c"}, "open [new.c] [old.c]"},
-      {{"new.c"}, "open [new.c]"},
-      {{"--start", "new", "old"}, "start [new] [old]"},
-      {{"new", "--start", "old"}, "start [new] [old]"},
-      {{"--", "-new", "--start"}, "open [-new] [--start]"},
-      {{"--start", "--", "-", "--help"}, "start [-] [--help]"},
-      {{"\xff\xfe name.txt", "caf\xc3\xa9"}, "open [\xff\xfe name.txt] [caf\xc3\xa9]"},
-      {{"--help"}, "print"},
-      {{"-h", "new", "old"}, "print"},
-      {{"--version"}, "print"},
-      {{"-v"}, "print"},
-      {{"--bogus", "a", "b"}, "error Unknown option 'bogus'."},
-      {{"-x"}, "error Unknown option 'x'."},
-      {{"a", "b", "c"}, "open [a] [b] and a notice"},
-      {{"--start", "a", "b", "c"}, "start [a] [b] and a notice"},
-      {{"--start", "a"}, "error --start needs two names, NEW and OLD."},
-      {{"--start"}, "error --start needs two names, NEW and OLD."},
-  };
-  for (const auto& c : cases) {
-    std::string line;
-    for (const std::string& argument : c.arguments) line += " [" + argument + "]";
-    EXPECT_EQ(Outcome(c.arguments), c.outcome) << "arguments:" << line;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/app/cases/command_lines.txt")) {
+    EXPECT_EQ(Outcome(Strings(c.fields.begin() + 1, c.fields.end())), c[0]) << c.Where();
   }
 }
 

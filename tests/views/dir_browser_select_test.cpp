@@ -7,6 +7,7 @@
 
 #include "engine/path.h"
 #include "run/run_controller.h"
+#include "tests/common/case_table.h"
 #include "tests/run/run_support.h"
 
 namespace kestrin {
@@ -56,44 +57,21 @@ struct SelectPage {
 };
 
 TEST(DirBrowserSelectTest, EnteringThePagePlacesItOnTheNameFields) {
-  struct Case {
-    std::string new_name;  // relative to the scratch directory; "-" for empty
-    std::string old_name;
-    std::string returned_new;  // "" when it keeps its earlier text
-    std::string returned_old;
-    std::string open;  // the directory the lists show
-    std::string file_field;
-  };
-  const Case cases[] = {
-      // Two files: the lists stay on the new file's place.
-      {"new/Prog.c", "old/prog.c", "new/Prog.c", "old/prog.c", "new", "Prog.c"},
-      // A directory, then a file: the old file gave a place of another kind.
-      {"new", "old/prog.c", "new", "old/prog.c", "old", "prog.c"},
-      {"new", "old", "new", "old", "new", ""},
-      // A missing file in an existing directory shows the directory.
-      {"new/gone.c", "-", "new", "", "new", ""},
-      {"-", "old", "", "old", "old", ""},
-      {"missing/x.c", "old/sub/none", "", "", "<before>", ""},
-  };
-  for (const Case& c : cases) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/views/cases/select_page_entries.txt")) {
+    testkit::CaseScope scope(c);
     SelectPage fixture;
     DirSelectModel& page = fixture.page;
     const std::string before = page.Browser().OpenDirectory();
     const auto full = [&](const std::string& name) {
-      return name == "-" ? std::string() : fixture.Path(name);
+      return name == "-" || name.empty() ? std::string() : fixture.Path(name);
     };
-    fixture.EnterWith(full(c.new_name), full(c.old_name));
-    const std::string context = c.new_name + " / " + c.old_name;
-    EXPECT_EQ(page.ReturnedName(NameField::kNew),
-              c.returned_new.empty() ? "" : full(c.returned_new))
-        << context;
-    EXPECT_EQ(page.ReturnedName(NameField::kOld),
-              c.returned_old.empty() ? "" : full(c.returned_old))
-        << context;
-    EXPECT_EQ(page.Browser().OpenDirectory(), c.open == "<before>" ? before : full(c.open))
-        << context;
-    EXPECT_EQ(page.FileField(), c.file_field) << context;
-    EXPECT_EQ(page.Browser().HighlightedFileName(), c.file_field) << context;
+    fixture.EnterWith(full(c[0]), full(c[1]));
+    EXPECT_EQ(page.ReturnedName(NameField::kNew), full(c[2]));
+    EXPECT_EQ(page.ReturnedName(NameField::kOld), full(c[3]));
+    EXPECT_EQ(page.Browser().OpenDirectory(), c[4] == "<before>" ? before : full(c[4]));
+    EXPECT_EQ(page.FileField(), c[5]);
+    EXPECT_EQ(page.Browser().HighlightedFileName(), c[5]);
   }
 }
 

@@ -4,40 +4,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <map>
 #include <string>
+
+#include "tests/common/case_table.h"
 
 namespace kestrin {
 namespace {
 
-const char* PageName(MainPage page) {
-  static const char* const kNames[] = {"Main", "DirFile", "Prefs", "Dp", "About", "OverView"};
-  return kNames[static_cast<int>(page)];
+// The page a case table names: Main, DirFile, Prefs, Dp, About or OverView.
+MainPage Page(const std::string& name) {
+  const std::string names[] = {"Main", "DirFile", "Prefs", "Dp", "About", "OverView"};
+  return static_cast<MainPage>(std::find(std::begin(names), std::end(names), name) - names);
 }
 
 TEST(MainPagesModelTest, OptionsTextIsRebuiltWhenAnOptionPageIsLeftOrDpEntered) {
-  struct Case {
-    MainPage from;
-    MainPage to;
-    bool rebuild;
-  };
-  const Case cases[] = {
-      {MainPage::kPreferences, MainPage::kMainPanel, true},
-      {MainPage::kPreferences, MainPage::kAbout, true},
-      {MainPage::kPreferences, MainPage::kDpOptions, true},
-      {MainPage::kMainPanel, MainPage::kDpOptions, true},
-      {MainPage::kDpOptions, MainPage::kMainPanel, true},
-      {MainPage::kMainPanel, MainPage::kPreferences, false},
-      {MainPage::kMainPanel, MainPage::kDirFileSelect, false},
-      {MainPage::kAbout, MainPage::kOverView, false},
-      {MainPage::kOverView, MainPage::kMainPanel, false},
-  };
-  for (const Case& c : cases) {
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/page_changes.txt")) {
     MainPagesModel pages;
     ControlValues controls;
-    pages.ChangePage(c.from, controls, {});
-    EXPECT_EQ(pages.ChangePage(c.to, controls, {}), c.rebuild)
-        << PageName(c.from) << " -> " << PageName(c.to);
-    EXPECT_EQ(pages.Current(), c.to) << PageName(c.from) << " -> " << PageName(c.to);
+    pages.ChangePage(Page(c[0]), controls, {});
+    EXPECT_EQ(pages.ChangePage(Page(c[1]), controls, {}), c.Flag(2)) << c.Where();
+    EXPECT_EQ(pages.Current(), Page(c[1])) << c.Where();
   }
 }
 
@@ -100,24 +89,15 @@ TEST(MainPagesModelTest, LeavingPreferencesNormalisesTheSubcField) {
 }
 
 TEST(MainPagesModelTest, CloseRequests) {
-  struct Case {
-    MainPage page;
-    bool running;
-    CloseOutcome outcome;
-  };
-  const Case cases[] = {
-      {MainPage::kMainPanel, false, CloseOutcome::kSaveAndEnd},
-      {MainPage::kPreferences, false, CloseOutcome::kReturnToMainPanel},
-      {MainPage::kOverView, false, CloseOutcome::kReturnToMainPanel},
-      {MainPage::kMainPanel, true, CloseOutcome::kRefusedDuringRun},
-      {MainPage::kDpOptions, true, CloseOutcome::kRefusedDuringRun},
-  };
-  for (const Case& c : cases) {
+  const std::map<std::string, CloseOutcome> outcomes = {
+      {"save and end", CloseOutcome::kSaveAndEnd},
+      {"return to the Main Panel", CloseOutcome::kReturnToMainPanel},
+      {"refused", CloseOutcome::kRefusedDuringRun}};
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/close_requests.txt")) {
     MainPagesModel pages;
     ControlValues controls;
-    pages.ChangePage(c.page, controls, {});
-    EXPECT_EQ(pages.RequestClose(c.running), c.outcome)
-        << PageName(c.page) << (c.running ? " running" : " idle");
+    pages.ChangePage(Page(c[0]), controls, {});
+    EXPECT_EQ(pages.RequestClose(c.Flag(1)), outcomes.at(c[2])) << c.Where();
   }
 }
 

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/case_table.h"
 #include "tests/views/print_support.h"
 #include "views/print_listing.h"
 
 namespace kestrin {
 namespace {
 
-using print_testing::BeginMeasuredDocument;
 using print_testing::Joined;
 using print_testing::NumberedLines;
 using print_testing::RecordingPrintSurface;
@@ -24,35 +24,18 @@ constexpr int kPageWidth = 1000;
 constexpr int kPageHeight = (60 + 4) * 20;
 
 TEST(PrintPageTest, MeasuresCharactersLinesAndPositions) {
-  struct Case {
-    int width, height, character, line, bold;
-    PrintPanel panel;
-    int columns, page_number_x, line_limit, left_margin;
-  };
-  const Case cases[] = {
-      {1000, 1280, 10, 20, 10, PrintPanel::kSingle, 100, 880, 60, 30},
-      {1000, 1280, 10, 20, 10, PrintPanel::kDual, 100, 910, 60, 30},
-      // Bold characters are wider: C and xPage follow them, the margin does not.
-      {1000, 1290, 10, 20, 11, PrintPanel::kSingle, 90, 858, 60, 30},
-      {4960, 7016, 41, 83, 41, PrintPanel::kDual, 120, 4551, 80, 123},
-      // A page narrower than the page number puts it at the left edge.
-      {50, 1280, 10, 20, 10, PrintPanel::kSingle, 5, 0, 60, 30},
-      // A character one unit wide can be measured.
-      {1000, 1280, 1, 20, 1, PrintPanel::kSingle, 1000, 988, 60, 3},
-  };
-  for (const Case& c : cases) {
-    RecordingPrintSurface surface(c.width, c.height, c.character, c.line, c.bold);
-    const std::optional<PageGeometry> geometry = MeasurePage(surface, 9, c.panel);
-    const std::string input = std::to_string(c.width) + "x" + std::to_string(c.height) + " bold " +
-                              std::to_string(c.bold);
-    ASSERT_TRUE(geometry) << input;
-    EXPECT_EQ(geometry->characters_per_line, c.columns) << input;
-    EXPECT_EQ(geometry->page_number_x, c.page_number_x) << input;
-    EXPECT_EQ(geometry->line_limit, c.line_limit) << input;
-    EXPECT_EQ(geometry->left_margin, c.left_margin) << input;
-    EXPECT_EQ(geometry->line_height, c.line) << input;
-    EXPECT_EQ(surface.font_name, "Courier New") << input;
-    EXPECT_EQ(surface.font_points, 9) << input;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/page_measures.txt")) {
+    RecordingPrintSurface surface(c.Number(0), c.Number(1), c.Number(2), c.Number(3), c.Number(4));
+    const PrintPanel panel = c[5] == "dual" ? PrintPanel::kDual : PrintPanel::kSingle;
+    const std::optional<PageGeometry> geometry = MeasurePage(surface, 9, panel);
+    ASSERT_TRUE(geometry) << c.Where();
+    EXPECT_EQ(geometry->characters_per_line, c.Number(6)) << c.Where();
+    EXPECT_EQ(geometry->page_number_x, c.Number(7)) << c.Where();
+    EXPECT_EQ(geometry->line_limit, c.Number(8)) << c.Where();
+    EXPECT_EQ(geometry->left_margin, c.Number(9)) << c.Where();
+    EXPECT_EQ(geometry->line_height, c.Number(3)) << c.Where();
+    EXPECT_EQ(surface.font_name, "Courier New") << c.Where();
+    EXPECT_EQ(surface.font_points, 9) << c.Where();
   }
 }
 
@@ -62,22 +45,8 @@ TEST(PrintPageTest, AFontWithoutWidthCannotBeMeasured) {
 }
 
 TEST(PrintPageTest, LongTitlesAreCutWithDots) {
-  struct Case {
-    size_t caption_length;
-    int columns;
-    std::string expected;
-  };
-  const Case cases[] = {
-      {120, 100, std::string(80, 'c') + " . . ."},
-      {86, 100, std::string(86, 'c')},
-      {87, 100, std::string(80, 'c') + " . . ."},
-      {10, 100, std::string(10, 'c')},
-      // A page too narrow for any of the caption keeps only the dots.
-      {30, 12, " . . ."},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(PageTitle(std::string(c.caption_length, 'c'), c.columns), c.expected)
-        << c.caption_length << " characters on a page of " << c.columns;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/page_titles.txt")) {
+    EXPECT_EQ(PageTitle(std::string(c.Number(0), 'c'), c.Number(1)), c[2]) << c.Where();
   }
 }
 
@@ -86,9 +55,10 @@ class SinglePrintTest : public ::testing::Test {
   // Prints `report` on a C = 100, L = 60 page.
   void Print(const ReportLines& report, std::optional<std::string> header, bool no_numbers,
              const std::string& caption = "Caption") {
-    const PageGeometry geometry = BeginMeasuredDocument(surface_, PrintPanel::kSingle);
-    ASSERT_EQ(geometry.line_limit, 60);
-    PrintSingleListing(surface_, geometry, {report, caption, std::move(header), no_numbers});
+    ASSERT_TRUE(surface_.BeginDocument());
+    const std::optional<PageGeometry> geometry = MeasurePage(surface_, 8, PrintPanel::kSingle);
+    ASSERT_EQ(geometry->line_limit, 60);
+    PrintSingleListing(surface_, *geometry, {report, caption, std::move(header), no_numbers});
   }
 
   RecordingPrintSurface surface_{kPageWidth, kPageHeight};

@@ -53,16 +53,6 @@ std::optional<PrintedText> RecordingPrintSurface::Find(const std::string& text) 
   return std::nullopt;
 }
 
-void RecordingRichText::SetColour(Rgb colour) {
-  colour_changes.push_back(colour);
-  ColouredLineBuffer::SetColour(colour);
-}
-
-bool RecordingRichText::Print(const std::string& job_title) {
-  print_jobs.push_back(job_title);
-  return !fail_print;
-}
-
 PrintSurface* AnsweringPrinter::ChoosePrinter() {
   ++asked;
   return surface_;
@@ -141,13 +131,6 @@ ReportLines FilledReport(std::vector<std::string> primary, std::vector<std::stri
   report.settings.ListingTypeText = "Long";
   report.totals.insertions = 1;
   return report;
-}
-
-PageGeometry BeginMeasuredDocument(RecordingPrintSurface& surface, PrintPanel panel) {
-  EXPECT_TRUE(surface.BeginDocument());
-  const std::optional<PageGeometry> geometry = MeasurePage(surface, 8, panel);
-  EXPECT_TRUE(geometry);
-  return geometry.value_or(PageGeometry());
 }
 
 }  // namespace kestrin::print_testing

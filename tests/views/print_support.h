@@ -63,15 +63,15 @@ class RecordingPrintSurface : public PrintSurface {
   bool bold_ = false;
 };
 
-// A rich-text buffer that records its colour changes and print jobs.
+// A rich-text buffer that records its print jobs.
 class RecordingRichText : public ColouredLineBuffer {
  public:
-  void SetColour(Rgb colour) override;
-  bool Print(const std::string& job_title) override;
+  bool Print(const std::string& job_title) override {
+    print_jobs.push_back(job_title);
+    return true;
+  }
 
-  std::vector<Rgb> colour_changes;
   std::vector<std::string> print_jobs;
-  bool fail_print = false;
 };
 
 class AnsweringPrinter : public PrinterChooser {
@@ -142,10 +142,6 @@ std::string Joined(const std::vector<std::string>& texts);
 // summary starts at that Primary line.
 ReportLines FilledReport(std::vector<std::string> primary, std::vector<std::string> secondary = {},
                          int summary_start = -1);
-
-// Begins a document on `surface` and measures its page for `panel` in 8
-// points. REQUIRES: the surface measures every character.
-PageGeometry BeginMeasuredDocument(RecordingPrintSurface& surface, PrintPanel panel);
 
 }  // namespace kestrin::print_testing
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "tests/common/case_table.h"
 #include "tests/common/scratch_directory.h"
 
 namespace kestrin {
@@ -41,31 +42,10 @@ TEST(SaveAsTest, TheDialogStartsAtTheLastSavedFileWhileItExists) {
   }
 }
 
-// A name without an extension gets ".txt"; RTF is chosen by the extension in
-// any letter case.
 TEST(SaveAsTest, ChosenNames) {
-  struct Case {
-    const char* chosen;
-    const char* saved;
-    bool rtf;
-  };
-  const Case cases[] = {
-      {"/tmp/report", "/tmp/report.txt", false},
-      {"/tmp/report.TXT", "/tmp/report.TXT", false},
-      {"/tmp/report.tdat", "/tmp/report.tdat", false},
-      {"/tmp/v1.2/report", "/tmp/v1.2/report.txt", false},
-      {"report", "report.txt", false},
-      {"/tmp/a.rtf", "/tmp/a.rtf", true},
-      {"/tmp/a.RTF", "/tmp/a.RTF", true},
-      {"/tmp/a.rTf", "/tmp/a.rTf", true},
-      {"/tmp/a.rtfx", "/tmp/a.rtfx", false},
-      {"/tmp/a.rtf.txt", "/tmp/a.rtf.txt", false},
-      {"/tmp/rtf", "/tmp/rtf.txt", false},
-      {"/tmp/x.rtf/a", "/tmp/x.rtf/a.txt", false},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(CompleteSaveName(c.chosen), c.saved) << c.chosen;
-    EXPECT_EQ(IsRtfName(c.chosen), c.rtf) << c.chosen;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/save_names.txt")) {
+    EXPECT_EQ(CompleteSaveName(c[0]), c[1]) << c.Where();
+    EXPECT_EQ(IsRtfName(c[0]), c.Flag(2)) << c.Where();
   }
 }
 

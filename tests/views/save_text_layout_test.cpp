@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/case_table.h"
 #include "tests/views/print_support.h"
 
 namespace kestrin {
@@ -39,25 +40,13 @@ ReportLines WithLongestLines(ReportLines report, bool fscl, int longest_new, int
 }
 
 TEST(SaveTextLayoutTest, WidthsFollowFsclAndTheLongestLines) {
-  struct Case {
-    bool fscl;
-    int longest_new, longest_old;
-    int inserts, deletes, stacked, side_by_side;
-  };
-  const Case cases[] = {
-      {false, 100, 60, 90, 90, 90, 182},    {true, 100, 60, 110, 90, 110, 202},
-      {true, 80, 80, 90, 90, 90, 182},      {true, 81, 10, 91, 90, 91, 183},
-      {true, 300, 129, 138, 138, 138, 278}, {true, 0, 90, 90, 100, 100, 192},
-  };
-  for (const Case& c : cases) {
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/save_widths.txt")) {
     const SaveWidths widths =
-        DualSaveWidths(WithLongestLines(ReportLines(), c.fscl, c.longest_new, c.longest_old));
-    const std::string input = "Fscl " + std::to_string(c.fscl) + " longest " +
-                              std::to_string(c.longest_new) + "/" + std::to_string(c.longest_old);
-    EXPECT_EQ(widths.inserts, c.inserts) << input;
-    EXPECT_EQ(widths.deletes, c.deletes) << input;
-    EXPECT_EQ(widths.Stacked(), c.stacked) << input;
-    EXPECT_EQ(widths.SideBySide(), c.side_by_side) << input;
+        DualSaveWidths(WithLongestLines(ReportLines(), c.Flag(0), c.Number(1), c.Number(2)));
+    EXPECT_EQ(widths.inserts, c.Number(3)) << c.Where();
+    EXPECT_EQ(widths.deletes, c.Number(4)) << c.Where();
+    EXPECT_EQ(widths.Stacked(), c.Number(5)) << c.Where();
+    EXPECT_EQ(widths.SideBySide(), c.Number(6)) << c.Where();
   }
 }
 

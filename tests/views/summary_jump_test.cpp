@@ -9,6 +9,7 @@
 
 #include "report/directory_summary.h"
 #include "report/report_texts.h"
+#include "tests/common/case_table.h"
 
 namespace kestrin {
 namespace {
@@ -50,24 +51,9 @@ ReportLines DirectoryReport(bool two_names) {
 }
 
 TEST(SummaryJumpTest, APairRowLeadsToItsPairsFirstHeading) {
-  struct Case {
-    bool two_names;
-    int64_t row;
-    std::optional<int64_t> listing;
-  };
-  const Case cases[] = {
-      {false, 10, 1},  {false, 12, 4},  {true, 10, 0},  {true, 12, 3},
-      {false, 11, std::nullopt},  // equal pair without a listing
-      {false, 9, std::nullopt},   // the table's heading
-      {false, 13, std::nullopt},  // after the table
-      {false, 14, std::nullopt},
-      {false, 2, std::nullopt},   // a listing row
-      {false, 99, std::nullopt},
-  };
-  for (const Case& c : cases) {
-    const ReportLines report = DirectoryReport(c.two_names);
-    EXPECT_EQ(PairListingRow(report, c.row), c.listing)
-        << "row " << c.row << (c.two_names ? " two names" : " one name");
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/summary_jumps.txt")) {
+    const std::optional<int64_t> listing = PairListingRow(DirectoryReport(c.Flag(0)), c.Number(1));
+    EXPECT_EQ(listing ? std::to_string(*listing) : "none", c[2]) << c.Where();
   }
 }
 

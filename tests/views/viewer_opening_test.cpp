@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <iomanip>
+#include <sstream>
 #include <string>
 
+#include "tests/common/case_table.h"
 #include "tests/views/print_support.h"
 #include "views/viewer_run_stamp.h"
 #include "views/viewer_texts.h"
@@ -89,42 +92,11 @@ TEST(ViewerOpeningTest, SingleHeaderOnlyForAReportWithChanges) {
   EXPECT_FALSE(SingleHeader(empty, 0).has_value());
 }
 
-std::tm TimeOf(int year, int month, int day, int hour, int minute) {
-  std::tm time{};
-  time.tm_year = year - 1900;
-  time.tm_mon = month - 1;
-  time.tm_mday = day;
-  time.tm_hour = hour;
-  time.tm_min = minute;
-  return time;
-}
-
 TEST(ViewerOpeningTest, RunStampFollowsTheSystemsDateAndTimeForms) {
-  struct Case {
-    TimeSamples samples;
-    std::tm now;
-    std::string expected;
-  };
-  const Case cases[] = {
-      {{"11/22/33", "21:07:05", "09:07:05", ""}, TimeOf(2024, 3, 5, 14, 7), "03/05/24 14:07"},
-      {{"22.11.2033", "21:07:05", "09:07:05", ""}, TimeOf(2024, 3, 5, 8, 30), "05.03.24 08:30"},
-      {{"2033-11-22", "21:07:05", "9:07:05", ""}, TimeOf(2009, 12, 31, 8, 5), "09-12-31 8:05"},
-      {{"11/22/2033", "09:07:05 PM", "09:07:05 AM", "PM"},
-       TimeOf(2024, 3, 5, 14, 7),
-       "03/05/24 02:07 PM"},
-      {{"11/22/2033", "9:07:05 PM", "9:07:05 AM", "AM"},
-       TimeOf(2024, 3, 5, 0, 59),
-       "03/05/24 12:59 AM"},
-      {{"22 Nov 2033", "21:07:05", "09:07:05", ""}, TimeOf(2024, 3, 5, 14, 7), "03/05/24 14:07"},
-      // A number that is none of the probe's day, month and year.
-      {{"44.11.33", "21:07:05", "09:07:05", ""}, TimeOf(2024, 3, 5, 14, 7), "03/05/24 14:07"},
-      {{"22.11.33.11", "21:07:05", "09:07:05", ""}, TimeOf(2024, 3, 5, 14, 7), "03/05/24 14:07"},
-      {{"", "", "", ""}, TimeOf(2024, 3, 5, 14, 7), "03/05/24 2:07"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(FormatRunStamp(c.now, c.samples), c.expected)
-        << "date sample \"" << c.samples.date_of_2033_11_22 << "\", time sample \""
-        << c.samples.time_of_21_07_05 << "\"";
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/run_stamps.txt")) {
+    std::tm now{};
+    std::istringstream(c[4]) >> std::get_time(&now, "%Y-%m-%d %H:%M");
+    EXPECT_EQ(FormatRunStamp(now, {c[0], c[1], c[2], c[3]}), c[5]) << c.Where();
   }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/case_table.h"
 #include "views/display_text.h"
 #include "views/viewer_layout_values.h"
 
@@ -49,26 +50,13 @@ TEST(ViewerValuesTest, DisplayTextDecodesUtf8AndKeepsOtherBytesAsLatin1) {
   }
 }
 
+std::string Shown(const std::optional<int>& number) {
+  return number ? std::to_string(*number) : "none";
+}
+
 TEST(ViewerValuesTest, StoredNumbersAreSignedDecimalsOnly) {
-  struct Case {
-    const char* text;
-    std::optional<int> expected;
-  };
-  const Case cases[] = {
-      {"634", 634},
-      {"-12", -12},
-      {"+8", 8},
-      {"0", 0},
-      {"", std::nullopt},
-      {"12a", std::nullopt},
-      {" 12", std::nullopt},
-      {"1.5", std::nullopt},
-      {"+-3", std::nullopt},
-      {"99999999999", std::nullopt},
-      {"-", std::nullopt},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(StoredNumber(c.text), c.expected) << "\"" << c.text << "\"";
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/stored_numbers.txt")) {
+    EXPECT_EQ(Shown(StoredNumber(c[0])), c[1]) << c.Where();
   }
 }
 
@@ -91,25 +79,10 @@ TEST(ViewerValuesTest, RestoreSkipsEmptyValuesAndStopsAtTheFirstBadOne) {
 }
 
 TEST(ViewerValuesTest, FontSizesAreWholeNumbersFrom1To99) {
-  struct Case {
-    const char* text;
-    std::optional<int> points;
-    std::string refusal;
-  };
-  const Case cases[] = {
-      {"8", 8, ""},
-      {"12", 12, ""},
-      {"99", 99, ""},
-      {"1x", std::nullopt, "\"1x\" is not a valid whole number."},
-      {"", std::nullopt, "\"\" is not a valid whole number."},
-      {"10.5", std::nullopt, "\"10.5\" is not a valid whole number."},
-      {"0", std::nullopt, "\"0\" is not a font size from 1 to 99."},
-      {"100", std::nullopt, "\"100\" is not a font size from 1 to 99."},
-  };
-  for (const Case& c : cases) {
-    const FontSizeChoice choice = ReadFontSize(c.text);
-    EXPECT_EQ(choice.points, c.points) << "\"" << c.text << "\"";
-    EXPECT_EQ(choice.refusal, c.refusal) << "\"" << c.text << "\"";
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/font_sizes.txt")) {
+    const FontSizeChoice choice = ReadFontSize(c[0]);
+    EXPECT_EQ(Shown(choice.points), c[1]) << c.Where();
+    EXPECT_EQ(choice.refusal, c[2]) << c.Where();
   }
   EXPECT_EQ(FontSizeText(""), "8");
   EXPECT_EQ(FontSizeText("11"), "11");

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
+#include "tests/common/case_table.h"
 #include "views/viewer_split_share.h"
 
 namespace kestrin {
@@ -16,57 +18,36 @@ std::string Text(const ScreenRect& r) {
          "x" + std::to_string(r.height);
 }
 
+ScreenRect Rect(const std::string& text) {
+  ScreenRect r{};
+  std::sscanf(text.c_str(), "%d,%d %dx%d", &r.left, &r.top, &r.width, &r.height);
+  return r;
+}
+
 const ScreenRect kScreen{0, 0, 1600, 1000};
 
 TEST(WindowPlacementTest, AWindowIsShrunkAndMovedIntoTheAvailableArea) {
-  struct Case {
-    ScreenRect window;
-    std::string fitted;
-  };
-  const Case cases[] = {
-      {{100, 100, 800, 600}, "100,100 800x600"},     // inside already
-      {{1000, 500, 800, 600}, "800,400 800x600"},    // off the right and bottom edges
-      {{-50, -20, 300, 200}, "0,0 300x200"},         // off the left and top edges
-      {{400, 300, 1290, 1300}, "310,0 1290x1000"},   // taller than the screen
-      {{2000, 2000, 1935, 900}, "0,100 1600x900"},   // wider than the screen, far away
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Text(FitInside(c.window, kScreen)), c.fitted) << Text(c.window);
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/window_fits.txt")) {
+    EXPECT_EQ(Text(FitInside(Rect(c[0]), kScreen)), c[1]) << c.Where();
   }
 }
 
 TEST(WindowPlacementTest, TheLegendGoesRightThenLeftAndNeverOverTheButtons) {
-  struct Case {
-    ScreenRect viewer;
-    std::string legend;
-  };
-  const Case cases[] = {
-      {{100, 100, 800, 600}, "908,100 300x400"},    // room on the right
-      {{1000, 100, 590, 600}, "692,100 300x400"},   // room only on the left
-      {{0, 0, 1600, 1000}, "1300,58 300x400"},      // the viewer fills the screen
-  };
-  for (const Case& c : cases) {
-    const ScreenRect buttons{c.viewer.left, c.viewer.top, 500, 50};
-    const ScreenRect legend = PlaceBeside(c.viewer, buttons, 300, 400, kScreen, 8);
-    EXPECT_EQ(Text(legend), c.legend) << Text(c.viewer);
-    EXPECT_FALSE(legend.Overlaps(buttons)) << Text(c.viewer);
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/legend_places.txt")) {
+    const ScreenRect viewer = Rect(c[0]);
+    const ScreenRect buttons{viewer.left, viewer.top, 500, 50};
+    const ScreenRect legend = PlaceBeside(viewer, buttons, 300, 400, kScreen, 8);
+    EXPECT_EQ(Text(legend), c[1]) << c.Where();
+    EXPECT_FALSE(legend.Overlaps(buttons)) << c.Where();
   }
 }
 
 TEST(WindowPlacementTest, TheFindDialogMovesOffTheSelectedRow) {
-  struct Case {
-    ScreenRect dialog, row;
-    std::string placed;
-  };
-  const Case cases[] = {
-      {{500, 100, 400, 150}, {0, 400, 1000, 20}, "500,100 400x150"},  // clear already
-      {{500, 350, 400, 150}, {0, 400, 1000, 20}, "500,420 400x150"},  // below the row
-      {{500, 850, 400, 150}, {0, 900, 1000, 20}, "500,750 400x150"},  // no room below
-  };
-  for (const Case& c : cases) {
-    const ScreenRect placed = PlaceClearOf(c.dialog, c.row, kScreen);
-    EXPECT_EQ(Text(placed), c.placed) << Text(c.dialog) << " row " << Text(c.row);
-    EXPECT_FALSE(placed.Overlaps(c.row)) << Text(c.dialog);
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/views/cases/find_dialog_places.txt")) {
+    const ScreenRect placed = PlaceClearOf(Rect(c[0]), Rect(c[1]), kScreen);
+    EXPECT_EQ(Text(placed), c[2]) << c.Where();
+    EXPECT_FALSE(placed.Overlaps(Rect(c[1]))) << c.Where();
   }
 }
 
