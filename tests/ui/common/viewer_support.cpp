@@ -10,60 +10,12 @@
 #include <QPushButton>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include "run/headless_run.h"
 #include "tests/ui/common/main_support.h"
 #include "ui/common/display_text.h"
 
 namespace kestrin::viewer_testing {
-namespace {
-
-// The new and old files of the real compare: a reformatted line, three lines
-// moved, one deleted, two inserted (one in UTF-8) and a deleted line in
-// Latin-1.
-constexpr char kNewFile[] =
-    "int main() {\n"
-    "  int a = 1;\n"
-    "  int b = 2;\n"
-    "  print(a+b);\n"
-    "  alpha();\n"
-    "  beta();\n"
-    "  gamma();\n"
-    "  delta();\n"
-    "  epsilon();\n"
-    "  zeta();\n"
-    "  eta();\n"
-    "  theta();\n"
-    "  return 0;\n"
-    "}\n"
-    "// added: Gr\xC3\xBC\xC3\x9F"
-    "e aus K\xC3\xB6ln\n"
-    "// added line two\n";
-constexpr char kOldFile[] =
-    "int main() {\n"
-    "  int a = 1;\n"
-    "  int  b  =  2;\n"
-    "  print(a+b);\n"
-    "  zeta();\n"
-    "  eta();\n"
-    "  theta();\n"
-    "  removed(\"Gr\xFC\xDF"
-    "e\");\n"
-    "  alpha();\n"
-    "  beta();\n"
-    "  gamma();\n"
-    "  delta();\n"
-    "  epsilon();\n"
-    "  return 0;\n"
-    "}\n";
-
-void WriteFile(const std::filesystem::path& path, const char* bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
-}  // namespace
 
 std::vector<std::string> NumberedLines(int count, const std::string& stem) {
   std::vector<std::string> lines;
@@ -79,8 +31,10 @@ std::vector<std::string> NumberedLines(int count, const std::string& stem) {
 ReportLines RealReport(const std::string& directory, bool side_by_side) {
   const std::filesystem::path folder(directory);
   std::filesystem::create_directories(folder);
-  WriteFile(folder / "new.c", kNewFile);
-  WriteFile(folder / "old.c", kOldFile);
+  for (const char* name : {"new.c", "old.c"}) {
+    std::filesystem::copy_file(KESTRIN_SOURCE_DIR "/tests/ui/common/data/" + std::string(name),
+                               folder / name, std::filesystem::copy_options::overwrite_existing);
+  }
 
   HeadlessRequest request;
   request.new_name = (folder / "new.c").string();
@@ -108,7 +62,6 @@ void ViewerRig::Show(const ReportLines& report,
   });
   viewers_->ShowReportViewer(report);
 }
-
 
 void RecordingViewerMessages::ShowMessage(QWidget*, const QString& text) {
   shown.push_back(text.toStdString());

@@ -23,8 +23,10 @@ using print_testing::FilledReport;
 // `count` listing lines "    00001 line 1", "    00002 line 2", ...
 std::vector<std::string> NumberedLines(int count, const std::string& stem = "line");
 
-// The report of a real compare, in `directory` (made if needed), of two small
-// files whose listing shows every change flag (I, D, IM, DM, RN, RO), with
+// The report of a real compare, in `directory` (made if needed), of the two
+// small files of common/data/, whose listing shows every change flag (I, D,
+// IM, DM, RN, RO: a reformatted line, three lines moved, one deleted, two
+// inserted, one in UTF-8, and a deleted line in Latin-1), with
 // Fmvl and Lorl and listing type Long; side by side when `side_by_side`.
 ReportLines RealReport(const std::string& directory, bool side_by_side);
 

@@ -25,7 +25,6 @@ void AnswerSaveDialog(const std::string& path) {
   QTimer::singleShot(0, [path] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->windowTitle().toStdString(), "Save Compare Results");
     dialog->selectFile(QString::fromStdString(path));
     static_cast<QDialog*>(dialog)->accept();
   });
@@ -43,10 +42,6 @@ class PrintWiringTest : public ::testing::Test {
 TEST_F(PrintWiringTest, TheSinglePanelSavesTheReportOnDisplay) {
   TFrmVList& viewer = rig_.Viewers().SingleViewer();
   ConnectPrintAndSave(viewer, sbs_, {out_fn_, sbs_rp_});
-  EXPECT_TRUE(viewer.PrintButton().isEnabled());
-  EXPECT_TRUE(viewer.ColorButton().isEnabled());
-  EXPECT_TRUE(viewer.SaveAsButton().isEnabled());
-
   const ReportLines report = viewer_testing::RealReport(directory_.PathOf("run"), false);
   const std::string saved = directory_.PathOf("single");
   rig_.Show(report, [&](ViewerWindow& shown) {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "tests/common/case_table.h"
 #include "tests/ui/common/viewer_support.h"
 
 namespace kestrin {
@@ -23,50 +24,20 @@ FindRequest Request(const char* typed, int64_t selected,
 }
 
 TEST(ViewerFindTest, SearchTextIsTrimmedLowerCasedAndCutWhenAsked) {
-  struct Case {
-    const char* typed;
-    std::optional<qsizetype> cut;
-    const char* expected;
-  };
-  const Case cases[] = {
-      {"  Alpha Beta  ", std::nullopt, "alpha beta"},
-      {"\t00012 ", std::nullopt, "00012"},
-      {"   ", std::nullopt, ""},
-      {"ABCDEF", 3, "abc"},
-      {"\xC3\x84rger", std::nullopt, "\xC3\xA4rger"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(SearchText(QString::fromUtf8(c.typed), c.cut).toStdString(), c.expected)
-        << "typed \"" << c.typed << "\"";
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/ui/viewer/cases/search_texts.txt")) {
+    const std::optional<qsizetype> cut =
+        c[1] == "all" ? std::nullopt : std::optional<qsizetype>(c.Number(1));
+    EXPECT_EQ(SearchText(QString::fromStdString(c[0]), cut).toStdString(), c[2]) << c.Where();
   }
 }
 
 TEST(ViewerFindTest, SingleFindStartsBesideTheSelectedRowWithoutWrapping) {
   const ReportLines report =
       FilledReport({"    alpha", "I - Beta", "    gamma", "D - beta again", "    delta"});
-  struct Case {
-    const char* typed;
-    int64_t selected;
-    FindDirection direction;
-    std::string expected;
-  };
-  const Case cases[] = {
-      {"beta", 0, FindDirection::kDown, "1"},
-      {"  BETA  ", 1, FindDirection::kDown, "3"},      // the selected row is not searched
-      {"beta", 3, FindDirection::kDown, "not found"},  // no wrap-around
-      {"beta", 4, FindDirection::kDown, "not found"},  // from the last row
-      {"beta", 4, FindDirection::kUp, "3"},
-      {"alpha", 1, FindDirection::kUp, "0"},
-      {"alpha", 0, FindDirection::kUp, "not found"},
-      {"", 0, FindDirection::kDown, "not found"},
-      {"   ", 0, FindDirection::kDown, "not found"},
-      {"5  ", 0, FindDirection::kDown, "4"},     // row numbers are searched too
-      {"   4  ", 0, FindDirection::kDown, "3"},  // blanks around a number are trimmed
-      {"beta", -1, FindDirection::kDown, "1"},   // nothing selected: from row 0
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Show(FindSingleRow(report, Request(c.typed, c.selected, c.direction))), c.expected)
-        << "typed \"" << c.typed << "\" from row " << c.selected;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/ui/viewer/cases/single_finds.txt")) {
+    const FindDirection direction = c[2] == "up" ? FindDirection::kUp : FindDirection::kDown;
+    EXPECT_EQ(Show(FindSingleRow(report, Request(c[0].c_str(), c.Number(1), direction))), c[3])
+        << c.Where();
   }
 }
 

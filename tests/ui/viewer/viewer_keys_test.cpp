@@ -48,25 +48,24 @@ QRect ScreenRectOf(QWidget& widget) {
 }
 
 TEST(ViewerKeysTest, ReturnClosesTheViewerWhicheverButtonHadTheFocus) {
-  for (const char* button_name : {"Legend", "Find", "Top", "Bottom"}) {
+  for (int which = 0; which < 4; ++which) {
     ViewerRig rig;
     bool closed = false;
+    std::string name;
     rig.Show(FilledReport(NumberedLines(5)), [&](ViewerWindow& viewer) {
-      QPushButton* button = nullptr;
-      const std::string name(button_name);
-      if (name == "Legend") button = &viewer.LegendButton();
-      if (name == "Find") button = &viewer.FindButton();
-      if (name == "Top") button = &viewer.TopButton();
-      if (name == "Bottom") button = &viewer.BottomButton();
+      QPushButton* const buttons[] = {&viewer.LegendButton(), &viewer.FindButton(),
+                                      &viewer.TopButton(), &viewer.BottomButton()};
+      QPushButton* button = buttons[which];
+      name = button->text().toStdString();
       button->setFocus();
       PressKey(button, Qt::Key_Return);
       SettleWindows();
       closed = !viewer.isVisible();
-      EXPECT_FALSE(viewer.Finder().isVisible()) << button_name;
-      EXPECT_FALSE(rig.Viewers().Legend().isVisible()) << button_name;
-      EXPECT_FALSE(button->isDefault()) << button_name;
+      EXPECT_FALSE(viewer.Finder().isVisible()) << name;
+      EXPECT_FALSE(rig.Viewers().Legend().isVisible()) << name;
+      EXPECT_FALSE(button->isDefault()) << name;
     });
-    EXPECT_TRUE(closed) << "focus on " << button_name;
+    EXPECT_TRUE(closed) << "focus on " << name;
   }
 }
 
