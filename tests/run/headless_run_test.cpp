@@ -45,6 +45,10 @@ TEST(HeadlessRunTest, StartMessagesComeBackAndNothingRuns) {
   EXPECT_EQ(host.Only("message:"), Strings{});
   request.host = nullptr;
 
+  // A compare type beyond the four runs nothing.
+  request.compare_type = 5;
+  EXPECT_FALSE(RunHeadless(request, DefaultFileSystem()).ran);
+
   request.compare_type = 3;
   request.new_name = scratch.MakeDirectory("n");
   request.old_name = scratch.MakeDirectory("o");

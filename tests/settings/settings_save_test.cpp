@@ -2,6 +2,7 @@
 // sections of the file, and line ends inside values.
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -70,6 +71,19 @@ TEST_F(SettingsSaveTest, OtherSectionsAreKeptAsTheyWere) {
     expected.replace(expected.find("<ours>"), 6, ours);
     EXPECT_EQ(SavedOver(c[0], KestrinSettings{}), expected);
   }
+}
+
+// A save removes the temporary files an interrupted save left beside the
+// file, once they are old enough not to belong to a save under way.
+TEST_F(SettingsSaveTest, StaleTemporariesGoAndOtherFilesStay) {
+  const std::string stale = directory_.Write("Kestrin.ini.a1b2c3", "");
+  const std::string fresh = directory_.Write("Kestrin.ini.d4e5f6", "");
+  testkit::SetModifiedTime(fresh, std::time(nullptr));
+  const std::string lookalike = directory_.Write("Kestrin.inixa1b2c3", "");
+  SavedOver(std::nullopt, KestrinSettings{});
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  EXPECT_TRUE(std::filesystem::exists(fresh));
+  EXPECT_TRUE(std::filesystem::exists(lookalike));
 }
 
 TEST_F(SettingsSaveTest, FileModeIsKept) {

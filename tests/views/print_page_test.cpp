@@ -14,6 +14,7 @@
 namespace kestrin {
 namespace {
 
+using print_testing::DualReport;
 using print_testing::Joined;
 using print_testing::NumberedLines;
 using print_testing::RecordingPrintSurface;
@@ -94,6 +95,17 @@ TEST_F(SinglePrintTest, RowsAreCutToTheLineWidthAndTitlesAreCut) {
   EXPECT_EQ(Joined(surface_.PageLines(1)), "2:*" + std::string(80, 'T') +
                                                " . . .|2:*Page   1|4:   1  " +
                                                ("I - " + std::string(200, 'x')).substr(0, 94));
+}
+
+TEST(DualPrintTest, TheDeleteSectionFollowsTheInsertsOnTheSamePage) {
+  RecordingPrintSurface surface(kPageWidth, kPageHeight);
+  ASSERT_TRUE(surface.BeginDocument());
+  const std::optional<PageGeometry> geometry = MeasurePage(surface, 8, PrintPanel::kDual);
+  PrintDualListing(surface, *geometry,
+                   {DualReport({"I - a"}, {"D - b"}, {"Totals"}), "Caption", std::nullopt, false});
+  EXPECT_EQ(Joined(surface.PageLines(1)),
+            "2:*Caption|2:*Page   1|3:* NewSrc and Insert Section|5:   1  I - a|6: |"
+            "7:* NewSrc and Delete Section|8:   1  D - b|9: |10: Totals");
 }
 
 TEST_F(SinglePrintTest, AnEmptyReportPrintsOnlyTheTitlePage) {

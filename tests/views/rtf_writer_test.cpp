@@ -38,6 +38,11 @@ TEST(RtfWriterTest, DocumentMatchesItsGolden) {
   testkit::ExpectGoldenText("tests/views/golden/rtf_document.rtf", RtfDocument(lines));
 }
 
+// Regression: the last printable ASCII character is written as itself.
+TEST(RtfWriterTest, ATildeIsKeptAsItIs) {
+  EXPECT_NE(RtfDocument({{"a~b", kRed}}).find("a~b"), std::string::npos);
+}
+
 TEST(RtfWriterTest, AFileThatCannotBeWrittenIsNamedWithTheReason) {
   testkit::ScratchDirectory directory;
   print_testing::RecordingRichText buffer;
