@@ -4,11 +4,10 @@
 #define KESTRIN_REPORT_REPORT_LINES_H_
 
 #include <cstdint>
-#include <string>
-#include <vector>
 
 #include "engine/compare_settings.h"
 #include "engine/pair_run.h"
+#include "report/stored_lines.h"
 
 namespace kestrin {
 
@@ -18,10 +17,10 @@ inline constexpr size_t kReportLineWidth = 132;
 struct ReportLines {
   // Every report line; with Sbsl the new (left) side of the listing plus all
   // headings and summaries.
-  std::vector<std::string> Primary;
+  StoredLines Primary;
   // With Sbsl only: the old (right) side of the listing, kept line-aligned
   // with Primary by lines of one blank.
-  std::vector<std::string> Secondary;
+  StoredLines Secondary;
   bool SummaryStarted = false;
   int32_t SummaryStartIndex = 0;  // lines in Primary when the summary began
   bool HeaderArmed = false;
@@ -34,7 +33,8 @@ struct ReportLines {
   CompareSettings settings;
   DirTotals totals;
 
-  // Empties both lists and resets the state for a new run.
+  // Empties both lists (their spill files go with them) and resets the
+  // state for a new run.
   void Clear() { *this = ReportLines(); }
 };
 

@@ -43,11 +43,11 @@ constexpr std::string_view kProductHeadingStart = LineStart(kLineTotalsTitle, 8)
 constexpr std::string_view kIndividualSummaryStart = LineStart(kPairSummaryTitle, 10);
 constexpr std::string_view kListingTypeStart = LineStart(kListingOptionsFormat, 10);
 
-const std::vector<std::string>& ListOf(const ReportLines& report, RowSide side) {
+const StoredLines& ListOf(const ReportLines& report, RowSide side) {
   return side == RowSide::kDeletes ? report.Secondary : report.Primary;
 }
 
-bool InList(const std::vector<std::string>& list, int64_t i) {
+bool InList(const StoredLines& list, int64_t i) {
   return i >= 0 && static_cast<uint64_t>(i) < list.size();
 }
 
@@ -74,10 +74,10 @@ bool IsSummaryRow(const ReportLines& report, int64_t i) {
   return report.SummaryStarted && i >= report.SummaryStartIndex;
 }
 
-std::string RowTextOf(const ReportLines& report, const std::vector<std::string>& list,
+std::string RowTextOf(const ReportLines& report, const StoredLines& list,
                       RowSide side, int64_t i) {
   if (!InList(list, i)) return OutOfRangeText(side, i);
-  const std::string& line = list[static_cast<size_t>(i)];
+  const std::string line = list[static_cast<size_t>(i)];
   std::string text;
   if (IsSummaryRow(report, i)) {
     text.reserve(kSummaryRowPrefix.size() + line.size());
@@ -146,7 +146,7 @@ Rgb ColourRgb(RowColourName colour) {
   return {0, 0, 0};
 }
 
-std::string RowText(const ReportLines& report, const std::vector<std::string>& list, int64_t i) {
+std::string RowText(const ReportLines& report, const StoredLines& list, int64_t i) {
   const RowSide side = &list == &report.Secondary ? RowSide::kDeletes : RowSide::kSingle;
   return RowTextOf(report, list, side, i);
 }
@@ -156,9 +156,10 @@ std::string RowText(const ReportLines& report, RowSide side, int64_t i) {
 }
 
 RowColourName RowColour(const ReportLines& report, RowSide side, int64_t i) {
-  const std::vector<std::string>& list = ListOf(report, side);
+  const StoredLines& list = ListOf(report, side);
   if (!InList(list, i)) return RowColourName::kGreen;
-  const std::string_view line = list[static_cast<size_t>(i)];
+  const std::string stored = list[static_cast<size_t>(i)];
+  const std::string_view line = stored;
 
   if (const auto colour = FlagColour(side, line.substr(0, kFlagLetters))) return *colour;
   if (IsNewSideHeading(line)) return RowColourName::kBlue;

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "report/report_lines.h"
 
@@ -27,7 +26,7 @@ Rgb ColourRgb(RowColourName colour);
 // The display text of row `i` (0-based) of `list` (report.Primary or
 // report.Secondary): "%4d  " and the line, or one blank and the line in the
 // summary. A row outside the list gives the out-of-range text.
-std::string RowText(const ReportLines& report, const std::vector<std::string>& list, int64_t i);
+std::string RowText(const ReportLines& report, const StoredLines& list, int64_t i);
 
 // The display text of row `i` of the list `side` shows, with that side's own
 // out-of-range text. RowText on a list gives the single panel's out-of-range

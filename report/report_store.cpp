@@ -91,15 +91,16 @@ bool ReportStore::Append(ReportList list, std::string_view text) {
       ++(list == ReportList::kPrimary ? passed_primary_ : passed_secondary_);
       appended = true;
     } else {
+      StoredLines& stored = list == ReportList::kPrimary ? lines_.Primary : lines_.Secondary;
       try {
-        (list == ReportList::kPrimary ? lines_.Primary : lines_.Secondary)
-            .emplace_back(CutTo(text, kReportLineWidth));
+        stored.push_back(CutTo(text, kReportLineWidth));
         appended = true;
       } catch (const std::bad_alloc&) {
         appended = false;
       } catch (const std::length_error&) {
         appended = false;
       }
+      TellSpillFailure(stored);
     }
   }
   if (!appended && !lines_.ReportFull) {
@@ -107,6 +108,12 @@ bool ReportStore::Append(ReportList list, std::string_view text) {
     host_.ShowMessage(FormatText(kStoreFullFormat, static_cast<int>(PrimaryLineCount())));
   }
   return appended;
+}
+
+void ReportStore::TellSpillFailure(const StoredLines& stored) {
+  if (spill_failure_told_ || !stored.SpillFailed()) return;
+  spill_failure_told_ = true;
+  host_.ShowMessage(std::string(kSpillFailedText));
 }
 
 size_t ReportStore::LineCount(ReportList list) const {

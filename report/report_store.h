@@ -64,6 +64,9 @@ class ReportStore {
   bool Append(ReportList list, std::string_view text);
   void WritePendingHeading();
   void CountListingLine();
+  // Tells the user, once a run, that a list keeps its lines in memory for
+  // want of a spill file.
+  void TellSpillFailure(const StoredLines& stored);
 
   ReportLines& lines_;
   EngineHost& host_;
@@ -74,6 +77,7 @@ class ReportStore {
   int32_t pair_index_ = 0;
   int32_t pair_count_ = 0;
   PairHeading heading_;
+  bool spill_failure_told_ = false;
 };
 
 }  // namespace kestrin

@@ -23,6 +23,15 @@ inline constexpr char kStoreFullFormat[] =
 inline constexpr char kWritingReportStatusFormat[] =
     "Writing Report lines Output Line = %d    - Proc File(%d) of (%d).";
 inline constexpr int kProgressInterval = 60;
+// Shown once when the report cannot be moved to its temporary file; the
+// lines stay in memory.
+inline constexpr std::string_view kSpillFailedText =
+    "The report could not be moved to a temporary file; it is kept in memory.";
+// The temporary file a large report moves to: the prefix, the process id,
+// "-", a number counting the files of the process, and the suffix:
+// "kestrin-report-4711-0.spill".
+inline constexpr std::string_view kSpillFilePrefix = "kestrin-report-";
+inline constexpr std::string_view kSpillFileSuffix = ".spill";
 
 // "New File = /data/new/a.txt  12/06/26 06:14:02"
 inline constexpr char kNewFileFormat[] = "New File = %s  %s";

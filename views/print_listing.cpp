@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <vector>
 
 #include "report/report_format.h"
 #include "report/report_rows.h"
@@ -26,7 +25,7 @@ std::string CutToLine(const std::string& text, const PageGeometry& geometry) {
 
 // The printed text of row `i` of `list`: its displayed text, without the row
 // number for "Print No Ref#".
-std::string PrintedRow(const ListingPrint& print, const std::vector<std::string>& list, int64_t i) {
+std::string PrintedRow(const ListingPrint& print, const StoredLines& list, int64_t i) {
   std::string text = RowText(print.report, list, i);
   if (print.no_row_numbers) text = WithoutRowNumber(print.report, i, text);
   return text;
@@ -34,7 +33,7 @@ std::string PrintedRow(const ListingPrint& print, const std::vector<std::string>
 
 void PrintDeleteSection(PagePrinter& pager, const PageGeometry& geometry,
                         const ListingPrint& print) {
-  const std::vector<std::string>& deletes = print.report.Secondary;
+  const StoredLines& deletes = print.report.Secondary;
   if (deletes.empty()) return;
   pager.SetPageHeading(kPrintDeleteSectionTitle);
   if (pager.current_line() + kDeleteSectionRoom >= geometry.line_limit) {
@@ -59,7 +58,7 @@ void PrintSingleListing(PrintSurface& surface, const PageGeometry& geometry,
                                               : *print.header);
   }
   pager.StartFirstPage();
-  const std::vector<std::string>& rows = print.report.Primary;
+  const StoredLines& rows = print.report.Primary;
   for (int64_t i = 0; i < static_cast<int64_t>(rows.size()); ++i) {
     pager.PrintRow(CutToLine(PrintedRow(print, rows, i), geometry));
   }
@@ -70,7 +69,7 @@ void PrintDualListing(PrintSurface& surface, const PageGeometry& geometry,
   PagePrinter pager(surface, geometry, PageTitle(print.caption, geometry.characters_per_line));
   pager.SetPageHeading(kPrintInsertSectionTitle);
   pager.StartFirstPage();
-  const std::vector<std::string>& inserts = print.report.Primary;
+  const StoredLines& inserts = print.report.Primary;
   const int64_t listing_end = ListingEnd(print.report);
   for (int64_t i = 0; i < listing_end; ++i) pager.PrintRow(PrintedRow(print, inserts, i));
 

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 #include "report/report_format.h"
 #include "report/report_rows.h"
@@ -43,7 +42,7 @@ std::string RowPrefix(const ColourBuild& build, int64_t i) {
 void BuildSinglePanel(ColourRuns& runs, const ColourBuild& build) {
   runs.Add(RowColourName::kRed, build.caption);
   runs.Add(RowColourName::kRed, kSeparatorLine);
-  const std::vector<std::string>& rows = build.report.Primary;
+  const StoredLines& rows = build.report.Primary;
   for (int64_t i = 0; i < static_cast<int64_t>(rows.size()); ++i) {
     runs.Add(RowColour(build.report, RowSide::kSingle, i), RowPrefix(build, i) + rows[i]);
   }

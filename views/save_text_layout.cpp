@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <vector>
 
 #include "report/report_format.h"
 #include "report/report_rows.h"
@@ -24,7 +23,7 @@ int SideWidth(int longest_line) {
 }
 
 // Writes rows [first, last) of `list` as the viewer shows them.
-bool WriteRows(const ReportLines& report, const std::vector<std::string>& list, int64_t first,
+bool WriteRows(const ReportLines& report, const StoredLines& list, int64_t first,
                int64_t last, LineSink& sink) {
   for (int64_t i = first; i < last; ++i) {
     if (!sink.WriteLine(RowText(report, list, i))) return false;

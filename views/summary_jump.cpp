@@ -36,7 +36,7 @@ std::string TableName(std::string_view heading, std::string_view prefix, size_t 
 }  // namespace
 
 std::optional<int64_t> PairListingRow(const ReportLines& report, int64_t row) {
-  const std::vector<std::string>& lines = report.Primary;
+  const StoredLines& lines = report.Primary;
   const auto summary_start = static_cast<int64_t>(report.SummaryStartIndex);
   if (!report.SummaryStarted || row <= summary_start || row >= static_cast<int64_t>(lines.size())) {
     return std::nullopt;
@@ -48,17 +48,17 @@ std::optional<int64_t> PairListingRow(const ReportLines& report, int64_t row) {
          lines[static_cast<size_t>(heading)] != kPairTableHeadingTwoLists) {
     --heading;
   }
-  const std::string& heading_line = lines[static_cast<size_t>(heading)];
+  const std::string heading_line = lines[static_cast<size_t>(heading)];
   const bool two_names = heading_line == kPairTableHeadingTwoLists;
   if (!two_names && heading_line != kPairTableHeading) return std::nullopt;
 
   const size_t width = two_names ? kRowTwoNamesWidth : kRowOneNameWidth;
-  const std::string_view row_line = lines[static_cast<size_t>(row)];
+  const std::string row_line = lines[static_cast<size_t>(row)];
   if (row_line.size() <= kNameStart) return std::nullopt;
-  const std::string_view name = TrimmedRight(row_line.substr(kNameStart, width));
+  const std::string_view name = TrimmedRight(std::string_view(row_line).substr(kNameStart, width));
   const std::string_view prefix = HeadingPrefix(two_names ? kNewFileFormat : kOldFileFormat);
   for (int64_t i = 0; i < summary_start; ++i) {
-    const std::string_view line = lines[static_cast<size_t>(i)];
+    const std::string line = lines[static_cast<size_t>(i)];
     if (line.starts_with(prefix) && TableName(line, prefix, width) == name) return i;
   }
   return std::nullopt;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "report/report_lines.h"
+#include "tests/common/line_lists.h"
 
 namespace kestrin::testkit {
 namespace {
@@ -77,7 +78,7 @@ void RecordingRunDialogs::ShowDirectoryLookup(const std::string& new_directory,
 }
 
 void RecordingRunDialogs::ShowReportViewer(const ReportLines& report) {
-  viewed = report.Primary;
+  viewed = LinesOf(report.Primary);
   log.Add("viewer");
 }
 

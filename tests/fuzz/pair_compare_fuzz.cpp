@@ -7,6 +7,7 @@
 
 #include "engine/pair_driver.h"
 #include "run/headless_run.h"
+#include "tests/common/line_lists.h"
 #include "tests/fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -33,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   request.old_name = "/fuzz/old.txt";
 
   const HeadlessOutcome outcome = RunHeadless(request, fs);
-  const std::vector<std::string>& lines = outcome.report.Primary;
+  const std::vector<std::string> lines = LinesOf(outcome.report.Primary);
   if (!outcome.ran || lines.empty() || lines.back() != outcome.final_message) std::abort();
   for (const std::string& line : lines) {
     if (line.size() > 132) std::abort();

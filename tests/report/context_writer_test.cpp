@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/line_lists.h"
 #include "tests/report/report_support.h"
 
 namespace kestrin {
@@ -30,7 +31,7 @@ std::vector<std::string> Listed(const std::string& pattern) {
     writer.Write(pattern[k] == 'I' ? "I - " + number : "    " + number);
   }
   writer.FinishPair();
-  return lines.Primary;
+  return LinesOf(lines.Primary);
 }
 
 std::string NotShown(int count) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/line_lists.h"
 #include "tests/report/report_support.h"
 
 namespace kestrin {
@@ -39,7 +40,7 @@ struct DirectoryFixture : report_support::HandRun {
   }
   std::vector<std::string> Write() {
     WriteDirectorySummary(run, info, lines, store);
-    return lines.Primary;
+    return LinesOf(lines.Primary);
   }
 
  private:

@@ -9,6 +9,7 @@
 
 #include "report/directory_summary.h"
 #include "report/pair_summary.h"
+#include "tests/common/line_lists.h"
 #include "tests/report/report_support.h"
 
 namespace kestrin {
@@ -61,7 +62,7 @@ TEST(LargeCountsTest, SummariesAddCountsPastTwoToTheThirtyFirst) {
   }
   WritePairSummary(run, hand.info, hand.lines, hand.store);
   WriteDirectorySummary(run, hand.info, hand.lines, hand.store);
-  const std::string report = Joined(hand.lines.Primary);
+  const std::string report = Joined(LinesOf(hand.lines.Primary));
   for (const char* line :
        {"2999999999 Number Of Line Matches          1 Total Changes (Paired+NonPaired Chg) ",
         "3000000000 New File Lines Processed ", "2999999999 Old File Lines Processed ",

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/pair_driver.h"
+#include "tests/common/line_lists.h"
 #include "tests/report/report_support.h"
 
 namespace kestrin {
@@ -37,8 +38,8 @@ TEST_P(ReportGoldenTest, MatchesGolden) {
              ControlsWith(c.listing_type, c.options), run);
   EXPECT_EQ(run.final_message, c.final_message);
   EXPECT_TRUE(run.host.Only("message:").empty());
-  ExpectGolden(c.golden + ".txt", run.lines.Primary);
-  if (run.lines.settings.Sbsl) ExpectGolden(c.golden + ".secondary.txt", run.lines.Secondary);
+  ExpectGolden(c.golden + ".txt", LinesOf(run.lines.Primary));
+  if (run.lines.settings.Sbsl) ExpectGolden(c.golden + ".secondary.txt", LinesOf(run.lines.Secondary));
 }
 
 const char kDiffers[] = "INFORM: The processed files have differences.";
@@ -77,7 +78,7 @@ TEST_P(ReportExampleTest, MatchesGolden) {
   const ExampleCase& c = GetParam();
   ReportRun run;
   RunOnePair(c.new_bytes, c.old_bytes, ControlsWith(c.listing_type, c.options), run);
-  std::vector<std::string> lines = run.lines.Primary;
+  std::vector<std::string> lines = LinesOf(run.lines.Primary);
   if (run.lines.settings.Sbsl) {
     lines.push_back("---- secondary");
     lines.insert(lines.end(), run.lines.Secondary.begin(), run.lines.Secondary.end());
@@ -131,7 +132,7 @@ TEST(ReportGoldenGeneratedTest, FullStoreStopsThePairWithOneMessage) {
             std::vector<std::string>{"Results exceeded StingList maximum number of 20.\nOutput "
                                      "results prematurely suspended."});
   EXPECT_TRUE(run.lines.ReportFull);
-  ExpectGolden("full_store.txt", run.lines.Primary);
+  ExpectGolden("full_store.txt", LinesOf(run.lines.Primary));
 }
 
 TEST(ReportGoldenGeneratedTest, ControlCharactersWithAndWithoutSubc) {
@@ -143,7 +144,7 @@ TEST(ReportGoldenGeneratedTest, ControlCharactersWithAndWithoutSubc) {
     controls.subc_text = "\"~\"";
     ReportRun run;
     RunOnePair(new_bytes, old_bytes, controls, run);
-    ExpectGolden(subc ? "subc.txt" : "control.txt", run.lines.Primary);
+    ExpectGolden(subc ? "subc.txt" : "control.txt", LinesOf(run.lines.Primary));
   }
 }
 
@@ -156,7 +157,7 @@ TEST(ReportGoldenGeneratedTest, PairLongerThanOneSection) {
     ReportRun run;
     RunOnePair(new_bytes, old_bytes, ControlsWith(type, "Fmvl"), run);
     EXPECT_EQ(run.final_message, kDiffers);
-    ExpectGolden("sections_" + type + ".txt", run.lines.Primary);
+    ExpectGolden("sections_" + type + ".txt", LinesOf(run.lines.Primary));
   }
 }
 
@@ -168,7 +169,7 @@ TEST(ReportGoldenGeneratedTest, BinaryPair) {
   ReportRun run;
   RunOnePair(new_bytes, old_bytes, ControlsWith("Chng", "None"), run);
   EXPECT_EQ(run.final_message, kDiffers);
-  ExpectGolden("binary.txt", run.lines.Primary);
+  ExpectGolden("binary.txt", LinesOf(run.lines.Primary));
 }
 
 TEST(ReportGoldenGeneratedTest, AeqfListsTheNewFileOnly) {
@@ -177,7 +178,7 @@ TEST(ReportGoldenGeneratedTest, AeqfListsTheNewFileOnly) {
   RunOnePair("alpha\nbeta\n// gamma\n", "ALPHA\nBETA\n// GAMMA\n", ControlsWith("Long", "Aeqf"),
              run);
   EXPECT_EQ(run.final_message, "INFORM: The processed files compare as equivalent files. ");
-  ExpectGolden("aeqf.txt", run.lines.Primary);
+  ExpectGolden("aeqf.txt", LinesOf(run.lines.Primary));
 }
 
 TEST(ReportGoldenGeneratedTest, IdenticalFilesGetOnlyTheSummary) {
@@ -185,14 +186,14 @@ TEST(ReportGoldenGeneratedTest, IdenticalFilesGetOnlyTheSummary) {
   ReportRun run;
   RunOnePair(bytes, bytes, ControlsWith("Chng", "None"), run);
   EXPECT_EQ(run.final_message, "INFORM: The processed files compare as equivalent files. ");
-  ExpectGolden("identical.txt", run.lines.Primary);
+  ExpectGolden("identical.txt", LinesOf(run.lines.Primary));
 }
 
 TEST(ReportGoldenGeneratedTest, EmptyFilesGetTheDirectorySummary) {
   ReportRun run;
   RunOnePair("", "", ControlsWith("Chng", "None"), run);
   EXPECT_EQ(run.final_message, "INFORM: Nothing compared possibly due to filtering. ");
-  ExpectGolden("empty.txt", run.lines.Primary);
+  ExpectGolden("empty.txt", LinesOf(run.lines.Primary));
 }
 
 TEST(ReportGoldenGeneratedTest, LikeNamedDirectoryRun) {
@@ -213,7 +214,7 @@ TEST(ReportGoldenGeneratedTest, LikeNamedDirectoryRun) {
   ReportRun run;
   report_support::RunReport(pairs, ControlsWith("Chng", "Inpn"), info, run);
   EXPECT_EQ(run.final_message, kDiffers);
-  ExpectGolden("directory.txt", run.lines.Primary);
+  ExpectGolden("directory.txt", LinesOf(run.lines.Primary));
 }
 
 }  // namespace

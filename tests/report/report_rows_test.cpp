@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/line_lists.h"
+
 namespace kestrin {
 namespace {
 
@@ -25,8 +27,8 @@ const char* ColourName(RowColourName colour) {
 
 ReportLines ReportOf(std::vector<std::string> primary, std::vector<std::string> secondary = {}) {
   ReportLines report;
-  report.Primary = std::move(primary);
-  report.Secondary = std::move(secondary);
+  report.Primary = StoredOf(primary);
+  report.Secondary = StoredOf(secondary);
   return report;
 }
 
@@ -34,10 +36,10 @@ ReportLines ReportOf(std::vector<std::string> primary, std::vector<std::string> 
 // rows with one blank instead of a number (on the Secondary side too, from
 // the same index), and each side's error text outside its list.
 TEST(ReportRowsTest, RowTexts) {
-  ReportLines report = ReportOf(std::vector<std::string>(10001, "    x"),
-                                {"D - old", "    b", "    extra"});
-  report.Primary[0] = "I - first";
-  report.Primary[10000] = "SUMMARY";
+  std::vector<std::string> primary(10001, "    x");
+  primary[0] = "I - first";
+  primary[10000] = "SUMMARY";
+  ReportLines report = ReportOf(primary, {"D - old", "    b", "    extra"});
   report.SummaryStarted = true;
   report.SummaryStartIndex = 10000;
   ReportLines unstarted = ReportOf({"    a"});
@@ -74,7 +76,7 @@ TEST(ReportRowsTest, RowTexts) {
   for (const Case& c : cases) {
     EXPECT_EQ(RowText(*c.report, c.side, c.row), c.expected) << "row " << c.row;
     if (c.side == RowSide::kInserts) continue;  // the single panel's list is Primary too
-    const std::vector<std::string>& list =
+    const StoredLines& list =
         c.side == RowSide::kDeletes ? c.report->Secondary : c.report->Primary;
     EXPECT_EQ(RowText(*c.report, list, c.row), c.expected) << "row " << c.row << " of its list";
   }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "report/report_sink.h"
+#include "tests/common/line_lists.h"
 #include "tests/report/report_support.h"
 
 namespace kestrin {
@@ -108,7 +109,7 @@ TEST(ReportStoreTest, FullStoreShowsOneMessageAndTakesNoMoreLines) {
   f.store.WriteListingLine("    4");
   f.store.AddLine("5");
   EXPECT_TRUE(f.lines.ReportFull);
-  EXPECT_EQ(f.lines.Primary, (std::vector<std::string>{"1", "2", "    3"}));
+  EXPECT_EQ(LinesOf(f.lines.Primary), (std::vector<std::string>{"1", "2", "    3"}));
   ASSERT_EQ(f.host.Only("message:").size(), 1u);
   EXPECT_EQ(f.host.Only("message:")[0],
             "Results exceeded StingList maximum number of 3.\nOutput results prematurely "
@@ -146,8 +147,8 @@ TEST(ReportStoreTest, SinkGetsTheLinesTheListsWouldHold) {
   RecordingSink sink;
   ReportStore streamed(streamed_lines, host, kUnlimitedLines, &sink);
   write(streamed, streamed_lines);
-  EXPECT_EQ(sink.primary, kept.lines.Primary);
-  EXPECT_EQ(sink.secondary, kept.lines.Secondary);
+  EXPECT_EQ(sink.primary, LinesOf(kept.lines.Primary));
+  EXPECT_EQ(sink.secondary, LinesOf(kept.lines.Secondary));
   EXPECT_EQ(streamed.PrimaryLineCount(), kept.lines.Primary.size());
   EXPECT_TRUE(streamed_lines.Primary.empty());
   EXPECT_TRUE(streamed_lines.Secondary.empty());

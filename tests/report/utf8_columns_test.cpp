@@ -9,6 +9,7 @@
 
 #include "report/report_format.h"
 #include "report/utf8_text.h"
+#include "tests/common/line_lists.h"
 #include "tests/report/report_support.h"
 
 namespace kestrin {
@@ -85,11 +86,11 @@ TEST_P(Utf8ReportTest, ColumnsLineUpAndMatchGolden) {
              ControlsWith(c.listing_type, c.options), run);
   const std::string input = c.listing_type + " " + c.options;
   const bool columns = !run.lines.settings.Fscl;
-  if (columns) ExpectAlignedColumns(run.lines.Primary, input);
-  ExpectGolden(c.golden + ".txt", run.lines.Primary);
+  if (columns) ExpectAlignedColumns(LinesOf(run.lines.Primary), input);
+  ExpectGolden(c.golden + ".txt", LinesOf(run.lines.Primary));
   if (run.lines.settings.Sbsl) {
-    if (columns) ExpectAlignedColumns(run.lines.Secondary, input + " right side");
-    ExpectGolden(c.golden + ".secondary.txt", run.lines.Secondary);
+    if (columns) ExpectAlignedColumns(LinesOf(run.lines.Secondary), input + " right side");
+    ExpectGolden(c.golden + ".secondary.txt", LinesOf(run.lines.Secondary));
   }
 }
 

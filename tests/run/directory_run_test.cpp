@@ -8,6 +8,7 @@
 #include "engine/pair_driver.h"
 #include "run/run_controller.h"
 #include "run/run_texts.h"
+#include "tests/common/line_lists.h"
 #include "tests/run/run_support.h"
 
 namespace kestrin {
@@ -17,7 +18,7 @@ using run_support::RunHarness;
 using Strings = std::vector<std::string>;
 
 bool ReportHas(const RunHarness& harness, const std::string& line) {
-  const Strings& lines = harness.controller.Report().Primary;
+  const Strings lines = LinesOf(harness.controller.Report().Primary);
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "run/run_controller.h"
+#include "tests/common/line_lists.h"
 #include "tests/run/run_support.h"
 
 namespace kestrin {
@@ -47,7 +48,7 @@ TEST(ReShowTest, OnlySbslOrFsclSwitchedOffRefusesTheLastReport) {
     harness.controller.ReShowClicked();
     if (c.shown) {
       EXPECT_EQ(harness.log.events, Strings{"viewer"}) << Describe(c);
-      EXPECT_EQ(harness.dialogs.viewed, harness.controller.Report().Primary) << Describe(c);
+      EXPECT_EQ(harness.dialogs.viewed, LinesOf(harness.controller.Report().Primary)) << Describe(c);
     } else {
       EXPECT_EQ(harness.log.events,
                 (Strings{std::string("message:") + kRefusal, "enable:ReShow=0"}))

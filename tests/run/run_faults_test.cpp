@@ -14,6 +14,7 @@
 
 #include "engine/pair_driver.h"
 #include "run/headless_run.h"
+#include "tests/common/line_lists.h"
 #include "tests/run/run_support.h"
 
 namespace kestrin {
@@ -58,7 +59,7 @@ TEST(RunFaultsTest, AnUnreadableFileIsNamedAndThePairsAfterItAreCompared) {
   const std::string unreadable = run.scratch.PathOf("new/b.txt");
   fs.faults[unreadable].open_error = EACCES;
   const HeadlessOutcome outcome = RunHeadless(run.request, fs);
-  const Strings& report = outcome.report.Primary;
+  const Strings report = LinesOf(outcome.report.Primary);
   ASSERT_TRUE(outcome.ran);
   EXPECT_EQ(outcome.final_message, kProblemsMessage) << Joined(report);
   EXPECT_EQ(outcome.messages,
@@ -101,8 +102,8 @@ TEST(RunFaultsTest, AFileThatEndsEarlyIsNamedWithWhereItEnded) {
     const Strings statuses = host.Only("status:");
     std::string line = c.line;
     line.replace(line.find("<path>"), 6, request.old_name);
-    EXPECT_TRUE(HasLine(outcome.report.Primary, line)) << c.name << "\n"
-                                                       << Joined(outcome.report.Primary);
+    EXPECT_TRUE(HasLine(LinesOf(outcome.report.Primary), line)) << c.name << "\n"
+                                                       << Joined(LinesOf(outcome.report.Primary));
     EXPECT_EQ(outcome.final_message, c.message) << c.name;
     EXPECT_TRUE(HasLine(statuses, "Input File \"" + request.old_name +
                                       "\" ended at byte 700 of 1200."))
@@ -138,7 +139,7 @@ TEST(RunFaultsTest, OddInputsAreRefusedOrNamed) {
     request.compare_type = c.compare_type;
     FaultyFileSystem fs;
     const HeadlessOutcome outcome = RunHeadless(request, fs);
-    const std::string said = Joined(outcome.messages) + Joined(outcome.report.Primary);
+    const std::string said = Joined(outcome.messages) + Joined(LinesOf(outcome.report.Primary));
     EXPECT_EQ(outcome.ran, c.ran) << c.new_name << "\n" << said;
     EXPECT_NE(said.find(c.fragment), std::string::npos) << c.new_name << "\n" << said;
     if (c.ran) {
@@ -153,7 +154,7 @@ TEST(RunFaultsTest, LinksThatDangleOrLoopAndPipesAreListedAsUnpairedWithTheirRea
   ASSERT_EQ(symlink("loop.txt", run.scratch.PathOf("old/loop.txt").c_str()), 0);
   ASSERT_EQ(mkfifo(run.scratch.PathOf("new/pipe").c_str(), 0600), 0);
   const HeadlessOutcome outcome = RunHeadless(run.request, DefaultFileSystem());
-  const Strings& report = outcome.report.Primary;
+  const Strings report = LinesOf(outcome.report.Primary);
   EXPECT_EQ(outcome.final_message, kDifferencesMessage);
   for (const char* line :
        {"      2 Total UnPaired New Files Not Processed.",
@@ -181,7 +182,7 @@ TEST(RunFaultsTest, ANameWithALineBreakStaysOneLine) {
   request.host = &host;
   const HeadlessOutcome outcome = RunHeadless(request, DefaultFileSystem());
   const Strings statuses = host.Only("status:");
-  const Strings& report = outcome.report.Primary;
+  const Strings report = LinesOf(outcome.report.Primary);
   EXPECT_EQ(outcome.final_message, kDifferencesMessage);
   EXPECT_EQ(std::count(report.begin(), report.end(), report.back()), 1) << Joined(report);
   const std::string shown = "a?INFORM: The processed files compare as equivalent files. ";

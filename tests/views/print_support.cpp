@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "tests/common/line_lists.h"
+
 namespace kestrin::print_testing {
 
 RecordingPrintSurface::RecordingPrintSurface(int page_width, int page_height, int character_width,
@@ -82,8 +84,8 @@ RecordingPorts::RecordingPorts(PrintSurface* surface)
 ReportLines SingleReport(const std::vector<std::string>& listing,
                          const std::vector<std::string>& summary) {
   ReportLines report;
-  report.Primary = listing;
-  report.Primary.insert(report.Primary.end(), summary.begin(), summary.end());
+  report.Primary = StoredOf(listing);
+  for (const std::string& line : summary) report.Primary.push_back(line);
   report.SummaryStarted = !summary.empty();
   report.SummaryStartIndex = static_cast<int32_t>(listing.size());
   return report;
@@ -97,7 +99,7 @@ ReportLines DualReport(const std::vector<std::string>& inserts,
   while (left.size() < right.size()) left.push_back(" ");
   while (right.size() < left.size()) right.push_back(" ");
   ReportLines report = SingleReport(left, summary);
-  report.Secondary = right;
+  report.Secondary = StoredOf(right);
   report.settings.Sbsl = true;
   return report;
 }
@@ -120,8 +122,8 @@ std::string Joined(const std::vector<std::string>& texts) {
 ReportLines FilledReport(std::vector<std::string> primary, std::vector<std::string> secondary,
                          int summary_start) {
   ReportLines report;
-  report.Primary = std::move(primary);
-  report.Secondary = std::move(secondary);
+  report.Primary = StoredOf(primary);
+  report.Secondary = StoredOf(secondary);
   if (summary_start >= 0) {
     report.SummaryStarted = true;
     report.SummaryStartIndex = summary_start;

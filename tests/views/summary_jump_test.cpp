@@ -46,7 +46,7 @@ ReportLines DirectoryReport(bool two_names) {
       " ",                                                                   // 13
       "Code: \"Blank\" - Equal",                                             // 14
   };
-  report.Primary.insert(report.Primary.end(), summary.begin(), summary.end());
+  for (const std::string& line : summary) report.Primary.push_back(line);
   return report;
 }
 

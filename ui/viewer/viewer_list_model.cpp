@@ -15,9 +15,8 @@ namespace {
 
 // The widest row text of `list`: its longest line behind the widest prefix,
 // the row number of the last row and two blanks.
-int WidestRowOf(const std::vector<std::string>& list) {
-  size_t longest_line = 0;
-  for (const std::string& line : list) longest_line = std::max(longest_line, line.size());
+int WidestRowOf(const StoredLines& list) {
+  const size_t longest_line = list.LongestLine();
   const size_t number_width = std::max<size_t>(4, std::to_string(list.size()).size());
   return static_cast<int>(std::min<size_t>(INT_MAX, number_width + 2 + longest_line));
 }
@@ -27,7 +26,7 @@ int WidestRowOf(const std::vector<std::string>& list) {
 ViewerListModel::ViewerListModel(QObject* parent) : QAbstractListModel(parent) {}
 
 void ViewerListModel::ShowRows(const ReportLines& report, RowSide side) {
-  const std::vector<std::string>& list =
+  const StoredLines& list =
       side == RowSide::kDeletes ? report.Secondary : report.Primary;
   assert(list.size() <= static_cast<size_t>(INT_MAX));
   beginResetModel();
