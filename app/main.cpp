@@ -1,6 +1,7 @@
 // kestrin: start-up of the windows. The command line is read first, so that
 // --help, --version and usage errors end the program without a display.
-// Then the application gets its icon and its name for the desktop, the
+// Then spill files left by earlier runs that ended abnormally are removed,
+// the application gets its icon and its name for the desktop, the
 // windows are made and wired together (the main window loads the settings
 // and takes the names given as the new and old names), a compare asked for
 // with --start is run, and the program waits for the user.
@@ -13,6 +14,7 @@
 
 #include "app/start_command.h"
 #include "engine/file_system.h"
+#include "report/spill_file.h"
 #include "ui/main/main_window_help.h"
 #include "ui/main/program_windows.h"
 
@@ -38,6 +40,8 @@ int main(int argc, char** argv) {
   if (command.action != kestrin::StartAction::kOpenWindow) return kestrin::StartExitStatus(command);
 
   std::cerr << command.notice;
+  // Reports of runs that ended without removing their spill files.
+  kestrin::RemoveStaleSpillFiles(kestrin::SpillDirectory());
   QApplication application(argc, argv);
   QApplication::setDesktopFileName(KESTRIN_APP_ID);
   QApplication::setWindowIcon(ProgramIcon());
