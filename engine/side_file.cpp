@@ -31,15 +31,32 @@ int64_t PrepareBlock(SideFile& side) {
   return block_size;
 }
 
+// Starts the block again at the current section's first line when the
+// section so far fills at most half of it, else at the read position. The
+// matcher may cut a section short, and the listing reads a section again:
+// both then find the section's lines in the block instead of reading them
+// from the file once more.
+void StartNextBlock(SideFile& side, int64_t block_size) {
+  const int64_t block_end = side.block_offset + side.block_pos;
+  const int64_t section_offset = side.line_starts.empty() ? -1 : side.line_starts.front();
+  const int64_t kept = block_end - section_offset;
+  if (section_offset > side.block_offset && kept <= block_size / 2) {
+    std::memmove(side.ReadBlock.data(), side.ReadBlock.data() + (section_offset - side.block_offset),
+                 static_cast<size_t>(kept));
+    side.block_offset = section_offset;
+    side.block_pos = kept;
+    return;
+  }
+  side.block_offset = block_end;
+  side.block_pos = 0;
+}
+
 bool FillBlock(SideFile& side) {
   if (side.block_fill > 0) return true;
   // The next bytes follow those in the block while it has room (after the
   // binary test's first bytes, say), else they start it again.
   const int64_t block_size = PrepareBlock(side);
-  if (side.block_pos >= block_size) {
-    side.block_offset += side.block_pos;
-    side.block_pos = 0;
-  }
+  if (side.block_pos >= block_size) StartNextBlock(side, block_size);
   const int64_t left = side.file_size - NextLineOffset(side);
   if (left <= 0 || side.handle == nullptr) return false;
   const int64_t wanted = std::min(left, block_size - side.block_pos);
