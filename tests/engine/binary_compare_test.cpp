@@ -8,6 +8,7 @@
 #include "engine/engine_texts.h"
 #include "engine/pair_opening.h"
 #include "engine_support.h"
+#include "tests/common/case_table.h"
 
 namespace kestrin {
 namespace {
@@ -101,24 +102,11 @@ TEST(BinaryCompareTest, AHaltedCompareIsNotReported) {
             "EndRun:INFORM: The User requested a premature program stop. ");
 }
 
-TEST(BinaryCompareTest, NineControlCharactersBeforeTheFirstCrLfMakeAStartBinary) {
-  const std::string nine(kBinaryControlLimit, '\x01');
-  struct Case {
-    std::string start;
-    bool binary;
-  };
-  const Case cases[] = {
-      {"", false},
-      {nine, true},
-      {nine.substr(1), false},
-      {"0123456789abcdef" + nine, true},  // after whole words of plain text
-      {"abc\x01" "defghijk\x01" + nine.substr(2), true},
-      {"text\r\n" + nine, false},         // the test ends at the first CR LF
-      {"text\rX" + nine, true},            // a lone CR does not end it
-      {std::string(20, '\t') + "\n\r", false},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(StartLooksBinary(c.start), c.binary) << testing::PrintToString(c.start);
+TEST(BinaryCompareTest, StartsThatLookBinary) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/engine/cases/binary_starts.txt")) {
+    testkit::CaseScope scope(c);
+    EXPECT_EQ(StartLooksBinary(c[0]), c.Flag(1));
   }
 }
 

@@ -4,8 +4,14 @@
 
 #include <initializer_list>
 
+#include "tests/common/case_table.h"
+
 namespace kestrin {
 namespace {
+
+using testkit::CaseScope;
+using testkit::ReadCaseTable;
+using testkit::TableCase;
 
 std::string RangesText(const ColumnRanges& ranges) {
   std::string text = std::to_string(ranges.start1) + "-" + std::to_string(ranges.stop1);
@@ -15,45 +21,25 @@ std::string RangesText(const ColumnRanges& ranges) {
   return text;
 }
 
-// "invalid", or "new=<ranges> old=<ranges>" with each range as start-stop.
-std::string Verdict(const char* new1, const char* new2, const char* old1, const char* old2) {
-  const std::optional<CcolRanges> ranges = ParseCcolRanges(new1, new2, old1, old2);
-  if (!ranges) return "invalid";
-  return "new=" + RangesText(ranges->new_side) + " old=" + RangesText(ranges->old_side);
+// The keywords of the preferences set, in page order.
+std::string PreferencesText(const std::array<bool, kPreferenceCount>& preferences) {
+  std::string text;
+  for (int k = 0; k < kPreferenceCount; ++k) {
+    if (!preferences[k]) continue;
+    if (!text.empty()) text += ' ';
+    text += PreferenceKeyword(static_cast<Preference>(k));
+  }
+  return text;
 }
 
 TEST(CompareSettingsTest, CcolVerdicts) {
-  struct Case {
-    const char* new1;
-    const char* new2;
-    const char* old1;
-    const char* old2;
-    const char* expected;
-  } const cases[] = {
-      {"1:eol", "", "1:eol", "", "new=1-0 old=1-0"},
-      {"0:10", "", "1:eol", "", "invalid"},
-      {"10", "", "1:eol", "", "invalid"},
-      {"1:10", "5:eol", "1:eol", "", "invalid"},
-      {"1:eol", "5:eol", "1:eol", "", "new=1-0 5-0 old=1-0"},
-      {"1:40", "30:20", "1:eol", "", "new=1-40 old=1-0"},
-      {"1:eol", "", "", "", "invalid"},
-      {"1:EOL", "", "1:Eolx", "", "new=1-0 old=1-0"},
-      {"10:5", "", "1:eol", "", "new=10-5 old=1-0"},
-      {"1:0", "", "1:eol", "", "invalid"},
-      {"1:x", "", "1:eol", "", "invalid"},
-      {"x:9", "", "1:eol", "", "invalid"},
-      {"1:10", "20", "1:eol", "", "new=1-10 old=1-0"},
-      {"1:10", "0:30", "1:eol", "", "new=1-10 old=1-0"},
-      {"1:10", "20:30", "1:eol", "", "new=1-10 20-30 old=1-0"},
-      {"1:10", "11:eol", "1:eol", "", "new=1-10 11-0 old=1-0"},
-      {"1:10", "8:30", "1:eol", "", "new=1-10 old=1-0"},
-      {"1:eol", "", "1:10", "5:eol", "invalid"},
-      {"1:eol", "", "2:9", "12:eol", "new=1-0 old=2-9 12-0"},
-      {" 3 : 7 ", "", "1:eol", "", "new=3-7 old=1-0"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Verdict(c.new1, c.new2, c.old1, c.old2), c.expected)
-        << c.new1 << " | " << c.new2 << " | " << c.old1 << " | " << c.old2;
+  for (const TableCase& c : ReadCaseTable("tests/engine/cases/ccol_ranges.txt")) {
+    CaseScope scope(c);
+    const std::optional<CcolRanges> ranges = ParseCcolRanges(c[0], c[1], c[2], c[3]);
+    EXPECT_EQ(ranges
+                  ? "new=" + RangesText(ranges->new_side) + " old=" + RangesText(ranges->old_side)
+                  : "invalid",
+              c[4]);
   }
 }
 
@@ -74,7 +60,6 @@ TEST(CompareSettingsTest, OptionsTextListsDpThenPreferencesInPageOrder) {
       {0, {}, "None"},
       {6, Checked({Preference::kXtab, Preference::kIcas}), "Dcpp Icas Xtab"},
       {10, {}, "Dudc"},
-      {0, Checked({Preference::kCcol}), "Ccol"},
       {11, Checked({Preference::kSbsl}), "Sbsl"},
       {9, all,
        "Dcob Icas Rovr Inpn Sbsl Fmvl Lorl Noss Xdpl Ieof Subc Xtab Txal Aeqf Fscl Chgo Txfo "
@@ -86,56 +71,29 @@ TEST(CompareSettingsTest, OptionsTextListsDpThenPreferencesInPageOrder) {
 }
 
 TEST(CompareSettingsTest, ParseOptionsTextReadsStoredTokens) {
-  struct Case {
-    const char* text;
-    int dp_choice;
-    std::array<bool, kPreferenceCount> preferences;
-    const char* rebuilt;
-  } const cases[] = {
-      {"Dcpp Icas Xtab", 6, Checked({Preference::kIcas, Preference::kXtab}), "Dcpp Icas Xtab"},
-      {"icas", 0, Checked({Preference::kIcas}), "Icas"},
-      {"None", 0, {}, "None"},
-      {"NONE Icas", 0, {}, "None"},
-      {"junk", 0, {}, "None"},
-      {"", 0, {}, "None"},
-      {"ICAS xTaB dUDC", 10, Checked({Preference::kIcas, Preference::kXtab}), "Icas Xtab Dudc"},
-      {"Icas,Ccol", 0, Checked({Preference::kIcas, Preference::kCcol}), "Icas Ccol"},
-      {"Dxyz Rovr", 0, Checked({Preference::kRovr}), "Rovr"},
-      {"Ddl2 Fscl", 5, Checked({Preference::kFscl}), "Ddl2 Fscl"},
-  };
-  for (const Case& c : cases) {
-    const ParsedOptions parsed = ParseOptionsText(c.text);
-    EXPECT_EQ(parsed.dp_choice, c.dp_choice) << c.text;
-    EXPECT_EQ(parsed.preferences, c.preferences) << c.text;
-    EXPECT_EQ(parsed.text, c.rebuilt) << c.text;
+  for (const TableCase& c : ReadCaseTable("tests/engine/cases/options_texts.txt")) {
+    CaseScope scope(c);
+    const ParsedOptions parsed = ParseOptionsText(c[0]);
+    EXPECT_EQ(DpKeyword(static_cast<DpChoice>(parsed.dp_choice)), c[1]);
+    EXPECT_EQ(PreferencesText(parsed.preferences), c[2]);
+    EXPECT_EQ(parsed.text, c[3]);
   }
 }
 
 // A typed options text is checked word by word, so that "Icase" is not
 // taken for Icas and a second Dp option does not silently replace the first.
 TEST(CompareSettingsTest, CheckOptionsTextNamesTheFirstWordAtFault) {
-  struct Case {
-    const char* text;
-    OptionsFault fault;
-    const char* word;
-    const char* words;
-  } const cases[] = {
-      {"  dcpp\tICAS  xtab ", OptionsFault::kNone, "", "dcpp ICAS xtab"},
-      {"None", OptionsFault::kNone, "", "None"},
-      {"", OptionsFault::kNone, "", ""},
-      {"Dcpp Icase", OptionsFault::kUnknownKeyword, "Icase", "Dcpp Icase"},
-      {"Icas,Ccol Dxyz", OptionsFault::kUnknownKeyword, "Icas,Ccol", "Icas,Ccol Dxyz"},
-      {"Dcpp Icas Dsem Junk", OptionsFault::kSecondDpKeyword, "Dsem", "Dcpp Icas Dsem Junk"},
-      {"None Dudc", OptionsFault::kSecondDpKeyword, "Dudc", "None Dudc"},
-  };
-  for (const Case& c : cases) {
-    const OptionsCheck check = CheckOptionsText(c.text);
-    EXPECT_EQ(check.fault, c.fault) << c.text;
-    EXPECT_EQ(check.word, c.word) << c.text;
-    EXPECT_EQ(check.text, c.words) << c.text;
+  for (const TableCase& c : ReadCaseTable("tests/engine/cases/typed_options.txt")) {
+    CaseScope scope(c);
+    const OptionsCheck check = CheckOptionsText(c[0]);
+    const char* fault = check.fault == OptionsFault::kNone             ? "none"
+                        : check.fault == OptionsFault::kUnknownKeyword ? "unknown"
+                                                                       : "second";
+    EXPECT_EQ(fault, c[1]);
+    EXPECT_EQ(check.word, c[2]);
+    EXPECT_EQ(check.text, c[3]);
   }
 }
-
 TEST(CompareSettingsTest, DpChoiceSwitchesOnItsOneFlag) {
   ControlValues controls;
   controls.dp_choice = 9;
@@ -157,31 +115,22 @@ TEST(CompareSettingsTest, DpChoiceSwitchesOnItsOneFlag) {
 }
 
 TEST(CompareSettingsTest, SubcAndXtabFieldsAreReadOrFaultTheSnapshot) {
-  struct Case {
-    Preference preference;
-    const char* subc;
-    const char* tab;
-    SnapshotVerdict verdict;
-    char subc_char;
-    int32_t tab_size;
-  } const cases[] = {
-      {Preference::kSubc, "\"#\"", "4", SnapshotVerdict::kValid, '#', 0},
-      {Preference::kSubc, "x", "4", SnapshotVerdict::kFault, 0, 0},
-      {Preference::kXtab, "\".\"", "8", SnapshotVerdict::kValid, 0, 8},
-      {Preference::kXtab, "\".\"", "abc", SnapshotVerdict::kFault, 0, 0},
-      {Preference::kXtab, "\".\"", "0", SnapshotVerdict::kFault, 0, 0},
-      {Preference::kIcas, "", "abc", SnapshotVerdict::kValid, 0, 0},
-  };
-  for (const Case& c : cases) {
+  for (const TableCase& c : ReadCaseTable("tests/engine/cases/subc_xtab_fields.txt")) {
+    CaseScope scope(c);
     ControlValues controls;
-    controls.SetChecked(c.preference, true);
-    controls.subc_text = c.subc;
-    controls.tab_size_text = c.tab;
+    for (int k = 0; k < kPreferenceCount; ++k) {
+      if (PreferenceKeyword(static_cast<Preference>(k)) == c[0]) {
+        controls.SetChecked(static_cast<Preference>(k), true);
+      }
+    }
+    controls.subc_text = c[1];
+    controls.tab_size_text = c[2];
     CompareSettings settings;
-    EXPECT_EQ(TakeSnapshot(controls, settings), c.verdict) << c.subc << " " << c.tab;
-    if (c.verdict != SnapshotVerdict::kValid) continue;
-    EXPECT_EQ(settings.SubcChar, c.subc_char) << c.subc;
-    EXPECT_EQ(settings.TabSize, c.tab_size) << c.tab;
+    const SnapshotVerdict verdict = TakeSnapshot(controls, settings);
+    EXPECT_EQ(verdict == SnapshotVerdict::kValid ? "valid" : "fault", c[3]);
+    if (verdict != SnapshotVerdict::kValid) continue;
+    EXPECT_EQ(std::string(settings.SubcChar != 0, settings.SubcChar), c[4]);
+    EXPECT_EQ(settings.TabSize, c.Number(5));
   }
 }
 

@@ -6,12 +6,11 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
-#include <ctime>
 #include <filesystem>
 
 #include "engine/path.h"
 #include "engine_support.h"
+#include "tests/common/case_table.h"
 
 namespace kestrin {
 namespace {
@@ -64,30 +63,17 @@ TEST(FileSystemTest, FilesAndDirectoriesAreToldApart) {
   std::filesystem::create_symlink("loop", scratch.PathOf("loop"));
   ASSERT_EQ(mkfifo(scratch.PathOf("pipe").c_str(), 0600), 0);
   std::filesystem::create_symlink(scratch.PathOf("pipe"), scratch.PathOf("pipelink"));
-  struct Case {
-    const char* name;
-    bool is_file;
-    bool is_directory;
-    PathKind kind;
-    int error;
-  } const cases[] = {
-      {"a.txt", true, false, PathKind::kFile, 0},
-      {"sub", false, true, PathKind::kDirectory, 0},
-      {"link.txt", true, false, PathKind::kFile, 0},
-      {"dirlink", false, true, PathKind::kDirectory, 0},
-      {"dangling", false, false, PathKind::kBrokenLink, ENOENT},
-      {"loop", false, false, PathKind::kBrokenLink, ELOOP},
-      {"missing", false, false, PathKind::kMissing, ENOENT},
-      {"pipe", false, false, PathKind::kPipe, 0},
-      {"pipelink", false, false, PathKind::kPipe, 0},
-  };
   FileSystem& fs = DefaultFileSystem();
-  for (const Case& c : cases) {
-    EXPECT_EQ(fs.IsFile(scratch.PathOf(c.name)), c.is_file) << c.name;
-    EXPECT_EQ(fs.IsDirectory(scratch.PathOf(c.name)), c.is_directory) << c.name;
-    const PathStatus status = fs.Examine(scratch.PathOf(c.name));
-    EXPECT_EQ(status.kind, c.kind) << c.name;
-    EXPECT_EQ(status.error, c.error) << c.name;
+  const char* const kKinds[] = {"file",   "directory",   "pipe",   "socket",
+                                "device", "broken link", "missing"};
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/engine/cases/path_kinds.txt")) {
+    testkit::CaseScope scope(c);
+    const std::string path = scratch.PathOf(c[0]);
+    const PathStatus status = fs.Examine(path);
+    EXPECT_EQ(kKinds[static_cast<int>(status.kind)], c[1]);
+    EXPECT_EQ(status.error, c.Number(2));
+    EXPECT_EQ(fs.IsFile(path), c[1] == "file");
+    EXPECT_EQ(fs.IsDirectory(path), c[1] == "directory");
   }
   std::vector<std::string> names = fs.ListFiles(scratch.path());
   std::sort(names.begin(), names.end());
@@ -112,18 +98,9 @@ TEST(FileSystemTest, FilesAndDirectoriesAreToldApart) {
 }
 
 TEST(FileSystemTest, FileTimeInTheShortDateAndLongTimeForm) {
-  const char* zone = std::getenv("TZ");
-  const std::string saved = zone != nullptr ? zone : "";
-  setenv("TZ", "UTC", 1);
-  tzset();
+  testkit::UseUtcFileTimes();
   EXPECT_EQ(FormatFileTime(0), "01/01/70 00:00:00");
   EXPECT_EQ(FormatFileTime(1234567890), "02/13/09 23:31:30");
-  if (zone != nullptr) {
-    setenv("TZ", saved.c_str(), 1);
-  } else {
-    unsetenv("TZ");
-  }
-  tzset();
 }
 
 }  // namespace

@@ -7,69 +7,50 @@
 
 #include "engine/pair_opening.h"
 #include "engine_support.h"
+#include "tests/common/case_table.h"
 
 namespace kestrin {
 namespace {
 
 using engine_support::PairFixture;
+using testkit::CaseScope;
+using testkit::ReadCaseTable;
+using testkit::TableCase;
 
 const std::string kBinaryStart(9, '\x01');
 
 // After No the failed pair is handed to the report, which names it, and the
 // next pair is tried; Yes stops the run at once with nothing reported.
 TEST(PairDriverTest, OpenAndSeekFailuresAskWhetherToStop) {
-  struct Case {
-    const char* name;
-    bool new_missing;
-    bool old_missing;
-    bool seek_fails;
-    bool answer;
-    const char* question;  // with <path> for the file's full path
-    OpenStep step;
-  } const cases[] = {
-      {"new missing, No", true, false, false, false,
-       "Error code \"2\" while trying to open New Input File. \"<path>\". Exit Now?",
-       OpenStep::kOpenNew},
-      {"new missing, Yes", true, false, false, true,
-       "Error code \"2\" while trying to open New Input File. \"<path>\". Exit Now?",
-       OpenStep::kOpenNew},
-      {"old missing", false, true, false, false,
-       "Error code \"2\" while trying to open Old Input File. \"<path>\". Exit Now?",
-       OpenStep::kOpenOld},
-      {"old cannot seek", false, false, true, false,
-       "Error code \"29\" while trying to seek Input File. \"<path>\". Exit Now?",
-       OpenStep::kSeek},
-  };
-  for (const Case& c : cases) {
+  for (const TableCase& c : ReadCaseTable("tests/engine/cases/open_failures.txt")) {
+    CaseScope scope(c);
     PairFixture fixture;
-    if (!c.new_missing) fixture.scratch.Write("New.txt", "a\n");
-    if (!c.old_missing) fixture.scratch.Write("Old.txt", "b\n");
+    const bool seek = c[1] == "seek";
+    if (c[0] != "new" || seek) fixture.scratch.Write("New.txt", "a\n");
+    if (c[0] != "old" || seek) fixture.scratch.Write("Old.txt", "b\n");
     fixture.Add("New.txt", "Old.txt");
     fixture.Add("New.txt", "Old.txt");
-    fixture.fs.faults[fixture.scratch.PathOf("Old.txt")].length_fails = c.seek_fails;
-    fixture.host.answers.push_back(c.answer);
+    const std::string path = fixture.scratch.PathOf(c[0] == "new" ? "New.txt" : "Old.txt");
+    fixture.fs.faults[path].length_fails = seek;
+    fixture.host.answers.push_back(c.Flag(2));
     const std::string message = fixture.Run();
-
-    std::string question = c.question;
-    const std::string path = fixture.scratch.PathOf(c.new_missing ? "New.txt" : "Old.txt");
-    question.replace(question.find("<path>"), 6, path);
-    if (c.answer) {
-      EXPECT_EQ(message, kUserStopMessage) << c.name;
-      EXPECT_EQ(fixture.host.Only("ask:"), std::vector<std::string>{question}) << c.name;
-      EXPECT_EQ(fixture.report.calls,
-                (std::vector<std::string>{"BeginRun", std::string("EndRun:") + message}))
-          << c.name;
+    const std::string question = c[3] + " \"" + path + "\". Exit Now?";
+    if (c.Flag(2)) {
+      EXPECT_EQ(message, kUserStopMessage);
+      EXPECT_EQ(fixture.host.Only("ask:"), std::vector<std::string>{question});
+      EXPECT_EQ(fixture.report.calls, (std::vector<std::string>{"BeginRun", "EndRun:" + message}));
       continue;
     }
-    EXPECT_EQ(fixture.host.Only("ask:"), (std::vector<std::string>{question, question})) << c.name;
-    EXPECT_EQ(fixture.report.calls, (std::vector<std::string>{"BeginRun", "Step(0)", "Step(1)",
-                                                               "EndRun:" + message}))
-        << c.name;
+    EXPECT_EQ(fixture.host.Only("ask:"), (std::vector<std::string>{question, question}));
+    EXPECT_EQ(fixture.report.calls,
+              (std::vector<std::string>{"BeginRun", "Step(0)", "Step(1)", "EndRun:" + message}));
     const PairResult& failed = fixture.report.steps[0].result;
-    EXPECT_TRUE(failed.OpenFailed) << c.name;
-    EXPECT_EQ(failed.PairRC, 8) << c.name;
-    EXPECT_EQ(failed.failed_step, c.step) << c.name;
-    EXPECT_EQ(failed.failed_path, path) << c.name;
+    EXPECT_TRUE(failed.OpenFailed);
+    EXPECT_EQ(failed.PairRC, 8);
+    EXPECT_EQ(failed.failed_step, seek            ? OpenStep::kSeek
+                                  : c[0] == "new" ? OpenStep::kOpenNew
+                                                  : OpenStep::kOpenOld);
+    EXPECT_EQ(failed.failed_path, path);
   }
 }
 
@@ -165,28 +146,16 @@ TEST(PairDriverTest, ATextPairShowsEachStepOnTheStatusLine) {
   fixture.scratch.Write("old.txt", "a\nc\n");
   fixture.Add("New.TXT", "old.txt");
   EXPECT_EQ(fixture.Run(), kNothingComparedMessage);
-  const std::vector<std::string> expected = {
-      "first",
-      "status:Reading Data File(0) - Start Line = 1",
-      "toggle",
-      "events",
-      "status:Processing Data   NFile = New.TXT   OFile = old.txt",
-      "toggle",
-      "events",
-      "status:Finding Matching Lines(0) - Start Line = 1 UpTo Line = 2 .",
-      "toggle",
-      "events",
-      "status:Generating Report   NFile = New.TXT   OFile = old.txt",
-      "events",
-      "toggle",
-      "hide",
-  };
   // What the matcher shows while it works is its own affair.
   std::vector<std::string> calls = fixture.host.log.events;
-  ASSERT_GE(calls.size(), expected.size());
-  const auto matching = calls.begin() + 10;
-  calls.erase(matching, std::find(matching, calls.end(), expected[10]));
-  EXPECT_EQ(calls, expected);
+  const auto matching = std::find_if(calls.begin(), calls.end(), [](const std::string& call) {
+    return call.starts_with("status:Finding Matching Lines");
+  });
+  ASSERT_NE(matching, calls.end());
+  calls.erase(matching + 3, std::find_if(matching, calls.end(), [](const std::string& call) {
+                return call.starts_with("status:Generating Report");
+              }));
+  testkit::ExpectGoldenLines("tests/engine/golden/text_pair_status.txt", calls);
   EXPECT_EQ(fixture.report.calls,
             (std::vector<std::string>{"BeginRun", "BeginTextPair", "Step(0)",
                                       std::string("EndRun:") + kNothingComparedMessage}));

@@ -2,26 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/common/case_table.h"
+
 namespace kestrin {
 namespace {
 
-struct PathCase {
-  const char* name;
-  const char* directory;
-  const char* file;
-};
-
 TEST(PathTest, SplitsAtTheLastSeparator) {
-  const PathCase cases[] = {
-      {"/tmp/a/b.txt", "/tmp/a/", "b.txt"},
-      {"b.txt", "", "b.txt"},
-      {"/b", "/", "b"},
-      {"dir/", "dir/", ""},
-      {"", "", ""},
-  };
-  for (const PathCase& c : cases) {
-    EXPECT_EQ(DirectoryPart(c.name), c.directory) << c.name;
-    EXPECT_EQ(NamePart(c.name), c.file) << c.name;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/engine/cases/path_splits.txt")) {
+    testkit::CaseScope scope(c);
+    EXPECT_EQ(DirectoryPart(c[0]), c[1]);
+    EXPECT_EQ(NamePart(c[0]), c[2]);
   }
 }
 

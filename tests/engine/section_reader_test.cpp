@@ -10,6 +10,7 @@
 #include "engine/line_form.h"
 
 #include "engine_support.h"
+#include "tests/common/case_table.h"
 
 namespace kestrin {
 namespace {
@@ -47,28 +48,17 @@ struct SectionFixture {
 };
 
 TEST(SectionReaderTest, IdentityTestSetsDiffersOnAnyDifference) {
-  struct Case {
-    const char* name;
-    std::string new_bytes;
-    std::string old_bytes;
-    bool differs;
-  } const cases[] = {
-      {"byte-identical", "a\r\nb\r\n", "a\r\nb\r\n", false},
-      {"same lines, other line ends", "a\nb", "a\r\nb\r\n", false},
-      {"one extra trailing line", "a\nb\nc\n", "a\nb\n", true},
-      {"one changed byte", "a\nb\n", "a\nB\n", true},
-      {"blanks differ", "a b\n", "ab\n", true},
-      {"both empty", "", "", false},
-  };
-  for (const Case& c : cases) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/engine/cases/identical_pairs.txt")) {
+    testkit::CaseScope scope(c);
     SectionFixture fixture;
-    fixture.Open(c.new_bytes, c.old_bytes);
+    fixture.Open(c[0], c[1]);
     ReadSection(fixture.run);
-    EXPECT_EQ(fixture.run.pair.Differs, c.differs) << c.name;
-    EXPECT_TRUE(fixture.run.pair.PairDone) << c.name;
+    EXPECT_EQ(fixture.run.pair.Differs, c.Flag(2));
+    EXPECT_TRUE(fixture.run.pair.PairDone);
     const Section& section = fixture.run.new_section;
-    EXPECT_TRUE(section.line[section.count + 1].end_sentinel) << c.name;
-    EXPECT_EQ(section.line[section.count + 1].Link, fixture.run.old_section.count + 1) << c.name;
+    EXPECT_TRUE(section.line[section.count + 1].end_sentinel);
+    EXPECT_EQ(section.line[section.count + 1].Link, fixture.run.old_section.count + 1);
   }
 }
 
@@ -103,35 +93,22 @@ TEST(SectionReaderTest, HaltStopsTheReadAtTheNextLine) {
 }
 
 TEST(SectionReaderTest, SelectColumnsTakesTheRangesOfEachLine) {
-  struct Case {
-    const char* ranges;
-    const char* range2;
-    const char* raw;
-    const char* selected;
-    bool blank;
-  } const cases[] = {
-      {"5:eol", "", "abc", " ", true},
-      {"1:3", "10:12", "abcdefghijklmno", "abcjkl", false},
-      {"1:3", "10:12", "abcdefghij", "abcj", false},
-      {"1:3", "10:12", "abcdefgh", "abc", false},
-      {"2:eol", "", "abcdef", "bcdef", false},
-      {"3:4", "6:eol", "abcdefgh", "cdfgh", false},
-      {"10:5", "", "abcdefghijkl", "", false},
-      {"2:2", "", "ab", "b", false},
-  };
-  for (const Case& c : cases) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/engine/cases/selected_columns.txt")) {
+    testkit::CaseScope scope(c);
     SideFile side;
-    side.ranges = ParseCcolRanges(c.ranges, c.range2, "1:eol", "")->new_side;
+    side.ranges = ParseCcolRanges(c[0], c[1], "1:eol", "")->new_side;
     InputLine line;
-    line.Text = c.raw;
+    line.Text = c[2];
     line.RawLen = static_cast<int16_t>(line.Text.size());
     int64_t blank_count = 0;
     SelectColumns(side, line, blank_count);
-    EXPECT_EQ(line.Text.substr(0, line.CmpLen), c.selected) << c.ranges << " " << c.raw;
-    EXPECT_EQ(line.CcolBlank, c.blank) << c.ranges << " " << c.raw;
-    EXPECT_EQ(side.CcolWarn, c.blank) << c.ranges << " " << c.raw;
-    EXPECT_EQ(blank_count, c.blank ? 1 : 0) << c.ranges << " " << c.raw;
-    EXPECT_EQ(side.MaxCmpLen, c.blank ? 0 : line.CmpLen) << c.ranges << " " << c.raw;
+    const bool blank = c.Flag(4);
+    EXPECT_EQ(line.Text.substr(0, line.CmpLen), c[3]);
+    EXPECT_EQ(line.CcolBlank, blank);
+    EXPECT_EQ(side.CcolWarn, blank);
+    EXPECT_EQ(blank_count, blank ? 1 : 0);
+    EXPECT_EQ(side.MaxCmpLen, blank ? 0 : line.CmpLen);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "engine_support.h"
+#include "tests/common/case_table.h"
 
 namespace kestrin {
 namespace {
@@ -71,44 +72,9 @@ std::string Positioned(SideFile& side, int32_t section_start) {
 }
 
 TEST(SideFileTest, ReadsEveryLineEndAndEndOfFileCase) {
-  struct Case {
-    const char* name;
-    std::string bytes;
-    bool ieof;
-    std::string expected;
-  } const cases[] = {
-      {"CR only", "a\rb\rc", false, "a|b|c lines=3"},
-      {"LF only", "a\nb\nc\n", false, "a|b|c lines=3"},
-      {"CR LF", "a\r\nb\r\nc\r\n", false, "a|b|c lines=3"},
-      {"empty line", "a\n\nb", false, "a| |b lines=3"},
-      {"CR then CR LF", "a\r\r\nb", false, "a| |b lines=3"},
-      {"LF CR is two ends", "a\n\rb", false, "a| |b lines=3"},
-      {"lone line end", "\n", false, "  lines=1"},
-      {"empty file", "", false, " lines=0"},
-      {"tab as blank", "x\ty\t", false, "x y  lines=1"},
-      {"control bytes kept", std::string("a\x01\x7f\xff\x00z", 6), false,
-       std::string("a\x01\x7f\xff\x00z lines=1", 14)},
-      {"eof char ends file",
-       "abc\x1a"
-       "def\r\n",
-       false, "abc lines=1 eofchar"},
-      {"eof char ordinary with Ieof",
-       "abc\x1a"
-       "def\r\n",
-       true,
-       "abc\x1a"
-       "def lines=1 eofchar"},
-      {"eof char first",
-       "\x1a"
-       "abc",
-       false, " lines=0 eofchar"},
-      {"eof char last after CR LF", "abc\r\n\x1a", false, "abc lines=1"},
-      {"eof char last after CR LF, Ieof", "abc\r\n\x1a", true, "abc lines=1"},
-      {"eof char last after text", "abc\x1a", true, "abc lines=1"},
-      {"eof char after line end", "a\n\x1a\n", false, "a lines=1 eofchar"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ReadAll(c.bytes, c.ieof), c.expected) << c.name;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/engine/cases/line_ends.txt")) {
+    testkit::CaseScope scope(c);
+    EXPECT_EQ(ReadAll(c[0], c.Flag(1)), c[2]);
   }
 }
 
