@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "report/listing_formats.h"
+#include "tests/common/case_table.h"
 #include "tests/common/line_lists.h"
 #include "tests/report/report_support.h"
 
@@ -34,34 +37,26 @@ std::vector<std::string> Listed(const std::string& pattern) {
   return LinesOf(lines.Primary);
 }
 
-std::string NotShown(int count) {
-  return "   ************* " + std::to_string(count) +
-         " New File Lines Not Shown *****************************";
+// The lines a picture of the table stands for.
+std::vector<std::string> LinesOf(const std::string& picture) {
+  std::istringstream in(picture);
+  std::vector<std::string> lines;
+  for (std::string token; in >> token;) {
+    if (token[0] == '*') {
+      lines.push_back(NotShownLine(std::stoi(token.substr(1))));
+    } else {
+      lines.push_back(token[0] == 'I' ? "I - " + token.substr(1) : "    " + token);
+    }
+  }
+  return lines;
 }
 
 TEST(ContextWriterTest, Patterns) {
-  struct Case {
-    std::string pattern;
-    std::vector<std::string> expected;
-  };
-  const std::vector<Case> cases = {
-      // A change at the first line: nothing skipped before it.
-      {"I..", {"I - 1", "    2", "    3"}},
-      // Six lines before a change are all shown, the seventh is not.
-      {"......I", {"    1", "    2", "    3", "    4", "    5", "    6", "I - 7"}},
-      {".......I", {NotShown(1), "    2", "    3", "    4", "    5", "    6", "    7", "I - 8"}},
-      // Two changes twelve lines apart share their context.
-      {"I............I",
-       {"I - 1", "    2", "    3", "    4", "    5", "    6", "    7", "    8", "    9", "    10",
-        "    11", "    12", "    13", "I - 14"}},
-      // Thirteen lines apart: one line is not shown between the two contexts.
-      {"I.............I",
-       {"I - 1", "    2", "    3", "    4", "    5", "    6", "    7", NotShown(1), "    9",
-        "    10", "    11", "    12", "    13", "    14", "I - 15"}},
-      // Seven lines after the last change: the seventh is announced.
-      {"I.......", {"I - 1", "    2", "    3", "    4", "    5", "    6", "    7", NotShown(1)}},
-  };
-  for (const Case& c : cases) EXPECT_EQ(Listed(c.pattern), c.expected) << c.pattern;
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/report/cases/context_patterns.txt")) {
+    testkit::CaseScope scope(c);
+    EXPECT_EQ(Listed(c[0]), LinesOf(c[1]));
+  }
 }
 
 }  // namespace

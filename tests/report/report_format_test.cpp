@@ -1,13 +1,16 @@
 // The printf-free number formatting the listing uses, held against the
-// C library's printf on the report's integer conversions.
+// C library's printf on the report's integer conversions, and the columns
+// of UTF-8 text.
 #include "report/report_format.h"
 
 #include <gtest/gtest.h>
 
 #include <cinttypes>
-#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "report/utf8_text.h"
+#include "tests/common/case_table.h"
 
 namespace kestrin {
 namespace {
@@ -25,6 +28,16 @@ TEST(AppendNumbersTest, WritesWhatPrintfWrites) {
             << "format [" << format << "] values " << a << ", " << b;
       }
     }
+  }
+}
+
+TEST(Utf8ColumnsTest, CutAndPadCountCharactersOfUtf8AndBytesOfOtherText) {
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/report/cases/utf8_widths.txt")) {
+    testkit::CaseScope scope(c);
+    const auto width = static_cast<size_t>(c.Number(1));
+    EXPECT_EQ(PadTo(c[0], width), c[2]);
+    const std::string cut(CutTo(c[0], width));
+    EXPECT_EQ(cut, c[2].substr(0, cut.size()));
   }
 }
 

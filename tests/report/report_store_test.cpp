@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "report/report_sink.h"
+#include "tests/common/case_table.h"
 #include "tests/common/line_lists.h"
 #include "tests/report/report_support.h"
 
@@ -36,43 +37,15 @@ struct StoreFixture {
 };
 
 TEST(CleanListingLineTest, ReplacesControlCharactersAfterTheFlagColumn) {
-  struct Case {
-    std::string line;
-    bool subc;
-    char subc_char;
-    bool xtab;
-    std::string expected;
-  };
-  const std::vector<Case> cases = {
-      {std::string("    a\x01"
-                   "b\x09"
-                   "c\x7f"
-                   "d"),
-       false, '.', false,
-       "    a.b.c\x7f"
-       "d"},
-      {std::string("    a\x01"
-                   "b\x09"
-                   "c\x7f"
-                   "d"),
-       true, '~', false,
-       "    a~b~c\x7f"
-       "d"},
-      {std::string("\x01\x02\x03\x04\x05"), false, '.', false, "\x01\x02\x03\x04."},
-      {std::string("    \x80\xff\x1f"), false, '.', false, "    \x80\xff."},
-      // Tab stops at multiples of 4, columns counted from 1: a tab in column 6
-      // brings the next character to column 8.
-      {std::string("    a\tb"), false, '.', true, "    a  b"},
-      {std::string("    abc\td"), false, '.', true, "    abc    d"},
-      {std::string("    a\tb"), true, '~', false, "    a~b"},
-  };
-  for (const Case& c : cases) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/report/cases/cleaned_lines.txt")) {
+    testkit::CaseScope scope(c);
     CompareSettings settings;
-    settings.Subc = c.subc;
-    settings.SubcChar = c.subc_char;
-    settings.Xtab = c.xtab;
+    settings.Subc = c[1] != "no";
+    settings.SubcChar = c[1][0];
+    settings.Xtab = c.Flag(2);
     settings.TabSize = 4;
-    EXPECT_EQ(CleanListingLine(c.line, settings), c.expected) << "line [" << c.line << "]";
+    EXPECT_EQ(CleanListingLine(c[0], settings), c[3]);
   }
 }
 

@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -99,15 +98,6 @@ std::string CountedLines(const std::string& prefix, int first, int count) {
 HandRun::HandRun() : run(pairs, halt, host, DefaultFileSystem()), store(lines, host) {
   testkit::UseUtcFileTimes();
   run.settings.ListingTypeText = "Chng";
-}
-
-bool HandRun::Has(const std::string& line) const {
-  return std::find(lines.Primary.begin(), lines.Primary.end(), line) != lines.Primary.end();
-}
-
-bool HandRun::HasStart(const std::string& start) const {
-  return std::any_of(lines.Primary.begin(), lines.Primary.end(),
-                     [&](const std::string& line) { return line.starts_with(start); });
 }
 
 HandSection::HandSection() {

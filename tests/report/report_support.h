@@ -64,9 +64,6 @@ std::string CountedLines(const std::string& prefix, int first, int count);
 // write its summaries into.
 struct HandRun {
   HandRun();
-  // True iff the report holds `line`, or a line that starts with `start`.
-  bool Has(const std::string& line) const;
-  bool HasStart(const std::string& start) const;
 
   PairList pairs;
   bool halt = false;
