@@ -1,5 +1,5 @@
-// The batch program: its report on standard output, its messages on standard
-// error and its exit status.
+// The batch program: its arguments, its report on standard output, its
+// messages on standard error and its exit status.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -10,124 +10,76 @@
 
 #include "engine/pair_driver.h"
 #include "tests/cli/cli_support.h"
+#include "tests/common/case_table.h"
 
 namespace kestrin {
 namespace {
 
 using cli_support::BatchResult;
-using cli_support::CliScratch;
 using cli_support::LinesOf;
-using testkit::FaultyFileSystem;
+using testkit::ReadFile;
 
 constexpr char kDiffers[] = "INFORM: The processed files have differences.";
-constexpr char kEquivalent[] = "INFORM: The processed files compare as equivalent files. ";
 
-std::string Text80(const std::string& text) { return text + std::string(80 - text.size(), ' '); }
-
+// A copy of tests/cli/data, with the names no file holds: a directory, one
+// that cannot be read, broken links and a named pipe.
 struct BatchFixture {
   BatchFixture() {
-    scratch.Write("new.txt", "1\n2\nthree\n4\n5\n");
-    scratch.Write("old.txt", "1\n2\n3\n4\n5\n");
-    scratch.Write("same.txt", "1\n2\n3\n4\n5\n");
+    cli_support::CopyData(scratch);
+    for (const char* directory : {"dir", "locked"}) scratch.MakeDirectory(directory);
+    fs.locked_directory = "locked";
+    std::filesystem::create_symlink("gone.txt", scratch.PathOf("dangling"));
+    std::filesystem::create_symlink("loop", scratch.PathOf("loop"));
+    EXPECT_EQ(mkfifo(scratch.PathOf("pipe").c_str(), 0600), 0);
   }
   BatchResult Run(const std::vector<std::string>& arguments) {
     return cli_support::RunBatchWith(fs, arguments);
   }
-  CliScratch scratch;
-  FaultyFileSystem fs{scratch.path()};
+  testkit::ScratchDirectory scratch;
+  testkit::FaultyFileSystem fs{scratch.path()};
 };
 
-TEST(BatchProgramTest, LongListingOfTwoFilesWithDifferences) {
+TEST(BatchProgramTest, EachRunOfTheTable) {
+  BatchFixture f;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/cli/cases/batch_runs.txt")) {
+    testkit::CaseScope scope(c);
+    const BatchResult result = f.Run({c.fields.begin() + 3, c.fields.end()});
+    EXPECT_EQ(result.exit_status, c.Number(0));
+    const std::vector<std::string> lines = LinesOf(result.out);
+    if (c[1].empty()) {
+      EXPECT_EQ(result.out, "");
+    } else {
+      EXPECT_TRUE(std::find(lines.begin(), lines.end(), c[1]) != lines.end())
+          << "no line \"" << c[1] << "\" in:\n" << result.out;
+    }
+    if (c[2].ends_with("...")) {
+      EXPECT_TRUE(result.err.starts_with(c[2].substr(0, c[2].size() - 3))) << result.err;
+    } else {
+      EXPECT_EQ(result.err, c[2]);
+    }
+  }
+}
+
+// The report on standard output is the report the windows show.
+TEST(BatchProgramTest, ReportOnStandardOutput) {
   BatchFixture f;
   const BatchResult result = f.Run({"--list", "Long", "new.txt", "old.txt"});
   EXPECT_EQ(result.exit_status, 1);
   EXPECT_EQ(result.err, "");
-  const std::vector<std::string> expected = {
-      "New File = new.txt  01/02/24 03:04:05",
-      "Old File = old.txt  01/02/24 03:04:05",
-      "ID  ----+----1----+----2----+----3----+----4----+----5----+----6----+----7----+----8 "
-      "N-REF# CHNG-TYPE   O-REF# LEN",
-      "    " + Text80("1") + " 00001              00001   2    ",
-      "    " + Text80("2") + " 00002              00002",
-      "I - " + Text80("three") + " 00003 INSERT(NEW)          1    ",
-      "D - " + Text80("3") + "       DELETED(OLD) 00003   1    ",
-      "    " + Text80("4") + " 00004              00004   2    ",
-      "    " + Text80("5") + " 00005              00005",
-      " ",
-      "INDIVIDUAL PAIRED FILE COMPARE TOTALS AND STATISTICS SECTION",
-      "New File = new.txt  01/02/24 03:04:05",
-      "Old File = old.txt  01/02/24 03:04:05",
-      " ",
-      "      4 Number Of Line Matches          1 Total Changes (Paired+NonPaired Chg) ",
-      "      0 Reformatted Lines               1 Paired Changes (Refm+Paired Ins/Del)",
-      "      1 New File Line Insertions        0 Non-Paired Inserts (Ins Paired-Chg)",
-      "      1 Old File Line Deletions         0 Non-Paired Deletes (Del Paired-Chg)",
-      "      5 New File Lines Processed ",
-      "      5 Old File Lines Processed ",
-      "LISTING-TYPE = Long  OPTIONS = None  LONGEST-LINE = (5/1)",
-      kDiffers,
-  };
-  EXPECT_EQ(LinesOf(result.out), expected);
-  EXPECT_TRUE(result.out.ends_with(std::string(kDiffers) + "\n"));
-}
-
-TEST(BatchProgramTest, ExitStatusFollowsTheFinalMessage) {
-  BatchFixture f;
-  f.scratch.Write("empty1.txt", "");
-  f.scratch.Write("empty2.txt", "");
-  f.scratch.Write("upper.txt", "1\n2\nTHREE\n4\n5\n");
-  f.scratch.Write("lower.txt", "1\n2\nthree\n4\n5\n");
-  std::string binary(5000, '\0');
-  f.scratch.Write("a.bin", binary);
-  binary[4999] = 1;
-  f.scratch.Write("b.bin", binary);
-  struct Case {
-    std::vector<std::string> arguments;
-    int status;
-    std::string last_line;
-  };
-  const std::vector<Case> cases = {
-      {{"new.txt", "old.txt"}, 1, kDiffers},
-      {{"old.txt", "same.txt"}, 0, kEquivalent},
-      {{"empty1.txt", "empty2.txt"}, 0, "INFORM: Nothing compared possibly due to filtering. "},
-      {{"--options", "Icas", "upper.txt", "lower.txt"},
-       0,
-       "INFORM: The processed files compare as filtered equivalent files. "},
-      {{"a.bin", "b.bin"}, 1, kDiffers},
-      {{"a.bin", "a.bin"}, 0, kEquivalent},
-  };
-  for (const Case& c : cases) {
-    const BatchResult result = f.Run(c.arguments);
-    EXPECT_EQ(result.exit_status, c.status) << c.arguments.back();
-    const std::vector<std::string> lines = LinesOf(result.out);
-    ASSERT_FALSE(lines.empty()) << c.arguments.back();
-    EXPECT_EQ(lines.back(), c.last_line) << c.arguments.back();
-  }
-}
-
-TEST(BatchProgramTest, OptionsAndListingTypeInAnyLetterCase) {
-  BatchFixture f;
-  f.scratch.Write("code.c", "int a; // new\nint b;\n");
-  f.scratch.Write("code_old.c", "int a;\nint  b;\n");
-  const BatchResult result =
-      f.Run({"--list=delta", "--options", "dcpp icas", "code.c", "code_old.c"});
-  EXPECT_EQ(result.exit_status, 1);
-  const std::vector<std::string> lines = LinesOf(result.out);
-  ASSERT_GE(lines.size(), 4u);
-  EXPECT_EQ(lines[3], std::string(88, ' ') + "Mat/Ins/Del/Rfm=(1,0,0,1)");
-  EXPECT_EQ(lines.end()[-2], "LISTING-TYPE = Delta  OPTIONS = Dcpp Icas  LONGEST-LINE = (13/7)");
+  testkit::ExpectGoldenText("tests/report/golden/example_long_five_lines.txt", result.out);
 }
 
 TEST(BatchProgramTest, SecondaryListWithSbsl) {
   BatchFixture f;
-  const BatchResult result = f.Run({"--options", "Sbsl", "--secondary", f.scratch.PathOf("right.txt"),
-                                    "--list", "Long", "new.txt", "old.txt"});
+  const BatchResult result =
+      f.Run({"--options", "Sbsl", "--secondary", f.scratch.PathOf("right.txt"), "--list", "Long",
+             "new.txt", "old.txt"});
   EXPECT_EQ(result.exit_status, 1);
   const std::vector<std::string> left = LinesOf(result.out);
   const std::vector<std::string> right = LinesOf(f.scratch.Read("right.txt"));
   ASSERT_EQ(right.size(), 8u);
-  EXPECT_EQ(right[5], "D - " + Text80("3") + "       DELETED(OLD) 00003   1    ");
-  EXPECT_EQ(left[5].substr(0, 9), "I - three");
+  EXPECT_TRUE(right[5].starts_with("D - 3 ")) << right[5];
+  EXPECT_TRUE(left[5].starts_with("I - three ")) << left[5];
   for (size_t k : {0u, 1u, 2u, 3u, 4u, 6u, 7u}) EXPECT_EQ(left[k], right[k]) << "line " << k;
 }
 
@@ -182,52 +134,9 @@ TEST(BatchProgramTest, ProgressShowsStatusTextsOnStandardError) {
   const BatchResult result = f.Run({"--progress", "new.txt", "old.txt"});
   EXPECT_EQ(result.exit_status, 1);
   const std::vector<std::string> lines = LinesOf(result.err);
-  for (const char* status :
-       {"Reading Data File(0) - Start Line = 1",
-        "Generating Report   NFile = new.txt   OFile = old.txt", kDiffers}) {
+  for (const char* status : {"Reading Data File(0) - Start Line = 1",
+                             "Generating Report   NFile = new.txt   OFile = old.txt", kDiffers}) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), status), lines.end()) << status;
-  }
-}
-
-// Names that cannot be compared are refused before anything is read, each
-// fault naming its side and, where there is one, the system's reason.
-TEST(BatchProgramTest, NamesThatCannotBeComparedAreNamed) {
-  BatchFixture f;
-  for (const char* directory : {"dir", "locked"}) {
-    std::filesystem::create_directory(f.scratch.PathOf(directory));
-  }
-  f.fs.locked_directory = "locked";
-  std::filesystem::create_symlink("gone.txt", f.scratch.PathOf("dangling"));
-  std::filesystem::create_symlink("loop", f.scratch.PathOf("loop"));
-  ASSERT_EQ(mkfifo(f.scratch.PathOf("pipe").c_str(), 0600), 0);
-  struct Case {
-    std::vector<std::string> arguments;
-    std::string err;
-  };
-  const std::vector<Case> cases = {
-      {{"missing.txt", "old.txt"}, "NEW \"missing.txt\": No such file or directory.\n"},
-      {{"new.txt", "dangling"},
-       "OLD \"dangling\" is a symbolic link that cannot be followed: No such file or "
-       "directory.\n"},
-      {{"loop", "pipe"},
-       "NEW \"loop\" is a symbolic link that cannot be followed: Too many levels of symbolic "
-       "links.\nOLD \"pipe\" is a named pipe, neither a file nor a directory.\n"},
-      {{"dir", "old.txt"},
-       "NEW \"dir\" is a directory and OLD \"old.txt\" a file: give two files or two "
-       "directories.\n"},
-      {{"new.txt", "dir"},
-       "OLD \"dir\" is a directory and NEW \"new.txt\" a file: give two files or two "
-       "directories.\n"},
-      {{"locked", "dir"},
-       "NEW \"locked\" is a directory that cannot be read: Permission denied.\n"},
-      {{"--mask", "*.c", "new.txt", "old.txt"},
-       "--mask is for directories, and NEW and OLD are files.\n"},
-  };
-  for (const Case& c : cases) {
-    const BatchResult result = f.Run(c.arguments);
-    EXPECT_EQ(result.exit_status, 2) << c.err;
-    EXPECT_EQ(result.err, c.err);
-    EXPECT_EQ(result.out, "") << c.err;
   }
 }
 
@@ -246,37 +155,6 @@ TEST(BatchProgramTest, FileThatCannotBeProcessedEndsWithStatusTwo) {
   EXPECT_EQ(LinesOf(result.out).back(), kProblemsMessage);
 }
 
-TEST(BatchProgramTest, UsageErrors) {
-  BatchFixture f;
-  struct Case {
-    std::vector<std::string> arguments;
-    std::string first_line;
-  };
-  const std::vector<Case> cases = {
-      {{}, "two names, NEW and OLD, are needed"},
-      {{"new.txt"}, "two names, NEW and OLD, are needed"},
-      {{"a", "b", "c"}, "two names, NEW and OLD, are needed"},
-      {{"--lsit", "Long", "new.txt", "old.txt"}, "unknown option: --lsit"},
-      {{"--list", "Wide", "new.txt", "old.txt"}, "unknown listing type: Wide"},
-      {{"new.txt", "old.txt", "--list"}, "missing value for option: --list"},
-      {{"--options", "Dcpp Icase", "new.txt", "old.txt"}, "unknown keyword in --options: Icase"},
-      {{"--options=Dcpp Icas Dsem", "new.txt", "old.txt"}, "second Dp keyword in --options: Dsem"},
-      {{"--list", "Long", "new.txt", "old.txt", "--list=Chng"}, "option given twice: --list"},
-      {{"-r", "--recursive", "new", "old"}, "option given twice: --recursive"},
-      {{"--select-pairs", "a : b;", "--select", "a;", "new", "old"},
-       "--select and --select-pairs cannot be given together"},
-  };
-  for (const Case& c : cases) {
-    const BatchResult result = f.Run(c.arguments);
-    EXPECT_EQ(result.exit_status, 2) << c.first_line;
-    const std::vector<std::string> lines = LinesOf(result.err);
-    ASSERT_GE(lines.size(), 2u) << c.first_line;
-    EXPECT_EQ(lines[0], c.first_line);
-    EXPECT_EQ(lines[1], "usage: kestrin-batch [options] NEW OLD");
-    EXPECT_EQ(result.out, "");
-  }
-}
-
 TEST(BatchProgramTest, HelpAndVersion) {
   BatchFixture f;
   const BatchResult version = f.Run({"--version"});
@@ -287,14 +165,6 @@ TEST(BatchProgramTest, HelpAndVersion) {
   EXPECT_TRUE(help.out.starts_with("usage: kestrin-batch [options] NEW OLD\n"));
   EXPECT_NE(help.out.find("--secondary FILE"), std::string::npos);
   EXPECT_EQ(help.err, "");
-}
-
-TEST(BatchProgramTest, NamesAfterDoubleDashAreFiles) {
-  BatchFixture f;
-  f.scratch.Write("--odd.txt", "1\n2\n3\n4\n5\n");
-  const BatchResult result = f.Run({"--", "--odd.txt", "same.txt"});
-  EXPECT_EQ(result.exit_status, 0);
-  EXPECT_EQ(LinesOf(result.out).back(), kEquivalent);
 }
 
 // A read error in the middle of a pair is told on standard error and ends
@@ -308,18 +178,30 @@ TEST(BatchProgramTest, ReadErrorInTheMiddleOfAPair) {
   EXPECT_EQ(result.err,
             "Error code \"5\" while trying to read Input File. \"new.txt\". The pair is compared "
             "as far as the file could be read.\n");
-  cli_support::ExpectGolden(result.out, "read_error_long.txt");
+  testkit::ExpectGoldenText("tests/cli/golden/read_error_long.txt", result.out);
 }
 
-// The built program: its arguments, standard streams, exit status and the
-// real file system with names relative to its working directory.
-TEST(BatchBinaryTest, ComparesTheNamedFiles) {
+// The settings file sets what the command line cannot: compare columns, the
+// Dudc tag with its embedded choice, the tab size and the listing type.
+TEST(BatchProgramTest, SettingsFileStepsTheCompare) {
   BatchFixture f;
-  const BatchResult result =
-      cli_support::RunProcess(cli_support::BatchProgram(), {"new.txt", "old.txt"}, f.scratch.path());
+  const BatchResult result = f.Run({"--settings", "compare.ini", "new.cfg", "old.cfg"});
   EXPECT_EQ(result.exit_status, 1);
   EXPECT_EQ(result.err, "");
-  EXPECT_EQ(result.out, f.Run({"new.txt", "old.txt"}).out);
+  testkit::ExpectGoldenText("tests/cli/golden/settings_dudc_ccol_long.txt", result.out);
+}
+
+// The built program takes the real file system, with names relative to its
+// working directory.
+TEST(BatchProgramTest, BuiltProgramComparesTheNamedFiles) {
+  BatchFixture f;
+  const std::string command = "cd '" + f.scratch.path() +
+                              "' && TZ=UTC '" KESTRIN_BINARY_DIR
+                              "/bin/kestrin-batch' new.txt old.txt >out 2>err </dev/null";
+  const int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+  EXPECT_EQ(f.scratch.Read("err"), "");
+  EXPECT_EQ(f.scratch.Read("out"), f.Run({"new.txt", "old.txt"}).out);
 }
 
 }  // namespace

@@ -1,0 +1,2 @@
+int a; // new
+int b;
