@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (TakeSnapshot(controls, settings) != SnapshotVerdict::kValid || !settings.DpActive) return 0;
 
   DpCarry carry;
-  for (std::string& text : SplitLines(input.Rest())) {
+  while (!input.Rest().empty()) {
+    std::string text(input.TextUpTo('\n'));
     // The reader never gives an empty line, nor one beyond its buffer.
     if (text.empty()) text = " ";
     text.resize(std::min<size_t>(text.size(), kMaxLineLength));

@@ -4,8 +4,10 @@
 #ifndef KESTRIN_TESTS_FUZZ_FUZZ_SUPPORT_H_
 #define KESTRIN_TESTS_FUZZ_FUZZ_SUPPORT_H_
 
-#include <cstddef>
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -16,14 +18,49 @@
 
 namespace kestrin::fuzz {
 
+// A file of the memory file system, read from a copy of its bytes.
+class MemoryInputFile : public InputFile {
+ public:
+  explicit MemoryInputFile(std::string bytes) : bytes_(std::move(bytes)) {}
+
+  bool SeekToEnd(int64_t* size) override {
+    *size = static_cast<int64_t>(bytes_.size());
+    position_ = bytes_.size();
+    return true;
+  }
+  bool Seek(int64_t offset) override {
+    if (offset < 0) return false;
+    position_ = static_cast<size_t>(offset);
+    return true;
+  }
+  int64_t Read(char* buffer, int64_t count) override {
+    if (count < 0) return -1;
+    if (position_ >= bytes_.size()) return 0;
+    const size_t got = std::min(bytes_.size() - position_, static_cast<size_t>(count));
+    std::memcpy(buffer, bytes_.data() + position_, got);
+    position_ += got;
+    return static_cast<int64_t>(got);
+  }
+  int64_t ModifiedTime() override { return 0; }
+
+ private:
+  std::string bytes_;
+  size_t position_ = 0;
+};
+
 // Files held as byte strings by full name; every other name is missing.
-// Nothing is a directory, and every file has the same time.
+// Only "/" and "/fuzz" are directories, and they list no file.
 class MemoryFileSystem : public FileSystem {
  public:
-  std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override;
+  std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override {
+    const auto file = files.find(path);
+    if (file != files.end()) return std::make_unique<MemoryInputFile>(file->second);
+    *error = last_error_ = ENOENT;
+    return nullptr;
+  }
   bool IsFile(const std::string& path) override { return files.contains(path); }
-  bool IsDirectory(const std::string& path) override;
-  std::vector<std::string> ListFiles(const std::string& directory) override;
+  bool IsDirectory(const std::string& path) override { return path == "/" || path == "/fuzz"; }
+  std::vector<std::string> ListFiles(const std::string&) override { return {}; }
   std::string ExecutableDirectory() override { return "/fuzz"; }
   int LastError() override { return last_error_; }
 
@@ -40,21 +77,28 @@ class InputReader {
   InputReader(const uint8_t* data, size_t size)
       : rest_(reinterpret_cast<const char*>(data), size) {}
 
-  uint8_t Byte();
+  uint8_t Byte() {
+    if (rest_.empty()) return 0;
+    const auto byte = static_cast<uint8_t>(rest_.front());
+    rest_.remove_prefix(1);
+    return byte;
+  }
   bool Flag() { return (Byte() & 1) != 0; }
   // A value from 0 to `count` - 1. REQUIRES: count > 0.
   int Choice(int count) { return Byte() % count; }
   // The text up to the next byte `end` (not included), or the rest.
-  std::string_view TextUpTo(char end);
+  std::string_view TextUpTo(char end) {
+    const size_t stop = std::min(rest_.find(end), rest_.size());
+    const std::string_view text = rest_.substr(0, stop);
+    rest_.remove_prefix(std::min(stop + 1, rest_.size()));
+    return text;
+  }
   // Everything not taken yet.
   std::string_view Rest() const { return rest_; }
 
  private:
   std::string_view rest_;
 };
-
-// `text` cut at each line feed, the line feeds dropped.
-std::vector<std::string> SplitLines(std::string_view text);
 
 }  // namespace kestrin::fuzz
 

@@ -10,30 +10,17 @@
 namespace kestrin::fuzz {
 namespace {
 
-void Require(bool holds) {
-  if (!holds) std::abort();
-}
-
-// Opens `path` as a pair opens a side.
-void OpenSide(FileSystem& fs, const std::string& path, bool ieof, SideFile& side) {
-  int error = 0;
-  side.file_name = path;
-  side.Ieof = ieof;
-  side.handle = fs.OpenRead(path, &error);
-  Require(side.handle != nullptr && side.handle->SeekToEnd(&side.file_size) &&
-          side.handle->Seek(0));
-}
+void Require(bool holds) { if (!holds) std::abort(); }
 
 std::vector<std::string> LinesLeft(SideFile& side, size_t most) {
   std::vector<std::string> lines;
-  while (true) {
-    ReadLine(side);
-    if (side.AtEof) return lines;
+  for (ReadLine(side); !side.AtEof; ReadLine(side)) {
     Require(side.line_length >= 1 && side.line_length <= kMaxLineLength);
     lines.emplace_back(side.LineBuffer, static_cast<size_t>(side.line_length));
     // Each line takes at least one byte, a cut one none more than its length.
     Require(lines.size() <= most);
   }
+  return lines;
 }
 
 }  // namespace
@@ -46,11 +33,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool ieof = input.Flag();
   const uint8_t start_choice = input.Byte();
   MemoryFileSystem fs;
-  fs.files["/fuzz/input"] = std::string(input.Rest());
-  const size_t most = input.Rest().size() + 1;
-
   SideFile side;
-  OpenSide(fs, "/fuzz/input", ieof, side);
+  side.file_name = "/fuzz/input";
+  fs.files[side.file_name] = std::string(input.Rest());
+  const size_t most = input.Rest().size() + 1;
+  int error = 0;
+  side.Ieof = ieof;
+  side.handle = fs.OpenRead(side.file_name, &error);
+  Require(side.handle != nullptr && side.handle->SeekToEnd(&side.file_size) &&
+          side.handle->Seek(0));
   const std::vector<std::string> lines = LinesLeft(side, most);
 
   // Positioned again without recorded line starts, the side reads forward

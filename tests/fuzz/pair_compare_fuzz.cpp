@@ -2,6 +2,7 @@
 // from one input so that they share much of their text: the run ends with one
 // of its final messages as the report's last line, and no line is longer
 // than a report line.
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -35,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const HeadlessOutcome outcome = RunHeadless(request, fs);
   const std::vector<std::string> lines = LinesOf(outcome.report.Primary);
-  if (!outcome.ran || lines.empty() || lines.back() != outcome.final_message) std::abort();
-  for (const std::string& line : lines) {
-    if (line.size() > 132) std::abort();
+  if (!outcome.ran || lines.empty() || lines.back() != outcome.final_message ||
+      std::any_of(lines.begin(), lines.end(), [](const auto& line) { return line.size() > 132; })) {
+    std::abort();
   }
   return 0;
 }
