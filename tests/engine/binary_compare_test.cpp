@@ -22,7 +22,7 @@ std::string Binary(size_t size, char fill = '\x01') { return std::string(size, f
 // code, the two sizes, the bytes each side read after the new file was
 // classified, and "done".
 std::string Compare(PairFixture& fixture) {
-  fixture.Add("new.bin", "old.bin");
+  fixture.pairs.Add("new.bin", "old.bin");
   fixture.Run();
   if (fixture.report.steps.empty()) return "not reported";
   const PairResult& result = fixture.report.steps[0].result;

@@ -1,17 +1,7 @@
 // Test doubles and helpers for the engine spine's tests.
 #include "engine_support.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
-
-#include "engine/path.h"
 
 namespace kestrin::engine_support {
 
@@ -42,10 +32,6 @@ PairFixture::PairFixture() {
   pairs.new_directory = scratch.path();
   pairs.old_directory = scratch.path();
   host.halt = &halt;
-}
-
-void PairFixture::Add(const std::string& new_name, const std::string& old_name) {
-  pairs.Add(new_name, old_name);
 }
 
 std::string PairFixture::Run() {

@@ -4,12 +4,8 @@
 #define KESTRIN_TESTS_ENGINE_ENGINE_SUPPORT_H_
 
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <map>
-#include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "engine/engine_host.h"
@@ -60,8 +56,6 @@ class RecordingReport : public ReportDriver {
 // A run over one pair of files, with a recording host and report.
 struct PairFixture {
   PairFixture();
-  // Adds a pair of files of the scratch directory.
-  void Add(const std::string& new_name, const std::string& old_name);
   // Runs every pair added and returns the final message.
   std::string Run();
 

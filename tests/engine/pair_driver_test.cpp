@@ -28,8 +28,8 @@ TEST(PairDriverTest, OpenAndSeekFailuresAskWhetherToStop) {
     const bool seek = c[1] == "seek";
     if (c[0] != "new" || seek) fixture.scratch.Write("New.txt", "a\n");
     if (c[0] != "old" || seek) fixture.scratch.Write("Old.txt", "b\n");
-    fixture.Add("New.txt", "Old.txt");
-    fixture.Add("New.txt", "Old.txt");
+    fixture.pairs.Add("New.txt", "Old.txt");
+    fixture.pairs.Add("New.txt", "Old.txt");
     const std::string path = fixture.scratch.PathOf(c[0] == "new" ? "New.txt" : "Old.txt");
     fixture.fs.faults[path].length_fails = seek;
     fixture.host.answers.push_back(c.Flag(2));
@@ -69,9 +69,9 @@ TEST(PairDriverTest, TxfoSkipsBinaryPairsButReportsALastOne) {
   fixture.scratch.Write("b1", kBinaryStart);
   fixture.scratch.Write("t", "text\n");
   fixture.scratch.Write("b2", kBinaryStart);
-  fixture.Add("b1", "b1");
-  fixture.Add("t", "t");
-  fixture.Add("b2", "b2");
+  fixture.pairs.Add("b1", "b1");
+  fixture.pairs.Add("t", "t");
+  fixture.pairs.Add("b2", "b2");
   fixture.controls.SetChecked(Preference::kTxfo, true);
   int32_t skipped_at_last = 0;
   fixture.report.on_step = [&](CompareRun& run) { skipped_at_last = run.totals.txfo_skipped; };
@@ -130,7 +130,7 @@ TEST(PairDriverTest, FinalMessageRules) {
   for (const Case& c : cases) {
     PairFixture fixture;
     fixture.scratch.Write("a", "same\n");
-    fixture.Add("a", "a");
+    fixture.pairs.Add("a", "a");
     fixture.report.on_step = c.on_step;
     c.controls(fixture.controls);
     EXPECT_EQ(fixture.Run(), c.message) << c.name;
@@ -144,7 +144,7 @@ TEST(PairDriverTest, ATextPairShowsEachStepOnTheStatusLine) {
   PairFixture fixture;
   fixture.scratch.Write("New.TXT", "a\nb\n");
   fixture.scratch.Write("old.txt", "a\nc\n");
-  fixture.Add("New.TXT", "old.txt");
+  fixture.pairs.Add("New.TXT", "old.txt");
   EXPECT_EQ(fixture.Run(), kNothingComparedMessage);
   // What the matcher shows while it works is its own affair.
   std::vector<std::string> calls = fixture.host.log.events;
@@ -164,9 +164,9 @@ TEST(PairDriverTest, ATextPairShowsEachStepOnTheStatusLine) {
 TEST(PairDriverTest, HaltEndsThePairAndTheNextPairIsOnlyOpened) {
   PairFixture fixture;
   fixture.scratch.Write("a", "a\n");
-  fixture.Add("a", "a");
-  fixture.Add("missing", "a");
-  fixture.Add("a", "a");
+  fixture.pairs.Add("a", "a");
+  fixture.pairs.Add("missing", "a");
+  fixture.pairs.Add("a", "a");
   fixture.report.on_step = [](CompareRun& run) { run.state.HaltRequested = true; };
   EXPECT_EQ(fixture.Run(), kUserStopMessage);
   EXPECT_EQ(Classes(fixture), "0:text ");
@@ -176,7 +176,7 @@ TEST(PairDriverTest, HaltEndsThePairAndTheNextPairIsOnlyOpened) {
 TEST(PairDriverTest, HaltWhileReadingLeavesThePairUnreported) {
   PairFixture fixture;
   fixture.scratch.Write("a", engine_support::NumberedLines(2000));
-  fixture.Add("a", "a");
+  fixture.pairs.Add("a", "a");
   fixture.host.halt_at_events = 2;  // at the first status of the read
   EXPECT_EQ(fixture.Run(), kUserStopMessage);
   EXPECT_TRUE(fixture.report.steps.empty());
@@ -186,8 +186,8 @@ TEST(PairDriverTest, AFullReportEndsOnlyThePairBeingListed) {
   PairFixture fixture;
   fixture.scratch.Write("long", engine_support::NumberedLines(9000));
   fixture.scratch.Write("short", "a\n");
-  fixture.Add("long", "long");
-  fixture.Add("short", "short");
+  fixture.pairs.Add("long", "long");
+  fixture.pairs.Add("short", "short");
   fixture.report.on_step = [&](CompareRun&) { fixture.report.full = true; };
   fixture.Run();
   EXPECT_EQ(Classes(fixture), "0:text 1:text ");

@@ -8,7 +8,6 @@
 #include <random>
 
 #include "engine/line_form.h"
-
 #include "engine_support.h"
 #include "tests/common/case_table.h"
 
@@ -33,10 +32,6 @@ struct SectionFixture {
     run.new_side.Ieof = run.old_side.Ieof = run.settings.Ieof;
     run.new_side.ranges = run.settings.new_ranges;
     run.old_side.ranges = run.settings.old_ranges;
-  }
-
-  std::string Text(const Section& section, int32_t index, int32_t length) const {
-    return section.line[index].Text.substr(0, static_cast<size_t>(length));
   }
 
   ScratchDirectory scratch;
@@ -121,8 +116,8 @@ TEST(SectionReaderTest, CcolCountsShortLinesPerSide) {
   ReadSection(fixture.run);
   EXPECT_EQ(fixture.run.pair.new_ccol_blank_count, 2);
   EXPECT_EQ(fixture.run.pair.old_ccol_blank_count, 1);
-  EXPECT_EQ(fixture.Text(fixture.run.new_section, 2, fixture.run.new_section.line[2].CmpLen),
-            "efg");
+  const InputLine& second = fixture.run.new_section.line[2];
+  EXPECT_EQ(second.Text.substr(0, second.CmpLen), "efg");
 }
 
 // The squeeze and hash take eight bytes at a time; they must give what a

@@ -32,29 +32,14 @@ std::string ReadAll(const std::string& bytes, bool ieof) {
 std::string MixedLines() {
   std::string bytes;
   for (int i = 0; i < 3000; ++i) {
-    switch (i % 6) {
-      case 0:
-        bytes += "cr line " + std::to_string(i) + "\r";
-        break;
-      case 1:
-        bytes += "lf\tline " + std::to_string(i) + "\n";
-        break;
-      case 2:
-        bytes += "\r\n";
-        break;
-      case 3:
-        bytes += std::string(2048 + i, 'a' + i % 26) + "\r\n";
-        break;
-      case 4:
-        bytes +=
-            "eof\x1a"
-            "inside " +
-            std::to_string(i) + "\n";
-        break;
-      default:
-        bytes += "\n";
-        break;
-    }
+    const std::string number = std::to_string(i);
+    const std::string kinds[] = {"cr line " + number + "\r",
+                                 "lf\tline " + number + "\n",
+                                 "\r\n",
+                                 std::string(2048 + i, static_cast<char>('a' + i % 26)) + "\r\n",
+                                 "eof\x1ainside " + number + "\n",
+                                 "\n"};
+    bytes += kinds[i % 6];
   }
   return bytes;
 }

@@ -24,8 +24,7 @@ class MemoryInputFile : public InputFile {
   explicit MemoryInputFile(std::string bytes) : bytes_(std::move(bytes)) {}
 
   bool SeekToEnd(int64_t* size) override {
-    *size = static_cast<int64_t>(bytes_.size());
-    position_ = bytes_.size();
+    *size = static_cast<int64_t>(position_ = bytes_.size());
     return true;
   }
   bool Seek(int64_t offset) override {

@@ -7,8 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace kestrin;
-  using namespace kestrin::fuzz;
-  MemoryFileSystem fs;
+  fuzz::MemoryFileSystem fs;
   const std::string path = "/fuzz/Kestrin.ini";
   fs.files[path] = std::string(reinterpret_cast<const char*>(data), size);
   static_cast<void>(LoadSettings(path, fs));
