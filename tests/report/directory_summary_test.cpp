@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/case_table.h"
 #include "tests/common/line_lists.h"
 #include "tests/report/report_support.h"
 
@@ -54,20 +55,10 @@ struct DirectoryFixture : report_support::HandRun {
 };
 
 TEST(ShortenTest, Widths) {
-  struct Case {
-    std::string name;
-    size_t width;
-    std::string expected;
-  };
-  const std::vector<Case> cases = {
-      {"a-very-long-file-name-here.txt", 20, "a-very-long-fi...txt"},
-      {"exactly-twenty-chars", 20, "exactly-twenty-chars"},
-      {"short.c", 16, "short.c"},
-      {"seventeen-chars.c", 16, "seventeen-..rs.c"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Shorten(c.name, c.width), c.expected) << c.name;
-    EXPECT_LE(Shorten(c.name, c.width).size(), c.width) << c.name;
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/report/cases/shortened_names.txt")) {
+    testkit::CaseScope scope(c);
+    EXPECT_EQ(Shorten(c[0], static_cast<size_t>(c.Number(1))), c[2]);
   }
 }
 

@@ -3,12 +3,15 @@
 // The counters are started near the limit instead of reading such a file.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "report/directory_summary.h"
 #include "report/pair_summary.h"
+#include "report/section_listing.h"
 #include "tests/common/line_lists.h"
 #include "tests/report/report_support.h"
 
@@ -23,26 +26,47 @@ std::string Joined(const std::vector<std::string>& lines) {
   return text;
 }
 
-// The columns after the 80-character text of a listing line.
-std::string ColumnsOf(const std::string& line) {
-  std::string columns = line.substr(0, 4) + "|" + (line.size() > 84 ? line.substr(84) : "");
-  while (columns.back() == ' ') columns.pop_back();
-  return columns;
-}
-
+// A Long listing of a section built by hand: old "a" "old" against new "a"
+// (matched with old line 1) "new", the sides starting past 2^31.
 TEST(LargeCountsTest, ReferenceNumbersPastTwoToTheThirtyFirst) {
-  report_support::HandSection s;
-  s.new_side.SectionStart = kPastInt32;
-  s.old_side.SectionStart = kPastInt32 + 5;
-  s.Old("a");
-  s.Old("old");
-  s.New("a", 1);
-  s.New("new");
-  std::vector<std::string> columns;
-  for (const std::string& line : s.ChangeListing()) columns.push_back(ColumnsOf(line));
-  EXPECT_EQ(columns, (std::vector<std::string>{"    | 3000000001              3000000006   1",
-                                               "I - | 3000000002 INSERT(NEW)          1",
-                                               "D - |       DELETED(OLD) 3000000007   1"}));
+  auto section = std::make_unique<std::array<Section, 2>>();
+  auto& [news, olds] = *section;
+  for (const char* text : {"a", "new"}) news.line[++news.count].Text = text;
+  for (const char* text : {"a", "old"}) olds.line[++olds.count].Text = text;
+  for (Section* side : {&news, &olds}) {
+    for (int32_t k = 1; k <= side->count; ++k) {
+      side->line[k].RawLen = static_cast<int16_t>(side->line[k].Text.size());
+    }
+  }
+  news.line[1].Matched = olds.line[1].Matched = true;
+  news.line[1].Link = olds.line[1].Link = 1;
+  news.WriteSentinel(olds.count);
+  olds.WriteSentinel(news.count);
+  CompareSettings settings;
+  settings.Long = true;
+  settings.ListingType = ListingKind::kLong;
+  PairResult pair;
+  SideFile new_side;
+  SideFile old_side;
+  new_side.SectionStart = kPastInt32;
+  old_side.SectionStart = kPastInt32 + 5;
+  SectionView view{settings, pair, news, olds, new_side, old_side};
+  CountDeletions(view);
+  CountInsertionsAndMatches(view);
+  MarkReformatRuns(view);
+  struct Columns : ListingSink {
+    // The columns after the 80-character text of a listing line.
+    void Write(std::string line) override {
+      std::string columns = line.substr(0, 4) + "|" + (line.size() > 84 ? line.substr(84) : "");
+      columns.erase(columns.find_last_not_of(' ') + 1);
+      lines.push_back(columns);
+    }
+    std::vector<std::string> lines;
+  } sink;
+  WriteChangeListing(view, sink);
+  EXPECT_EQ(sink.lines, (std::vector<std::string>{"    | 3000000001              3000000006   1",
+                                                  "I - | 3000000002 INSERT(NEW)          1",
+                                                  "D - |       DELETED(OLD) 3000000007   1"}));
 }
 
 TEST(LargeCountsTest, SummariesAddCountsPastTwoToTheThirtyFirst) {

@@ -100,42 +100,4 @@ HandRun::HandRun() : run(pairs, halt, host, DefaultFileSystem()), store(lines, h
   run.settings.ListingTypeText = "Chng";
 }
 
-HandSection::HandSection() {
-  settings.Long = true;
-  settings.ListingType = ListingKind::kLong;
-  settings.ListingTypeText = "Long";
-}
-
-void HandSection::New(std::string text, int32_t partner) {
-  InputLine& line = new_lines.line[++new_lines.count];
-  line.RawLen = static_cast<int16_t>(text.size());
-  line.Text = std::move(text);
-  if (partner == 0) return;
-  line.Matched = true;
-  line.Link = static_cast<uint16_t>(partner);
-  old_lines.line[partner].Matched = true;
-  old_lines.line[partner].Link = static_cast<uint16_t>(new_lines.count);
-}
-
-void HandSection::Old(std::string text) {
-  InputLine& line = old_lines.line[++old_lines.count];
-  line.RawLen = static_cast<int16_t>(text.size());
-  line.Text = std::move(text);
-}
-
-std::vector<std::string> HandSection::ChangeListing() {
-  struct Collected : ListingSink {
-    void Write(std::string line) override { lines.push_back(std::move(line)); }
-    std::vector<std::string> lines;
-  } sink;
-  new_lines.WriteSentinel(old_lines.count);
-  old_lines.WriteSentinel(new_lines.count);
-  SectionView view{settings, pair, new_lines, old_lines, new_side, old_side};
-  CountDeletions(view);
-  CountInsertionsAndMatches(view);
-  MarkReformatRuns(view);
-  WriteChangeListing(view, sink);
-  return sink.lines;
-}
-
 }  // namespace kestrin::report_support

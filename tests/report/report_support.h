@@ -1,5 +1,5 @@
 // Helpers for the report tests: whole compare runs through the engine,
-// report golden files, and sections built by hand with the matcher's verdict.
+// report golden files, and runs whose counts are set by hand.
 #ifndef KESTRIN_TESTS_REPORT_REPORT_SUPPORT_H_
 #define KESTRIN_TESTS_REPORT_REPORT_SUPPORT_H_
 
@@ -72,26 +72,6 @@ struct HandRun {
   ReportLines lines;
   ReportStore store;
   DirectoryRunInfo info;
-};
-
-// A section built by hand: raw lines with the matcher's verdict, counted and
-// listed without any file.
-class HandSection {
- public:
-  HandSection();
-  // Adds a new line; `partner` is the old line (from 1) it is matched with,
-  // 0 for none.
-  void New(std::string text, int32_t partner = 0);
-  void Old(std::string text);
-  // Counts the section and returns its Long listing.
-  std::vector<std::string> ChangeListing();
-
-  CompareSettings settings;
-  PairResult pair;
-  Section new_lines;
-  Section old_lines;
-  SideFile new_side;
-  SideFile old_side;
 };
 
 }  // namespace kestrin::report_support
