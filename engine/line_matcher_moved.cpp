@@ -33,7 +33,6 @@ void FindCandidates(MatchState& state) {
     line.Link = static_cast<uint16_t>(j);
     if (j > state.OldCount()) line.NoMatch = true;
   }
-  state.EndOpenChains();
   state.ReleaseIndex();
 }
 
@@ -137,9 +136,10 @@ void MovedLinePass(MatchState& state) {
     if (!NextFreePositions(state)) return;
     ScanFreeLines(state);
     if (state.table.empty()) return;
-    MarkMoved(state, state.table[0]);
-    for (int k = 1; k < state.table.size(); ++k) {
-      if (StillFree(state, state.table[k])) MarkMoved(state, state.table[k]);
+    // The first, longest block is free as found; each later one only if the
+    // blocks marked before it left it so.
+    for (const Candidate& block : state.table) {
+      if (StillFree(state, block)) MarkMoved(state, block);
     }
   }
 }

@@ -66,6 +66,9 @@ class CandidateTable {
   int size() const { return size_; }
   bool empty() const { return size_ == 0; }
   Candidate& operator[](int k) { return entries_[k]; }
+  // The entries held, longest first.
+  const Candidate* begin() const { return entries_.data(); }
+  const Candidate* end() const { return entries_.data() + size_; }
 
  private:
   std::array<Candidate, kCandidateSlots> entries_{};
@@ -134,8 +137,6 @@ struct MatchState {
   int32_t FirstEqualOld(int32_t i);
   // Ends the indexing: frees the buckets and the key lists.
   void ReleaseIndex();
-  // Gives every old line without a chain the old count + 1 as its Chain.
-  void EndOpenChains();
   // The key_heads slot of `line`'s key: the one holding it, else the empty
   // slot where it belongs.
   size_t KeyHeadSlot(const InputLine& line) const;
