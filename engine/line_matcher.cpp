@@ -35,7 +35,6 @@ void Setup(MatchState& state) {
   }
   state.New(state.NewCount() + 1).Link = static_cast<uint16_t>(state.OldCount() + 1);
   state.Old(state.OldCount() + 1).Link = static_cast<uint16_t>(state.NewCount() + 1);
-  state.EndOpenChains();
   state.ReleaseIndex();
   state.furthest = {state.NextNew(1), state.NextOld(1)};
   state.LargeMode = state.NewCount() > matching::kLargeModeMinLines &&

@@ -128,8 +128,8 @@ Verdict Examine(MatchState& state, const Candidate& block, const Candidate& acce
   if (block.new_start >= accepted_last.new_start && block.new_last <= accepted_last.new_last) {
     return Verdict::kDrop;
   }
+  // A block that ends at or before the lower anchor is trimmed away whole.
   anchor = LowerAnchor(state, block.new_start);
-  if (block.new_last <= anchor.fresh || block.old_last <= anchor.old) return Verdict::kDrop;
   if (block.new_start <= anchor.fresh || block.old_start <= anchor.old) return Verdict::kTrimStart;
   anchor = UpperAnchor(state, block.new_start);
   if (block.old_start >= anchor.old) return Verdict::kDrop;

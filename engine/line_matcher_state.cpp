@@ -163,10 +163,4 @@ int32_t MatchState::FirstEqualOld(int32_t i) {
   return j;
 }
 
-void MatchState::EndOpenChains() {
-  for (int32_t j = 1; j <= OldCount(); ++j) {
-    if (Old(j).Chain == 0) Old(j).Chain = static_cast<uint16_t>(OldCount() + 1);
-  }
-}
-
 }  // namespace kestrin::matching
