@@ -169,7 +169,9 @@ void AcceptCandidates(MatchState& state) {
       ++k;
       continue;
     }
-    if (table.Resettle(k)) ++k;
+    // Entry k is examined again: passed over when the trimmed block was
+    // dropped, else the trimmed block or the one that took its place.
+    table.Resettle(k);
   }
 }
 

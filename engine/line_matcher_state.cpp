@@ -60,16 +60,15 @@ void CandidateTable::Record(const Candidate& block) {
   ++size_;
 }
 
-bool CandidateTable::Resettle(int k) {
+void CandidateTable::Resettle(int k) {
   assert(k >= 0 && k < size_);
   if (entries_[k].length <= EntryNineLength()) {
     entries_[k].length = 0;
-    return true;
+    return;
   }
   for (int m = k; m + 1 < size_ && entries_[m + 1].length >= entries_[m].length; ++m) {
     std::swap(entries_[m], entries_[m + 1]);
   }
-  return false;
 }
 
 MatchState::MatchState(Section& new_section, Section& old_section,

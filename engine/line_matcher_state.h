@@ -58,10 +58,9 @@ class CandidateTable {
   int32_t EntryNineLength() const;
   // Enters `block` when it is longer than EntryNineLength().
   void Record(const Candidate& block);
-  // After a trim of entry `k`: drops it when it is no longer than entry 9,
-  // else moves it down past every entry at least as long. Returns true when
-  // it was dropped.
-  bool Resettle(int k);
+  // After a trim of entry `k`: drops it (length 0) when it is no longer than
+  // entry 9, else moves it down past every entry at least as long.
+  void Resettle(int k);
 
   int size() const { return size_; }
   bool empty() const { return size_ == 0; }
