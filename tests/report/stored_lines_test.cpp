@@ -3,12 +3,16 @@
 #include "report/stored_lines.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstddef>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,19 +50,18 @@ TEST(StoredLinesTest, ReadsBackWhatWasWrittenAndRemovesItsSpillFile) {
   struct Case {
     const char* name;
     size_t threshold;
-    size_t count;
     bool spills;
   };
   // 30000 lines are over a MiB of text: lines run across the blocks the
   // text is kept in, and across those read from the file.
   const Case cases[] = {
-      {"in memory", kSpillThreshold, 30000, false},
-      {"spilled from the first line", 0, 30000, true},
-      {"across the threshold", 4096, 30000, true},
+      {"in memory", kSpillThreshold, false},
+      {"spilled from the first line", 0, true},
+      {"across the threshold", 4096, true},
   };
+  const std::vector<std::string> lines = MixedLines(30000);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::vector<std::string> lines = MixedLines(c.count);
     StoredLines stored(c.threshold, scratch.path());
     for (const std::string& line : lines) stored.push_back(line);
     ASSERT_EQ(stored.size(), lines.size());
@@ -69,18 +72,19 @@ TEST(StoredLinesTest, ReadsBackWhatWasWrittenAndRemovesItsSpillFile) {
     EXPECT_EQ(stored.LongestLine(), 132u);
 
     const std::string spill = stored.SpillPath();
-    EXPECT_EQ(!spill.empty(), c.spills);
-    if (c.spills) {
-      struct stat status {};
-      ASSERT_EQ(stat(spill.c_str(), &status), 0) << spill;
-      EXPECT_EQ(status.st_mode & 0777, 0600u) << spill;
-    }
+    struct stat status {};
+    const bool made = stat(spill.c_str(), &status) == 0;
+    EXPECT_EQ(made, c.spills) << spill;
+    EXPECT_EQ(made ? status.st_mode & 0777 : 0600u, 0600u) << spill;
     {
-      const StoredLines copy = stored;
+      const StoredLines copy = stored;  // its own file, removed with it
       EXPECT_EQ(LinesOf(copy), lines);
-      if (c.spills) {
-        EXPECT_NE(copy.SpillPath(), spill);
-      }
+      EXPECT_TRUE(copy.SpillPath().empty() || copy.SpillPath() != spill);
+    }
+    if (c.spills) {
+      // A file cut short by someone else gives empty lines, never a hang.
+      ASSERT_EQ(truncate(spill.c_str(), 0), 0) << spill;
+      EXPECT_EQ(stored[15001], "");
     }
     stored.clear();
     EXPECT_TRUE(stored.empty());
@@ -88,35 +92,55 @@ TEST(StoredLinesTest, ReadsBackWhatWasWrittenAndRemovesItsSpillFile) {
     stored.push_back("after clear");
     EXPECT_EQ(LinesOf(stored), std::vector<std::string>{"after clear"});
   }
-  // Every spill file went with its list.
+  // Every spill file went with its list, the copies' too.
   EXPECT_TRUE(std::filesystem::is_empty(scratch.path()));
 }
 
-TEST(StoredLinesTest, DestroyingTheListRemovesItsSpillFile) {
-  const testkit::ScratchDirectory scratch;
-  std::string spill;
-  {
-    StoredLines stored(0, scratch.path());
-    stored.push_back("line");
-    spill = stored.SpillPath();
-    ASSERT_TRUE(Exists(spill)) << spill;
+// A file size limit of the process, standing for a full disk: writes past
+// it fail instead of ending the process.
+struct FileSizeLimit {
+  explicit FileSizeLimit(rlim_t bytes) : old_handler(signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit limited{bytes, old.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limited);
   }
-  EXPECT_FALSE(Exists(spill)) << spill;
-}
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, old_handler);
+  }
+  sighandler_t old_handler;
+  rlimit old{};
+};
 
-TEST(StoredLinesTest, KeepsEverythingInMemoryAndTellsOnceWhenTheSpillFileCannotBeMade) {
+TEST(StoredLinesTest, KeepsInMemoryWhatTheSpillFileCannotTakeAndTellsOnce) {
   const testkit::ScratchDirectory scratch;
-  const std::vector<std::string> lines = MixedLines(200);
-  ReportLines report;
-  report.Primary = StoredLines(64, scratch.PathOf("missing"));
-  testkit::RecordingHost host;
-  ReportStore store(report, host);
-  for (const std::string& line : lines) store.AppendFinalLine(line);
-  EXPECT_TRUE(report.Primary.SpillFailed());
-  EXPECT_EQ(report.Primary.SpillPath(), "");
-  EXPECT_EQ(LinesOf(report.Primary), lines);
-  EXPECT_EQ(host.Only("message").size(), 1u);
-  EXPECT_FALSE(report.ReportFull);
+  const std::vector<std::string> lines = MixedLines(30000);
+  struct Case {
+    const char* name;
+    std::string directory;
+    rlim_t file_limit;
+    bool file_kept;  // it holds the lines before the failure
+  };
+  const Case cases[] = {
+      {"directory missing", scratch.PathOf("missing"), RLIM_INFINITY, false},
+      {"file full after its first lines", scratch.path(), 64 << 10, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ReportLines report;
+    report.Primary = StoredLines(64, c.directory);
+    testkit::RecordingHost host;
+    ReportStore store(report, host);
+    {
+      const FileSizeLimit limit(c.file_limit);
+      for (const std::string& line : lines) store.AppendFinalLine(line);
+    }
+    EXPECT_TRUE(report.Primary.SpillFailed());
+    EXPECT_EQ(!report.Primary.SpillPath().empty(), c.file_kept);
+    EXPECT_EQ(LinesOf(report.Primary), lines);
+    EXPECT_EQ(host.Only("message").size(), 1u);
+    EXPECT_FALSE(report.ReportFull);
+  }
 }
 
 TEST(StoredLinesTest, RemovesOnlyTheSpillFilesOfEndedProcesses) {
@@ -125,14 +149,42 @@ TEST(StoredLinesTest, RemovesOnlyTheSpillFilesOfEndedProcesses) {
   if (ended == 0) _exit(0);
   ASSERT_GT(ended, 0);
   ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
-  const std::vector<std::string> kept = {
-      SpillName(getpid()), SpillName(ended) + ".txt", "kestrin-report-x-0.spill", "notes.txt"};
+  const std::string ended_prefix = "kestrin-report-" + std::to_string(ended);
+  const std::vector<std::string> kept = {SpillName(getpid()),     SpillName(ended) + ".txt",
+                                         ended_prefix + "-.spill", ended_prefix + "_0.spill",
+                                         "kestrin-report-x-0.spill", "notes.txt"};
   for (const std::string& name : kept) scratch.Write(name, "kept");
   scratch.Write(SpillName(ended), "stale");
 
   EXPECT_EQ(RemoveStaleSpillFiles(scratch.path()), 1);
   EXPECT_FALSE(Exists(scratch.PathOf(SpillName(ended))));
   for (const std::string& name : kept) EXPECT_TRUE(Exists(scratch.PathOf(name))) << name;
+}
+
+TEST(StoredLinesTest, SpillsIntoTheFirstTemporaryDirectorySet) {
+  struct Case {
+    const char* runtime;
+    const char* temporary;
+    const char* expected;
+  };
+  const Case cases[] = {{"/run/user/7", "/var/tmp", "/run/user/7"},
+                        {"", "/var/tmp", "/var/tmp"},
+                        {nullptr, nullptr, "/tmp"}};
+  const char* const variables[] = {"XDG_RUNTIME_DIR", "TMPDIR"};
+  std::optional<std::string> saved[2];
+  const auto set = [&](int i, const char* value) {
+    if (value != nullptr) setenv(variables[i], value, 1);
+    if (value == nullptr) unsetenv(variables[i]);
+  };
+  for (int i = 0; i < 2; ++i) {
+    if (const char* value = std::getenv(variables[i])) saved[i] = value;
+  }
+  for (const Case& c : cases) {
+    set(0, c.runtime);
+    set(1, c.temporary);
+    EXPECT_EQ(SpillDirectory(), c.expected) << "expected " << c.expected;
+  }
+  for (int i = 0; i < 2; ++i) set(i, saved[i] ? saved[i]->c_str() : nullptr);
 }
 
 }  // namespace
