@@ -8,6 +8,7 @@
 
 #include "engine/pair_driver.h"
 #include "run/run_texts.h"
+#include "tests/common/case_table.h"
 #include "tests/run/run_support.h"
 
 namespace kestrin {
@@ -86,22 +87,16 @@ std::string Act(LikeNameDialog& dialog, const std::string& step) {
          (next == DialogNext::kClose ? " close" : "");
 }
 
-// The like-names of pairs of directories and the buttons pressed in turn;
-// golden/like_name_buttons.txt holds what the dialog shows after each and
-// the messages they gave.
+// The like-names and button presses of cases/like_name_buttons.txt, and
+// what the dialog shows after each (golden/like_name_buttons.txt).
 TEST(LikeNameDialogTest, ButtonSequences) {
-  const std::pair<Strings, Strings> cases[] = {
-      {{"a.txt"}, {"select", "unselect", "unselect-all", "start", "select 7"}},
-      {{"a", "b", "c", "d"}, {"select 3 1", "unselect 0", "select-all"}},
-      // The extension sort puts names without an extension first; the
-      // selected list keeps the file name order.
-      {{"b.C", "z", "a.c", "m.h", "Y", "c.A"},
-       {"sort-ext", "select-all", "unselect-all", "select 0 3", "unselect 0 1", "sort-name"}},
-      // The filter masks both listings and keeps the selection that remains.
-      {{"a.txt", "b.txt", "c.h"}, {"select 0 2", "filter *.txt", "filter ", "filter *.txt"}},
-  };
   Strings transcript;
-  for (const auto& [names, steps] : cases) {
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/run/cases/like_name_buttons.txt")) {
+    Strings names, steps;
+    std::istringstream name_words(c[0]);
+    for (std::string name; name_words >> name;) names.push_back(name);
+    std::istringstream step_list(c[1]);
+    for (std::string step; std::getline(step_list >> std::ws, step, ';');) steps.push_back(step);
     RunHarness harness;
     MakeDirectories(harness, names);
     transcript.push_back("names: " + Listed(names));

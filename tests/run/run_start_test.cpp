@@ -53,31 +53,18 @@ TEST(RunStartTest, EveryRefusalShowsItsMessageAndRunsNothing) {
 }
 
 TEST(RunStartTest, StartAtOnceTakesTheCompareTypeFromWhatTheNamesAre) {
-  struct AtOnceCase {
-    const char* title;
-    Name new_name;
-    Name old_name;
-    int compare_type;  // the type chosen from the names
-    size_t pairs;      // pairs compared: both sides hold one like-named file
-    size_t messages;   // refusals shown
-  };
-  const AtOnceCase cases[] = {
-      {"two files", Name::kFile, Name::kFile, 0, 1, 0},
-      {"two directories", Name::kDirectory, Name::kDirectory, 1, 1, 0},
-      {"a file and a directory", Name::kFile, Name::kDirectory, 0, 0, 1},
-      {"a missing name", Name::kDirectory, Name::kMissing, 0, 0, 1},
-  };
-  for (const AtOnceCase& c : cases) {
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/run/cases/start_at_once.txt")) {
+    testkit::CaseScope scope(c);
     RunHarness harness;
-    harness.Names(Place(harness, c.new_name, "new"), Place(harness, c.old_name, "old"), 3);
-    if (c.new_name == Name::kDirectory) harness.scratch.Write("new/a.txt", "x\r\n");
-    if (c.old_name == Name::kDirectory) harness.scratch.Write("old/a.txt", "y\r\n");
+    harness.Names(Place(harness, NameKind(c[0]), "new"), Place(harness, NameKind(c[1]), "old"), 3);
+    if (c[0] == "directory") harness.scratch.Write("new/a.txt", "x\r\n");
+    if (c[1] == "directory") harness.scratch.Write("old/a.txt", "y\r\n");
     harness.view.bypass = true;
     harness.controller.StartAtOnce();
-    EXPECT_EQ(harness.view.compare_type, kCompareTypeTexts[c.compare_type]) << c.title;
-    EXPECT_EQ(harness.controller.Pairs().new_names.size(), c.pairs) << c.title;
-    EXPECT_EQ(harness.log.Only("message:").size(), c.messages) << c.title;
-    EXPECT_TRUE(harness.log.Only("ask:").empty()) << c.title;
+    EXPECT_EQ(harness.view.compare_type, kCompareTypeTexts[c.Number(2) - 1]);
+    EXPECT_EQ(harness.controller.Pairs().new_names.size(), static_cast<size_t>(c.Number(3)));
+    EXPECT_EQ(harness.log.Only("message:").size(), static_cast<size_t>(c.Number(4)));
+    EXPECT_TRUE(harness.log.Only("ask:").empty());
   }
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "engine/path.h"
 #include "run/run_controller.h"
 #include "tests/common/case_table.h"
@@ -20,10 +22,6 @@ constexpr char kUseSubdirQuestion[] =
     "Highlighted directory  \"sub\" must be double-clicked since \"<new>\" does not agree with "
     "\"Use As Dir\" full path directory name. Return To Double-click \"sub\"? (Yes) or Use "
     "\"<new>\" ? (No)";
-constexpr char kFileUnderSubdirMessage[] =
-    "Highlighted directory  \"sub\" must be double-clicked since \"<new>\" does not agree with "
-    "\"Use As Dir subdirectory path name.  Return required to double-click \"sub\" or make "
-    "another choice.";
 constexpr char kConflictQuestion[] =
     "One or both of your selected names is a full file name.This conflicts with the \"Compare "
     "Type\" selected which requires a Dir only name. Return and change \"Compare Type\" (Yes) or "
@@ -110,61 +108,39 @@ TEST(DirBrowserSelectTest, UseAsDirTakesTheOpenDirectoryOrAsksToDoubleClick) {
 }
 
 TEST(DirBrowserSelectTest, UseAsFileTakesAnExistingHighlightedFileOfTheOpenDirectory) {
-  struct Case {
-    const char* what;
-    bool click_file;
-    bool highlight_sub;
-    bool remove_file;
-    std::string returned;
-    Strings messages;
-  };
-  const Case cases[] = {
-      {"a file of the open directory", true, false, false, "<new>/Prog.c", {}},
-      {"no file clicked", false, false, false, "", {"Invalid File Name Used"}},
-      {"the file removed since", true, false, true, "", {"Invalid File Name Used"}},
-      {"a subdirectory highlighted", true, true, false, "", {kFileUnderSubdirMessage}},
-  };
-  for (const Case& c : cases) {
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/use_as_file.txt")) {
+    testkit::CaseScope scope(c);
     SelectPage fixture;
     fixture.EnterWith(fixture.Path("new"), fixture.Path("old"));
     fixture.page.SetReturnedName(NameField::kOld, "");
-    if (c.click_file) fixture.page.FileClicked(0);
-    if (c.highlight_sub) fixture.page.Browser().Highlight(fixture.SubRow());
-    if (c.remove_file) fixture.harness.scratch.Remove("new/Prog.c");
+    if (c.Flag(0)) fixture.page.FileClicked(0);
+    if (c.Flag(1)) fixture.page.Browser().Highlight(fixture.SubRow());
+    if (c.Flag(2)) fixture.harness.scratch.Remove("new/Prog.c");
     fixture.page.UseAsFileClicked(NameField::kOld);
-    EXPECT_EQ(fixture.Shown(fixture.page.ReturnedName(NameField::kOld)), c.returned) << c.what;
-    Strings messages;
+    EXPECT_EQ(fixture.Shown(fixture.page.ReturnedName(NameField::kOld)), c[3]);
+    std::string messages;
     for (const std::string& message : fixture.harness.log.Only("message:")) {
-      messages.push_back(fixture.Shown(message));
+      messages += fixture.Shown(message);
     }
-    EXPECT_EQ(messages, c.messages) << c.what;
+    EXPECT_EQ(messages, c[4]);
   }
 }
 
 TEST(DirBrowserSelectTest, ReturnWithAFileNameAndADirectoryCompareTypeAsksFirst) {
-  struct Case {
-    int compare_type;
-    std::deque<bool> answers;
-    SelectPageExit exit;
-    size_t questions;
-  };
-  const Case cases[] = {
-      {1, {true}, SelectPageExit::kMainPanel, 1},
-      {1, {false}, SelectPageExit::kStay, 1},
-      {3, {false}, SelectPageExit::kStay, 1},
-      {0, {}, SelectPageExit::kMainPanelWithNames, 0},
-  };
-  for (const Case& c : cases) {
+  const std::map<std::string, SelectPageExit> exits = {
+      {"Main Panel", SelectPageExit::kMainPanel},
+      {"stay", SelectPageExit::kStay},
+      {"Main Panel with the names", SelectPageExit::kMainPanelWithNames}};
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/views/cases/select_page_returns.txt")) {
+    testkit::CaseScope scope(c);
     SelectPage fixture;
     fixture.EnterWith(fixture.Path("new/Prog.c"), fixture.Path("old"));
-    fixture.harness.view.compare_type = kCompareTypeTexts[c.compare_type];
-    fixture.harness.dialogs.answers = c.answers;
-    EXPECT_EQ(fixture.page.ReturnClicked(), c.exit) << "compare type " << c.compare_type;
-    const Strings asked = fixture.harness.log.Only("ask:");
-    ASSERT_EQ(asked.size(), c.questions) << "compare type " << c.compare_type;
-    if (!asked.empty()) {
-      EXPECT_EQ(asked[0], kConflictQuestion);
-    }
+    fixture.harness.view.compare_type = kCompareTypeTexts[c.Number(0) - 1];
+    if (!c[1].empty()) fixture.harness.dialogs.answers = {c.Flag(1)};
+    EXPECT_EQ(fixture.page.ReturnClicked(), exits.at(c[2]));
+    EXPECT_EQ(fixture.harness.log.Only("ask:"),
+              c[1].empty() ? Strings{} : Strings{kConflictQuestion});
   }
 }
 
