@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/path.h"
 #include "settings/settings_file.h"
 #include "tests/settings/settings_support.h"
 
@@ -12,43 +13,21 @@ namespace {
 
 class SettingsRoundTripTest : public ::testing::Test {
  protected:
-  // A record with every value different from its default; its histories
-  // name files that exist.
-  KestrinSettings EveryValueChanged() {
-    KestrinSettings settings;
-    settings.Top = 12;
-    settings.Left = -7;
-    settings.NewDirNm = directory_.PathOf("New Dir/");
-    settings.OldDirNm = directory_.PathOf("OLD");
-    for (const char* name : {"a.c", "B.H", "c d.txt"}) {
-      testkit::WriteFile(directory_.PathOf(name), "x\n");
-      settings.NFCombo.push_back(directory_.PathOf(name));
+  // The text of data/every_value.ini, which sets every value apart from its
+  // default, with "<dir>" made the scratch directory, where the files its
+  // histories name exist.
+  std::string EveryValueText() {
+    for (const char* name : {"a.c", "B.H", "c d.txt"}) directory_.Write(name, "x\n");
+    std::string text =
+        testkit::ReadFile(JoinPath(KESTRIN_SOURCE_DIR, "tests/settings/data/every_value.ini"));
+    for (size_t at = text.find("<dir>"); at != std::string::npos; at = text.find("<dir>")) {
+      text.replace(at, 5, directory_.path());
     }
-    settings.OFCombo = {settings.NFCombo[2], settings.NFCombo[0]};
-    settings.CompareType = "3. Like-Named Files Selected";
-    settings.ViewResults = true;
-    settings.TurnOffHint = true;
-    settings.OptsUsed =
-        "Dudc Icas Rovr Inpn Sbsl Fmvl Lorl Noss Xdpl Ieof Subc Xtab Txal Aeqf Fscl Chgo Txfo Ccol";
-    settings.controls.dp_choice = static_cast<int>(DpChoice::kDudc);
-    settings.controls.preferences.fill(true);
-    settings.controls.listing_type_text = "Delta";
-    settings.controls.subc_text = "\"*\"";
-    settings.controls.tab_size_text = "8";
-    settings.controls.dudc_tag = "--";
-    settings.controls.dudc_embedded = "Yes";
-    settings.controls.new_range1 = "2:40";
-    settings.controls.new_range2 = "50:eol";
-    settings.controls.old_range1 = "3:41";
-    settings.controls.old_range2 = "51:EOL";
-    settings.layout =
-        ViewerLayout{"10", "12", "1", "22", "333", "4444", "5", "66", "777", "8888", "9999"};
-    settings.SvULList = "a.c : a.c;b.h : b.hpp;";
-    settings.SvLList = "a.c;b.h;";
-    settings.OutFn = std::string(149, 'o');
-    settings.SbsRp = true;
-    settings.InclSubDirs = true;
-    return settings;
+    return text;
+  }
+
+  KestrinSettings EveryValueChanged() {
+    return LoadSettings(directory_.Write("every.ini", EveryValueText()), DefaultFileSystem());
   }
 
   KestrinSettings SavedAndLoaded(const KestrinSettings& settings) {
@@ -64,8 +43,8 @@ class SettingsRoundTripTest : public ::testing::Test {
 TEST_F(SettingsRoundTripTest, EveryValueComesBack) {
   const KestrinSettings settings = EveryValueChanged();
   const KestrinSettings loaded = SavedAndLoaded(settings);
+  EXPECT_EQ(testkit::ReadFile(path_), EveryValueText()) << "every value is loaded and saved";
   EXPECT_EQ(SettingsDescription(loaded), SettingsDescription(settings));
-  EXPECT_NE(SettingsDescription(loaded), SettingsDescription(KestrinSettings{}));
 }
 
 TEST_F(SettingsRoundTripTest, SavingAgainChangesNoByte) {
