@@ -1,93 +1,107 @@
-// Compare type 3 through the real like-name window: from Start through
-// picking names to the finished run, and the window's own modal loop.
+// Compare type 3 through the real like-name window, wired as the program
+// wires it: from Start through picking names to the finished run, and the
+// window's own modal loop.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
+#include <QPushButton>
 #include <QTimer>
-#include <filesystem>
+#include <memory>
 
+#include "engine/file_system.h"
 #include "run/run_controller.h"
-#include "run/run_texts.h"
-#include "tests/ui/common/dir_support.h"
+#include "tests/ui/common/main_support.h"
+#include "ui/browse/dir_browser_windows.h"
+#include "ui/main/program_windows.h"
+#include "ui/viewer/report_viewer.h"
 
 namespace kestrin {
 namespace {
 
-using dir_testing::Click;
-using dir_testing::DirWindowFixture;
-using dir_testing::Highlight;
-using dir_testing::Rows;
 using main_testing::Child;
 using Strings = std::vector<std::string>;
 
-// Directories "new" and "old" holding the like-named files b.txt, A.c,
-// d.txt and c.h (b.txt and d.txt differ), and "only-new.txt" in "new".
+// The program's windows over directories "new" and "old" holding the
+// like-named files A.c, b.txt, c.h and d.txt (b.txt and d.txt differ) and
+// "only-new.txt" in "new", with compare type 3 chosen; a report viewer is
+// counted instead of shown.
 struct LikeNames {
   LikeNames() {
+    main_testing::EnsureApplication();
     for (const char* name : {"A.c", "c.h"}) {
-      fixture.scratch.Write(std::string("new/") + name, "same\n");
-      fixture.scratch.Write(std::string("old/") + name, "same\n");
+      scratch.Write(std::string("new/") + name, "same\n");
+      scratch.Write(std::string("old/") + name, "same\n");
     }
-    fixture.scratch.Write("new/b.txt", "one\ntwo\n");
-    fixture.scratch.Write("old/b.txt", "one\n");
-    fixture.scratch.Write("new/d.txt", "three\n");
-    fixture.scratch.Write("old/d.txt", "four\n");
-    fixture.scratch.Write("new/only-new.txt", "x\n");
+    scratch.Write("new/b.txt", "one\ntwo\n");
+    scratch.Write("old/b.txt", "one\n");
+    scratch.Write("new/d.txt", "three\n");
+    scratch.Write("old/d.txt", "four\n");
+    scratch.Write("new/only-new.txt", "x\n");
+    windows = std::make_unique<ProgramWindows>(
+        SettingsPlace{scratch.path(), scratch.path(), ""},
+        std::vector<std::string>{scratch.PathOf("new"), scratch.PathOf("old")}, DefaultFileSystem(),
+        help);
+    Main().show();
+    Main().SetCompareTypeIndex(2);
+    Main().Viewers().SetModalShow([this](QDialog&) { ++viewers_shown; });
   }
-  void StartWith(std::initializer_list<dir_testing::WindowScript> scripts) {
-    fixture.Make();
-    fixture.Names(fixture.scratch.PathOf("new"), fixture.scratch.PathOf("old"), 2);
-    fixture.dialogs.scripts = scripts;
-    fixture.Start();
-    EXPECT_TRUE(fixture.dialogs.scripts.empty()) << "every script ran";
-  }
+  TFrmMain& Main() { return windows->MainWindow(); }
 
-  DirWindowFixture fixture;
+  testkit::ScratchDirectory scratch;
+  main_testing::RecordingHelpViewer help;
+  std::unique_ptr<ProgramWindows> windows;
+  int viewers_shown = 0;
+  main_testing::BoxCloser messages;
 };
 
-QListWidget* List(QDialog& window, const char* name) { return Child<QListWidget>(window, name); }
+void Click(QWidget& window, const char* name) { Child<QPushButton>(window, name)->click(); }
+
+Strings Rows(const QListWidget* list) {
+  Strings rows;
+  for (int row = 0; row < list->count(); ++row) rows.push_back(list->item(row)->text().toStdString());
+  return rows;
+}
+
 std::string Label(QDialog& window, const char* name) {
   return Child<QLabel>(window, name)->text().toStdString();
 }
 
-TEST(LikeNameDialogWindowTest, TwoPickedNamesRunAndTheSummaryListsThem) {
+TEST(LikeNameDialogWindowTest, TwoPickedNamesRun) {
   LikeNames names;
   bool open_during_run = false;
-  names.StartWith({[&](QDialog& window) {
-    EXPECT_EQ(Label(window, "LNLblNewPath"), names.fixture.scratch.PathOf("new"));
-    Highlight(List(window, "LNAvailLBx"), {"d.txt", "b.txt"});
+  names.Main().BrowserWindows().SetModalLoop([&](QDialog& window) {
+    window.show();
+    auto* available = Child<QListWidget>(window, "LNAvailLBx");
+    for (const char* name : {"b.txt", "d.txt"}) {
+      available->findItems(QString::fromLatin1(name), Qt::MatchExactly).front()->setSelected(true);
+    }
     Click(window, "LNBtnSelect");
-    EXPECT_EQ(Rows(List(window, "LNSelLBx")), (Strings{"b.txt", "d.txt"}));
-    EXPECT_EQ(Rows(List(window, "LNAvailLBx")), (Strings{"A.c", "c.h"}));
+    EXPECT_EQ(Rows(Child<QListWidget>(window, "LNSelLBx")), (Strings{"b.txt", "d.txt"}));
+    EXPECT_EQ(Rows(available), (Strings{"A.c", "c.h"}));
     EXPECT_EQ(Label(window, "LNLblPairedCount"), "(2)");
     EXPECT_EQ(Label(window, "LNLblSelectedCount"), "(2)");
-    QObject::connect(Child<QLineEdit>(names.fixture.Window(), "MnEdStatus"),
-                     &QLineEdit::textChanged, &window, [&] {
+    EXPECT_EQ(Label(window, "LNLblNewPath"), names.scratch.PathOf("new"));
+    QObject::connect(Child<QLineEdit>(names.Main(), "MnEdStatus"), &QLineEdit::textChanged,
+                     &window, [&] {
                        open_during_run |=
-                           names.fixture.Window().Controller().Flags().LikeNameDialogOpen &&
-                           window.isHidden();
+                           names.Main().Controller().Flags().LikeNameDialogOpen && window.isHidden();
                      });
     Click(window, "LNBtnStart");
-  }});
+  });
+  Click(names.Main(), "MnBtnStart");
   EXPECT_TRUE(open_during_run) << "the dialog is hidden, and counts as open, during the run";
-  EXPECT_FALSE(names.fixture.Window().Controller().Flags().LikeNameDialogOpen);
-  EXPECT_EQ(names.fixture.Window().Controller().Pairs().new_names, (Strings{"b.txt", "d.txt"}));
-  EXPECT_EQ(names.fixture.dialogs.log.Count("viewer"), 1);
-  EXPECT_EQ(names.fixture.dialogs.log.Count("hide-dialog"), 1);
-  EXPECT_TRUE(names.fixture.dialogs.Only("message:").empty());
+  EXPECT_FALSE(names.Main().Controller().Flags().LikeNameDialogOpen);
+  EXPECT_EQ(names.Main().Controller().Pairs().new_names, (Strings{"b.txt", "d.txt"}));
+  EXPECT_EQ(names.viewers_shown, 1);
+  EXPECT_TRUE(names.messages.owners.empty());
 }
 
 TEST(LikeNameDialogWindowTest, TheModalWindowRunsAndEndsItsOwnEventLoop) {
   LikeNames names;
-  names.fixture.Make();
-  names.fixture.Window().BrowserWindows().SetModalLoop([](QDialog& window) { window.exec(); });
-  names.fixture.Names(names.fixture.scratch.PathOf("new"), names.fixture.scratch.PathOf("old"), 2);
   std::string shown;
   QTimer::singleShot(0, [&shown] {
     auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -96,12 +110,11 @@ TEST(LikeNameDialogWindowTest, TheModalWindowRunsAndEndsItsOwnEventLoop) {
     Click(*window, "LNBtnSelectAll");
     Click(*window, "LNBtnStart");
   });
-  names.fixture.Start();
+  Click(names.Main(), "MnBtnStart");
   EXPECT_EQ(shown, "TFrmLNm");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the window has closed";
-  EXPECT_EQ(names.fixture.Window().Controller().Pairs().new_names,
-            (Strings{"A.c", "b.txt", "c.h", "d.txt"}));
-  EXPECT_FALSE(names.fixture.dialogs.viewed.empty());
+  EXPECT_EQ(names.Main().Controller().Pairs().new_names, (Strings{"A.c", "b.txt", "c.h", "d.txt"}));
+  EXPECT_EQ(names.viewers_shown, 1);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
 #include <filesystem>
@@ -59,6 +60,16 @@ TFrmMain& MainWindowFixture::Make(std::vector<std::string> arguments) {
                    [this] { ++program_endings; });
   window_->show();
   return *window_;
+}
+
+BoxCloser::BoxCloser() {
+  QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    owners.push_back(box->parentWidget());
+    box->done(QMessageBox::Ok);
+  });
+  timer_.start(10);
 }
 
 void TypeInto(QWidget* widget, const QString& text) {

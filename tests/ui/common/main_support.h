@@ -9,6 +9,7 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <deque>
 #include <memory>
@@ -69,6 +70,17 @@ class MainWindowFixture {
 
  private:
   std::unique_ptr<TFrmMain> window_;
+};
+
+// Closes every modal message box as soon as it shows, keeping the window it
+// was modal over; a box nobody closes would stop the test for good.
+class BoxCloser {
+ public:
+  BoxCloser();
+  std::vector<QWidget*> owners;
+
+ private:
+  QTimer timer_;
 };
 
 // Types `text` into `widget` key by key, as the user does.

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QMessageBox>
 #include <QTimer>
 #include <string>
 #include <vector>
@@ -20,25 +19,6 @@
 
 namespace kestrin {
 namespace {
-
-// Closes every modal message box as soon as it shows, keeping the window it
-// was modal over; a box nobody closes would stop the test for good.
-class BoxCloser {
- public:
-  BoxCloser() {
-    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr) return;
-      owners.push_back(box->parentWidget());
-      box->done(QMessageBox::Ok);
-    });
-    timer_.start(10);
-  }
-  std::vector<QWidget*> owners;
-
- private:
-  QTimer timer_;
-};
 
 TEST(ProgramWindowsTest, EveryWindowIsWiredToTheMainWindow) {
   main_testing::EnsureApplication();
@@ -55,7 +35,7 @@ TEST(ProgramWindowsTest, EveryWindowIsWiredToTheMainWindow) {
   const auto record = [&shown](QDialog& window) { shown.push_back(&window); };
   main_window.Viewers().SetModalShow(record);
   main_window.BrowserWindows().SetModalLoop(record);
-  BoxCloser closer;
+  main_testing::BoxCloser closer;
 
   windows.Dialogs().ShowMessage("over the main window");
   EXPECT_EQ(closer.owners, std::vector<QWidget*>{&main_window});
