@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/common/case_table.h"
+#include "tests/common/scratch_directory.h"
 #include "tests/views/print_support.h"
 
 namespace kestrin {
@@ -66,38 +67,16 @@ TEST(SaveTextLayoutTest, StackedWritesInsertsThenDeletesThenTheSummary) {
             " New Source + Delete Panel Section|   1  D - b|   2      c| Totals");
 }
 
+// The lines are W wide, the deletes side starting at its own column:
+// golden/side_by_side.txt (without Fscl) and side_by_side_fscl.txt.
 TEST(SaveTextLayoutTest, SideBySideLinesAreExactlyWWide) {
-  struct Case {
-    bool fscl;
-    int longest_new, longest_old;
-    size_t width, deletes_column;
-  };
-  const Case cases[] = {{false, 100, 60, 182, 92}, {true, 100, 60, 202, 112}};
-  for (const Case& c : cases) {
+  for (const bool fscl : {false, true}) {
     const ReportLines report =
-        WithLongestLines(DualReport({"I - a", "    c"}, {"D - b"}, {"Totals"}), c.fscl,
-                         c.longest_new, c.longest_old);
+        WithLongestLines(DualReport({"I - a", "    c"}, {"D - b"}, {"Totals"}), fscl, 100, 60);
     CollectingSink sink;
     EXPECT_TRUE(WriteSideBySideText(report, "stamp", DualSaveWidths(report), sink));
-    const std::string input = "Fscl " + std::to_string(c.fscl);
-    ASSERT_EQ(sink.lines.size(), 5u) << input;
-    EXPECT_EQ(sink.lines[0], "Kestrin Insert and Delete Side-By-Side Report  stamp") << input;
-    for (size_t i = 1; i <= 3; ++i) {
-      EXPECT_EQ(sink.lines[i].size(), c.width) << input << " line " << i;
-    }
-    const size_t deletes = c.deletes_column - 1;
-    EXPECT_EQ(sink.lines[1], "Ref#  ID  New Src/Inserts " + std::string(deletes - 26, ' ') +
-                                 "Ref#  ID  New Src/Deletes " +
-                                 std::string(c.width - deletes - 26, ' '))
-        << input;
-    EXPECT_EQ(sink.lines[2].substr(0, 11), "   1  I - a") << input;
-    EXPECT_EQ(sink.lines[2].substr(deletes, 11), "   1  D - b") << input;
-    EXPECT_EQ(sink.lines[2].find_first_not_of(' ', 11), deletes + 3) << input;
-    // The deletes side's padding row.
-    EXPECT_EQ(sink.lines[3], "   2      c" + std::string(deletes - 11, ' ') + "   2   " +
-                                 std::string(c.width - deletes - 7, ' '))
-        << input;
-    EXPECT_EQ(sink.lines[4], " Totals") << input;
+    testkit::ExpectGoldenLines(
+        std::string("tests/views/golden/side_by_side") + (fscl ? "_fscl" : "") + ".txt", sink.lines);
   }
 }
 
