@@ -52,7 +52,7 @@ struct LikeNames {
   TFrmMain& Main() { return windows->MainWindow(); }
 
   testkit::ScratchDirectory scratch;
-  main_testing::RecordingHelpViewer help;
+  main_testing::QuietHelpViewer help;
   std::unique_ptr<ProgramWindows> windows;
   int viewers_shown = 0;
   main_testing::BoxCloser messages;

@@ -1,7 +1,7 @@
 // Helpers for the main window's widget tests: the one QApplication of a test
-// program on the offscreen platform, a help viewer that records what it
-// opened, and a fixture that builds the real window in a scratch program
-// directory with recording dialogs.
+// program on the offscreen platform, a help viewer that shows nothing, a
+// closer of message boxes, and a fixture that builds the real window in a
+// scratch program directory with recording dialogs.
 #ifndef KESTRIN_TESTS_UI_MAIN_SUPPORT_H_
 #define KESTRIN_TESTS_UI_MAIN_SUPPORT_H_
 
@@ -39,14 +39,10 @@ QString ScreenshotPath(const std::string& name);
 
 using testkit::Child;
 
-class RecordingHelpViewer : public HelpViewer {
+// A help viewer that opens every page without showing it.
+class QuietHelpViewer : public HelpViewer {
  public:
-  bool Open(const std::string& path) override {
-    opened.push_back(path);
-    return opens;
-  }
-  std::vector<std::string> opened;
-  bool opens = true;
+  bool Open(const std::string&) override { return true; }
 };
 
 // The real main window made in a scratch program directory, on the real file
@@ -65,7 +61,7 @@ class MainWindowFixture {
 
   testkit::ScratchDirectory scratch;
   testkit::RecordingRunDialogs dialogs;
-  RecordingHelpViewer help;
+  QuietHelpViewer help;
   int program_endings = 0;
 
  private:

@@ -23,7 +23,7 @@ namespace {
 TEST(ProgramWindowsTest, EveryWindowIsWiredToTheMainWindow) {
   main_testing::EnsureApplication();
   testkit::ScratchDirectory scratch;
-  main_testing::RecordingHelpViewer help;
+  main_testing::QuietHelpViewer help;
   const std::string new_file = scratch.Write("new.txt", "a\n");
   const std::string old_file = scratch.Write("old.txt", "b\n");
   ProgramWindows windows(SettingsPlace{scratch.path(), scratch.path(), ""}, {new_file, old_file},
