@@ -6,31 +6,22 @@
 #include <string>
 
 #include "settings/settings_file.h"
+#include "tests/common/case_table.h"
 #include "tests/settings/settings_support.h"
 
 namespace kestrin {
 namespace {
 
 TEST(SettingsSubdirectoriesTest, KeyIsReadAndAnOlderFileWithoutItReadsAsClear) {
-  struct KeyCase {
-    const char* section;
-    bool included;
-  };
-  const KeyCase cases[] = {
-      {"[Kestrin]\nInclSubDirs=1\n", true},
-      {"[Kestrin]\ninclsubdirs=1\n", true},
-      {"[Kestrin]\nInclSubDirs=0\n", false},
-      {"[Kestrin]\nInclSubDirs=yes\n", false},
-      {"[Kestrin]\nTop=1\nSbsRp=1\n", false},
-  };
-  for (const KeyCase& c : cases) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/settings/cases/include_subdirectories.txt")) {
+    testkit::CaseScope scope(c);
     testkit::ScratchDirectory directory;
-    EXPECT_EQ(SettingsLoadedFromText(directory, c.section).InclSubDirs, c.included) << c.section;
-    const std::string path = directory.PathOf("choices.ini");
-    testkit::WriteFile(path, c.section);
-    const CompareChoicesRead read = LoadCompareChoices(path, DefaultFileSystem());
-    ASSERT_TRUE(read.choices.has_value()) << c.section;
-    EXPECT_EQ(read.choices->include_subdirectories, c.included) << c.section;
+    EXPECT_EQ(SettingsLoadedFromText(directory, c[0]).InclSubDirs, c.Flag(1));
+    const CompareChoicesRead read =
+        LoadCompareChoices(directory.Write("choices.ini", c[0]), DefaultFileSystem());
+    ASSERT_TRUE(read.choices.has_value());
+    EXPECT_EQ(read.choices->include_subdirectories, c.Flag(1));
   }
 }
 

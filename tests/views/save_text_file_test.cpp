@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "tests/common/case_table.h"
 #include "tests/common/scratch_directory.h"
 #include "tests/views/print_support.h"
 
@@ -30,22 +31,9 @@ TEST(SaveTextFileTest, LinesEndWithLineFeed) {
 }
 
 TEST(SaveTextFileTest, AppendingFollowsTheLastLine) {
-  struct Case {
-    std::string existing;
-    std::string expected;
-  };
-  const Case cases[] = {
-      {"one\ntwo\n", "one\ntwo\nTitle\nx\n"},
-      // A file saved with CR LF line ends keeps them; the new lines end with LF.
-      {"one\r\ntwo\r\n", "one\r\ntwo\r\nTitle\nx\n"},
-      // A last line without a line end is ended first, never joined.
-      {"one\ntwo", "one\ntwo\nTitle\nx\n"},
-      {"", "Title\nx\n"},
-  };
-  for (const Case& c : cases) {
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/appends.txt")) {
     testkit::ScratchDirectory directory;
-    const std::string path = directory.Write("a.txt", c.existing);
-    EXPECT_EQ(Written(path, true, {"Title", "x"}), c.expected) << c.existing;
+    EXPECT_EQ(Written(directory.Write("a.txt", c[0]), true, {"Title", "x"}), c[1]) << c.Where();
   }
 }
 
