@@ -6,6 +6,7 @@
 
 #include "engine/pair_driver.h"
 #include "run/run_texts.h"
+#include "tests/common/case_table.h"
 #include "tests/run/run_support.h"
 
 namespace kestrin {
@@ -37,25 +38,14 @@ void AddPair(TwoListDialog& dialog, int new_row, int old_row) {
 }
 
 TEST(TwoListDialogTest, AnEmptyDirectoryShowsItsMessageAndOpensNoDialog) {
-  struct Case {
-    Strings new_files;
-    Strings old_files;
-    const char* message;
-  };
-  const Case cases[] = {
-      {{},
-       {"a"},
-       "New Input File Directory has no files to compare. \r Respecify the New Directory Name."},
-      {{"a"},
-       {},
-       "Old Input File Directory has no files to compare. \r Respecify the Old Directory Name."},
-  };
-  for (const Case& c : cases) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/run/cases/two_list_empty_sides.txt")) {
     RunHarness harness;
-    MakeDirectories(harness, c.new_files, c.old_files);
+    MakeDirectories(harness, c[0].empty() ? Strings{} : Strings{c[0]},
+                    c[1].empty() ? Strings{} : Strings{c[1]});
     harness.controller.StartClicked();
-    EXPECT_EQ(harness.log.Only("message:"), Strings{c.message}) << c.message;
-    EXPECT_FALSE(harness.log.Has("two-list-dialog")) << c.message;
+    EXPECT_EQ(harness.log.Only("message:"), Strings{c[2]}) << c.Where();
+    EXPECT_FALSE(harness.log.Has("two-list-dialog")) << c.Where();
   }
 }
 

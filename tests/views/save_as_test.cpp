@@ -14,31 +14,19 @@ namespace {
 
 TEST(SaveAsTest, TheDialogStartsAtTheLastSavedFileWhileItExists) {
   testkit::ScratchDirectory directory;
-  const std::string saved = directory.Write("Report.txt", "x");
-  struct Case {
-    PrintPanel panel;
-    std::string out_fn;
-    std::string new_directory;
-    std::string start;
-    std::string proposed;
+  directory.Write("Report.txt", "x");
+  const auto placed = [&](std::string text) {
+    if (text.starts_with("<dir>")) text.replace(0, 5, directory.path());
+    return text;
   };
-  const Case cases[] = {
-      {PrintPanel::kDual, saved, "/new/dir/", directory.path() + "/", "Report.txt"},
-      {PrintPanel::kSingle, directory.PathOf("gone.txt"), "/new/dir/", "/new/dir/", ""},
-      {PrintPanel::kDual, "", "/new/dir/", "/new/dir/", ""},
-      // A directory typed without its trailing separator yields its parent.
-      {PrintPanel::kSingle, "", "/new/dir", "/new/", ""},
-      {PrintPanel::kDual, "", "", "", ""},
-      // A directory is not a saved file.
-      {PrintPanel::kDual, directory.path(), "/new/", "/new/", ""},
-  };
-  for (const Case& c : cases) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/views/cases/save_dialog_starts.txt")) {
+    const PrintPanel panel = c[0] == "single" ? PrintPanel::kSingle : PrintPanel::kDual;
     const SaveDialogRequest request =
-        SaveDialogFor(c.panel, c.out_fn, c.new_directory, DefaultFileSystem());
-    EXPECT_EQ(request.start_directory, c.start) << c.out_fn << " / " << c.new_directory;
-    EXPECT_EQ(request.proposed_name, c.proposed) << c.out_fn << " / " << c.new_directory;
-    // Only the single panel asks before replacing.
-    EXPECT_EQ(request.confirm_replace, c.panel == PrintPanel::kSingle) << c.out_fn;
+        SaveDialogFor(panel, placed(c[1]), c[2], DefaultFileSystem());
+    EXPECT_EQ(request.start_directory, placed(c[3])) << c.Where();
+    EXPECT_EQ(request.proposed_name, c[4]) << c.Where();
+    EXPECT_EQ(request.confirm_replace, panel == PrintPanel::kSingle) << c.Where();
   }
 }
 
