@@ -14,6 +14,7 @@
 
 #include "engine/pair_driver.h"
 #include "run/headless_run.h"
+#include "tests/common/case_table.h"
 #include "tests/common/line_lists.h"
 #include "tests/run/run_support.h"
 
@@ -119,31 +120,21 @@ TEST(RunFaultsTest, OddInputsAreRefusedOrNamed) {
   const std::string directory = scratch.MakeDirectory("dir");
   const std::string fifo = scratch.PathOf("fifo");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  struct Case {
-    std::string new_name;
-    std::string old_name;
-    int compare_type;
-    bool ran;
-    std::string fragment;  // in a message or the report
-  } const cases[] = {
-      {fifo, file, 1, false, "invalid file names"},
-      {directory, file, 1, false, "invalid file names"},
-      {file, directory, 2, false, "Compare type \"2."},
-      {"/proc/self/status", file, 1, true,
-       "*** Not compared: Input File \"/proc/self/status\" could not be positioned: "},
+  const auto placed = [&](const std::string& name) {
+    return name == "<fifo>" ? fifo : name == "<dir>" ? directory : name == "<file>" ? file : name;
   };
-  for (const Case& c : cases) {
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/run/cases/odd_inputs.txt")) {
     HeadlessRequest request;
-    request.new_name = c.new_name;
-    request.old_name = c.old_name;
-    request.compare_type = c.compare_type;
+    request.new_name = placed(c[0]);
+    request.old_name = placed(c[1]);
+    request.compare_type = static_cast<int>(c.Number(2));
     FaultyFileSystem fs;
     const HeadlessOutcome outcome = RunHeadless(request, fs);
     const std::string said = Joined(outcome.messages) + Joined(LinesOf(outcome.report.Primary));
-    EXPECT_EQ(outcome.ran, c.ran) << c.new_name << "\n" << said;
-    EXPECT_NE(said.find(c.fragment), std::string::npos) << c.new_name << "\n" << said;
-    if (c.ran) {
-      EXPECT_EQ(outcome.final_message, kProblemsMessage) << c.new_name;
+    EXPECT_EQ(outcome.ran, c.Flag(3)) << c.Where() << "\n" << said;
+    EXPECT_NE(said.find(c[4]), std::string::npos) << c.Where() << "\n" << said;
+    if (outcome.ran) {
+      EXPECT_EQ(outcome.final_message, kProblemsMessage) << c.Where();
     }
   }
 }
