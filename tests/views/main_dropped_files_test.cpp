@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/case_table.h"
 #include "views/dropped_files_model.h"
 
 namespace kestrin {
@@ -14,25 +15,10 @@ std::string Shown(const DroppedFilePlacement& placement) {
 }
 
 TEST(MainDroppedFilesTest, PlacesByCountAndDropPoint) {
-  struct Case {
-    std::vector<std::string> names;
-    int drop_y;
-    const char* expected;
-  };
-  const int old_top = 100;
-  const Case cases[] = {
-      {{"/d/One.TXT"}, 10, "new=/d/One.TXT old=-"},
-      {{"/d/One.TXT"}, 99, "new=/d/One.TXT old=-"},
-      {{"/d/One.TXT"}, 100, "new=- old=/d/One.TXT"},
-      {{"/d/One.TXT"}, 400, "new=- old=/d/One.TXT"},
-      {{"/d/a", "/d/b"}, 400, "new=/d/a old=/d/b"},
-      {{"/d/a", "/d/b", "/d/c"}, 10, "new=/d/a old=/d/b"},
-      {{}, 10, "new=- old=-"},
-  };
-  for (const Case& c : cases) {
-    std::string input = "y=" + std::to_string(c.drop_y);
-    for (const std::string& name : c.names) input += " " + name;
-    EXPECT_EQ(Shown(PlaceDroppedFiles(c.names, c.drop_y, old_top)), c.expected) << input;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/dropped_files.txt")) {
+    const std::vector<std::string> names(c.fields.begin() + 2, c.fields.end());
+    EXPECT_EQ(Shown(PlaceDroppedFiles(names, static_cast<int>(c.Number(0)), 100)), c[1])
+        << c.Where();
   }
 }
 

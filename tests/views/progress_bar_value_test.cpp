@@ -6,30 +6,18 @@
 
 #include <string>
 
+#include "tests/common/case_table.h"
+
 namespace kestrin {
 namespace {
 
 TEST(ProgressBarValueTest, PairsDoneAndTheBytesOfThePairInHand) {
-  struct Case {
-    RunProgress progress;
-    int value, maximum;
-  };
-  const Case cases[] = {
-      {{0, 1, 0, 200}, 0, 1000},        // one pair, nothing read
-      {{0, 1, 50, 200}, 250, 1000},     // a quarter of its bytes
-      {{1, 1, 0, 0}, 1000, 1000},       // done
-      {{2, 4, 100, 100}, 3000, 4000},   // third pair read whole
-      {{3, 4, 0, 0}, 3000, 4000},       // an empty pair shows the pairs done
-      {{5, 4, 9, 1}, 4000, 4000},       // never past the end
-      {{0, 0, 0, 0}, 0, 1000},          // a run of no pairs
-      {{0, 1, -5, 10}, 0, 1000},
-  };
-  for (const Case& c : cases) {
-    const RunProgress& p = c.progress;
-    const std::string input = std::to_string(p.pairs_done) + "/" + std::to_string(p.pair_count) +
-                              " " + std::to_string(p.bytes_read) + "/" +
-                              std::to_string(p.pair_bytes);
-    EXPECT_EQ(BarValueOf(p), (ProgressBarValue{c.value, c.maximum})) << input;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/progress_bar.txt")) {
+    const RunProgress progress{static_cast<int32_t>(c.Number(0)), static_cast<int32_t>(c.Number(1)),
+                               c.Number(2), c.Number(3)};
+    EXPECT_EQ(BarValueOf(progress),
+              (ProgressBarValue{static_cast<int>(c.Number(4)), static_cast<int>(c.Number(5))}))
+        << c.Where();
   }
 }
 
