@@ -18,19 +18,6 @@ namespace {
 
 using print_testing::FilledReport;
 
-TEST(ViewerOpeningTest, RulerWidthIsTheLongestLineUpTo128) {
-  struct Case {
-    int32_t longest_new, longest_old, expected;
-  };
-  const Case cases[] = {{0, 0, 0}, {100, 60, 100}, {60, 100, 100}, {200, 10, 128}, {128, 129, 128}};
-  for (const Case& c : cases) {
-    DirTotals totals;
-    totals.longest_new_line = c.longest_new;
-    totals.longest_old_line = c.longest_old;
-    EXPECT_EQ(RulerWidth(totals), c.expected) << c.longest_new << "/" << c.longest_old;
-  }
-}
-
 TEST(ViewerOpeningTest, DualPanelNeedsTheSbslBoxAndARightSide) {
   const ReportLines side_by_side = FilledReport({"    a"}, {"    a"});
   const ReportLines single = FilledReport({"    a"});
@@ -39,33 +26,20 @@ TEST(ViewerOpeningTest, DualPanelNeedsTheSbslBoxAndARightSide) {
   EXPECT_FALSE(UsesDualPanel(single, true));
 }
 
+// The ruler width is the longest line up to 128; the header gets the wide
+// ruler up to it under Fscl.
 TEST(ViewerOpeningTest, WideRulerIsAddedUnderFsclBeyondColumn80) {
-  CompareSettings fscl;
-  fscl.Fscl = true;
-  const CompareSettings plain;
-  const std::string base(kSingleHeader);
-  EXPECT_EQ(base.size(), 90u);
-  EXPECT_EQ(kWideRuler.size(), 120u);
-  struct Case {
-    const CompareSettings* settings;
-    int32_t width;
-    std::string expected;
-  };
-  const Case cases[] = {
-      {&fscl, 100, base + "----+----9----+----1"},
-      {&fscl, 128, base + std::string(kWideRuler.substr(0, 48))},
-      {&fscl, 80, base},
-      {&fscl, 81, base + "-"},
-      {&plain, 128, base},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(HeaderText(kSingleHeader, *c.settings, c.width), c.expected)
-        << "width " << c.width << (c.settings->Fscl ? " Fscl" : "");
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/header_rulers.txt")) {
+    DirTotals totals;
+    totals.longest_new_line = static_cast<int32_t>(c.Number(0));
+    totals.longest_old_line = static_cast<int32_t>(c.Number(1));
+    CompareSettings settings;
+    settings.Fscl = c.Flag(2);
+    for (const std::string_view header : {kSingleHeader, kDeletesHeader}) {
+      EXPECT_EQ(HeaderText(header, settings, RulerWidth(totals)), std::string(header) + c[3])
+          << c.Where();
+    }
   }
-  DirTotals long_lines;
-  long_lines.longest_new_line = 200;
-  EXPECT_EQ(HeaderText(kDeletesHeader, fscl, RulerWidth(long_lines)),
-            std::string(kDeletesHeader) + std::string(kWideRuler.substr(0, 48)));
 }
 
 TEST(ViewerOpeningTest, SingleHeaderOnlyForAReportWithChanges) {
