@@ -61,17 +61,6 @@ TEST_F(SettingsBadInputTest, SoundLinesAmongGarbageAreTaken) {
   EXPECT_EQ(settings.controls.subc_text.size(), 3u);
 }
 
-TEST_F(SettingsBadInputTest, CarriageReturnLineEndsAreNotPartOfValues) {
-  const KestrinSettings settings = Loaded(
-      "[Other]\r\nx=1\r\n[KESTRIN]\r\nTop=5\r\nSubC=\"-\"\r\nVLTop1=12\r\nCmpSt2Col=3:eol\r\n"
-      "ViewResults=1\r\n");
-  EXPECT_EQ(settings.Top, 5);
-  EXPECT_EQ(settings.controls.subc_text, "\"-\"");
-  EXPECT_EQ(settings.layout.VLTop1, "12");
-  EXPECT_EQ(settings.controls.new_range2, "3:eol");
-  EXPECT_TRUE(settings.ViewResults);
-}
-
 TEST_F(SettingsBadInputTest, OversizedFileIsNotRead) {
   const std::string path = directory_.PathOf("Kestrin.ini");
   testkit::WriteFile(path, "[Kestrin]\nTop=5\n");
