@@ -3,9 +3,12 @@
 #include "settings/settings_location.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "settings/settings_file.h"
@@ -49,19 +52,28 @@ TEST(SettingsLocationTest, WithNoPlaceNothingIsWrittenAndTheSaveSaysWhy) {
   EXPECT_NE(outcome.reason.find("HOME"), std::string::npos) << outcome.reason;
 }
 
-TEST(SettingsLocationTest, ProgramPlaceComesFromTheEnvironment) {
-  const char* saved_xdg = getenv("XDG_CONFIG_HOME");
-  const std::string saved_xdg_text = saved_xdg == nullptr ? "" : saved_xdg;
-  setenv("XDG_CONFIG_HOME", "/test/config", 1);
-  const SettingsPlace place = ProgramSettingsPlace(DefaultFileSystem());
-  if (saved_xdg == nullptr) {
-    unsetenv("XDG_CONFIG_HOME");
-  } else {
-    setenv("XDG_CONFIG_HOME", saved_xdg_text.c_str(), 1);
+// Sets an environment variable (unsets it for nullptr) while it lives.
+class EnvironmentValue {
+ public:
+  EnvironmentValue(const char* name, const char* value) : name_(name) {
+    if (const char* old = getenv(name)) saved_ = old;
+    value ? setenv(name, value, 1) : unsetenv(name);
   }
+  ~EnvironmentValue() { saved_ ? setenv(name_, saved_->c_str(), 1) : unsetenv(name_); }
+
+ private:
+  const char* name_;
+  std::optional<std::string> saved_;
+};
+
+// Without HOME, the home directory is the one the password database gives.
+TEST(SettingsLocationTest, ProgramPlaceComesFromTheEnvironment) {
+  EnvironmentValue xdg("XDG_CONFIG_HOME", "/test/config");
+  EnvironmentValue home("HOME", nullptr);
+  const SettingsPlace place = ProgramSettingsPlace(DefaultFileSystem());
   EXPECT_EQ(place.xdg_config_home, "/test/config");
   EXPECT_EQ(place.executable_directory, DefaultFileSystem().ExecutableDirectory());
-  EXPECT_FALSE(place.home.empty());
+  EXPECT_EQ(place.home, getpwuid(getuid())->pw_dir);
 }
 
 }  // namespace
