@@ -68,6 +68,18 @@ TEST(TwoListDialogTest, ButtonsWithNothingToActOnShowTheirMessages) {
                      "components to \"Selected List\"."}));
 }
 
+TEST(TwoListDialogTest, StartCompareSkipsAPairWhoseFileIsGone) {
+  RunHarness harness;
+  MakeDirectories(harness, {"a.c", "b.c"}, {"x.c", "y.c"});
+  OpenWith(harness, [&](TwoListDialog& dialog) {
+    AddPair(dialog, 0, 0);
+    AddPair(dialog, 1, 1);
+    harness.scratch.Remove("old/x.c");
+    EXPECT_EQ(dialog.StartCompareClicked(), DialogNext::kClose);
+  });
+  EXPECT_EQ(harness.controller.Pairs().new_names, Strings{"b.c"});
+}
+
 TEST(TwoListDialogTest, FilterMasksOneSideAndLeavesTheSelectedPairs) {
   RunHarness harness;
   MakeDirectories(harness, {"a.c", "b.h"}, {"x.c", "y.h"});
