@@ -91,7 +91,8 @@ std::string Act(LikeNameDialog& dialog, const std::string& step) {
 // what the dialog shows after each (golden/like_name_buttons.txt).
 TEST(LikeNameDialogTest, ButtonSequences) {
   Strings transcript;
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/run/cases/like_name_buttons.txt")) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/run/cases/like_name_buttons.txt")) {
     Strings names, steps;
     std::istringstream name_words(c[0]);
     for (std::string name; name_words >> name;) names.push_back(name);
@@ -104,7 +105,8 @@ TEST(LikeNameDialogTest, ButtonSequences) {
       for (const std::string& step : steps) transcript.push_back(step + " -> " + Act(dialog, step));
     });
     for (const std::string& event : harness.log.events) {
-      if (event.starts_with("message:") || event.starts_with("status:")) transcript.push_back(event);
+      if (event.starts_with("message:") || event.starts_with("status:"))
+        transcript.push_back(event);
     }
   }
   testkit::ExpectGoldenLines("tests/run/golden/like_name_buttons.txt", transcript);

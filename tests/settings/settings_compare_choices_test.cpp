@@ -60,7 +60,8 @@ TEST_F(SettingsCompareChoicesTest, FileThatGivesNoChoicesSaysWhy) {
   ASSERT_EQ(mkfifo(directory_.PathOf("pipe.ini").c_str(), 0600), 0);
   directory_.Write("other.ini", "[Other]\nListType=Long\n");
   directory_.Write("bytes.ini", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff[Kestrin\0", 25));
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/settings/cases/no_choices.txt")) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/settings/cases/no_choices.txt")) {
     const std::string path = c[0].starts_with("/") ? c[0] : directory_.PathOf(c[0]);
     const CompareChoicesRead read = LoadCompareChoices(path, DefaultFileSystem());
     std::string reason = c[1];

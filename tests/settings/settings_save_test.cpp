@@ -17,7 +17,8 @@ namespace {
 
 // The section a default record saves.
 std::string DefaultSection() {
-  return testkit::ReadFile(JoinPath(KESTRIN_SOURCE_DIR, "tests/settings/golden/default_section.ini"));
+  return testkit::ReadFile(
+      JoinPath(KESTRIN_SOURCE_DIR, "tests/settings/golden/default_section.ini"));
 }
 
 class SettingsSaveTest : public ::testing::Test {
@@ -65,7 +66,8 @@ TEST_F(SettingsSaveTest, WritesEveryKeyInOrderAndLetterCase) {
 // section: cases/other_sections.txt.
 TEST_F(SettingsSaveTest, OtherSectionsAreKeptAsTheyWere) {
   const std::string ours = DefaultSection();
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/settings/cases/other_sections.txt")) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/settings/cases/other_sections.txt")) {
     testkit::CaseScope scope(c);
     std::string expected = c[1];
     expected.replace(expected.find("<ours>"), 6, ours);

@@ -8,9 +8,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/compare_settings.h"
 #include "engine/path.h"
 #include "settings/settings_file.h"
-#include "engine/compare_settings.h"
 #include "settings/settings_texts.h"
 
 namespace kestrin {
@@ -25,7 +25,8 @@ std::string SettingsDescription(const KestrinSettings& settings) {
   std::string ticked;
   for (int i = 0; i < kPreferenceCount; ++i) {
     if (settings.controls.preferences[i]) {
-      ticked += (ticked.empty() ? "" : ",") + std::string(PreferenceKeyword(static_cast<Preference>(i)));
+      ticked +=
+          (ticked.empty() ? "" : ",") + std::string(PreferenceKeyword(static_cast<Preference>(i)));
     }
   }
   return description + "\nticked=" + ticked + "\n";

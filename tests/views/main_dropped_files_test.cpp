@@ -15,7 +15,8 @@ std::string Shown(const DroppedFilePlacement& placement) {
 }
 
 TEST(MainDroppedFilesTest, PlacesByCountAndDropPoint) {
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/dropped_files.txt")) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/views/cases/dropped_files.txt")) {
     const std::vector<std::string> names(c.fields.begin() + 2, c.fields.end());
     EXPECT_EQ(Shown(PlaceDroppedFiles(names, static_cast<int>(c.Number(0)), 100)), c[1])
         << c.Where();

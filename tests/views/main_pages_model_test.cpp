@@ -93,7 +93,8 @@ TEST(MainPagesModelTest, CloseRequests) {
       {"save and end", CloseOutcome::kSaveAndEnd},
       {"return to the Main Panel", CloseOutcome::kReturnToMainPanel},
       {"refused", CloseOutcome::kRefusedDuringRun}};
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/close_requests.txt")) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/views/cases/close_requests.txt")) {
     MainPagesModel pages;
     ControlValues controls;
     pages.ChangePage(Page(c[0]), controls, {});

@@ -25,7 +25,8 @@ constexpr int kPageWidth = 1000;
 constexpr int kPageHeight = (60 + 4) * 20;
 
 TEST(PrintPageTest, MeasuresCharactersLinesAndPositions) {
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/page_measures.txt")) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/views/cases/page_measures.txt")) {
     RecordingPrintSurface surface(c.Number(0), c.Number(1), c.Number(2), c.Number(3), c.Number(4));
     const PrintPanel panel = c[5] == "dual" ? PrintPanel::kDual : PrintPanel::kSingle;
     const std::optional<PageGeometry> geometry = MeasurePage(surface, 9, panel);

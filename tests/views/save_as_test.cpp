@@ -22,8 +22,7 @@ TEST(SaveAsTest, TheDialogStartsAtTheLastSavedFileWhileItExists) {
   for (const testkit::TableCase& c :
        testkit::ReadCaseTable("tests/views/cases/save_dialog_starts.txt")) {
     const PrintPanel panel = c[0] == "single" ? PrintPanel::kSingle : PrintPanel::kDual;
-    const SaveDialogRequest request =
-        SaveDialogFor(panel, placed(c[1]), c[2], DefaultFileSystem());
+    const SaveDialogRequest request = SaveDialogFor(panel, placed(c[1]), c[2], DefaultFileSystem());
     EXPECT_EQ(request.start_directory, placed(c[3])) << c.Where();
     EXPECT_EQ(request.proposed_name, c[4]) << c.Where();
     EXPECT_EQ(request.confirm_replace, panel == PrintPanel::kSingle) << c.Where();

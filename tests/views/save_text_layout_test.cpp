@@ -76,7 +76,8 @@ TEST(SaveTextLayoutTest, SideBySideLinesAreExactlyWWide) {
     CollectingSink sink;
     EXPECT_TRUE(WriteSideBySideText(report, "stamp", DualSaveWidths(report), sink));
     testkit::ExpectGoldenLines(
-        std::string("tests/views/golden/side_by_side") + (fscl ? "_fscl" : "") + ".txt", sink.lines);
+        std::string("tests/views/golden/side_by_side") + (fscl ? "_fscl" : "") + ".txt",
+        sink.lines);
   }
 }
 

@@ -51,7 +51,8 @@ ReportLines DirectoryReport(bool two_names) {
 }
 
 TEST(SummaryJumpTest, APairRowLeadsToItsPairsFirstHeading) {
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/summary_jumps.txt")) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/views/cases/summary_jumps.txt")) {
     const std::optional<int64_t> listing = PairListingRow(DirectoryReport(c.Flag(0)), c.Number(1));
     EXPECT_EQ(listing ? std::to_string(*listing) : "none", c[2]) << c.Where();
   }

@@ -29,7 +29,8 @@ TEST(ViewerOpeningTest, DualPanelNeedsTheSbslBoxAndARightSide) {
 // The ruler width is the longest line up to 128; the header gets the wide
 // ruler up to it under Fscl.
 TEST(ViewerOpeningTest, WideRulerIsAddedUnderFsclBeyondColumn80) {
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/header_rulers.txt")) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/views/cases/header_rulers.txt")) {
     DirTotals totals;
     totals.longest_new_line = static_cast<int32_t>(c.Number(0));
     totals.longest_old_line = static_cast<int32_t>(c.Number(1));

@@ -55,7 +55,8 @@ std::string Shown(const std::optional<int>& number) {
 }
 
 TEST(ViewerValuesTest, StoredNumbersAreSignedDecimalsOnly) {
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/stored_numbers.txt")) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/views/cases/stored_numbers.txt")) {
     EXPECT_EQ(Shown(StoredNumber(c[0])), c[1]) << c.Where();
   }
 }

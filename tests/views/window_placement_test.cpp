@@ -33,7 +33,8 @@ TEST(WindowPlacementTest, AWindowIsShrunkAndMovedIntoTheAvailableArea) {
 }
 
 TEST(WindowPlacementTest, TheLegendGoesRightThenLeftAndNeverOverTheButtons) {
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/legend_places.txt")) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/views/cases/legend_places.txt")) {
     const ScreenRect viewer = Rect(c[0]);
     const ScreenRect buttons{viewer.left, viewer.top, 500, 50};
     const ScreenRect legend = PlaceBeside(viewer, buttons, 300, 400, kScreen, 8);

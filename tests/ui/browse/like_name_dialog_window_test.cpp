@@ -62,7 +62,8 @@ void Click(QWidget& window, const char* name) { Child<QPushButton>(window, name)
 
 Strings Rows(const QListWidget* list) {
   Strings rows;
-  for (int row = 0; row < list->count(); ++row) rows.push_back(list->item(row)->text().toStdString());
+  for (int row = 0; row < list->count(); ++row)
+    rows.push_back(list->item(row)->text().toStdString());
   return rows;
 }
 
@@ -85,11 +86,11 @@ TEST(LikeNameDialogWindowTest, TwoPickedNamesRun) {
     EXPECT_EQ(Label(window, "LNLblPairedCount"), "(2)");
     EXPECT_EQ(Label(window, "LNLblSelectedCount"), "(2)");
     EXPECT_EQ(Label(window, "LNLblNewPath"), names.scratch.PathOf("new"));
-    QObject::connect(Child<QLineEdit>(names.Main(), "MnEdStatus"), &QLineEdit::textChanged,
-                     &window, [&] {
-                       open_during_run |=
-                           names.Main().Controller().Flags().LikeNameDialogOpen && window.isHidden();
-                     });
+    QObject::connect(
+        Child<QLineEdit>(names.Main(), "MnEdStatus"), &QLineEdit::textChanged, &window, [&] {
+          open_during_run |=
+              names.Main().Controller().Flags().LikeNameDialogOpen && window.isHidden();
+        });
     Click(window, "LNBtnStart");
   });
   Click(names.Main(), "MnBtnStart");

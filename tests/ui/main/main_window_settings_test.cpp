@@ -31,8 +31,7 @@ TEST(MainWindowSettingsTest, UnusableSelectorTextsKeepTheDesignedEntries) {
   // Each value no selector takes is named to the user with its key.
   const std::vector<std::string> messages = fixture.dialogs.Only("message:");
   ASSERT_EQ(messages.size(), 3u);
-  const std::string settings_path =
-      fixture.scratch.PathOf(MainWindowFixture::kSettingsRelative);
+  const std::string settings_path = fixture.scratch.PathOf(MainWindowFixture::kSettingsRelative);
   EXPECT_TRUE(messages[1].starts_with("The settings file \"" + settings_path +
                                       "\" has XTab=12, which is not one of 1, "))
       << messages[1];

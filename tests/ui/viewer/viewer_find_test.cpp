@@ -24,7 +24,8 @@ FindRequest Request(const char* typed, int64_t selected,
 }
 
 TEST(ViewerFindTest, SearchTextIsTrimmedLowerCasedAndCutWhenAsked) {
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/ui/viewer/cases/search_texts.txt")) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/ui/viewer/cases/search_texts.txt")) {
     const std::optional<qsizetype> cut =
         c[1] == "all" ? std::nullopt : std::optional<qsizetype>(c.Number(1));
     EXPECT_EQ(SearchText(QString::fromStdString(c[0]), cut).toStdString(), c[2]) << c.Where();
@@ -34,7 +35,8 @@ TEST(ViewerFindTest, SearchTextIsTrimmedLowerCasedAndCutWhenAsked) {
 TEST(ViewerFindTest, SingleFindStartsBesideTheSelectedRowWithoutWrapping) {
   const ReportLines report =
       FilledReport({"    alpha", "I - Beta", "    gamma", "D - beta again", "    delta"});
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/ui/viewer/cases/single_finds.txt")) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/ui/viewer/cases/single_finds.txt")) {
     const FindDirection direction = c[2] == "up" ? FindDirection::kUp : FindDirection::kDown;
     EXPECT_EQ(Show(FindSingleRow(report, Request(c[0].c_str(), c.Number(1), direction))), c[3])
         << c.Where();
