@@ -17,25 +17,10 @@ using testkit::CaseScope;
 using testkit::ReadCaseTable;
 using testkit::TableCase;
 
-const char* ColourName(RowColourName colour) {
-  switch (colour) {
-    case RowColourName::kBlack:
-      return "black";
-    case RowColourName::kRed:
-      return "red";
-    case RowColourName::kBlue:
-      return "blue";
-    case RowColourName::kTeal:
-      return "teal";
-    case RowColourName::kMaroon:
-      return "maroon";
-    case RowColourName::kGreen:
-      return "green";
-    case RowColourName::kNavy:
-      return "navy";
-  }
-  return "?";
-}
+// The row colours by name, in RowColourName order.
+constexpr const char* kColourNames[] = {"black", "red", "blue", "teal", "maroon", "green", "navy"};
+
+const char* ColourName(RowColourName colour) { return kColourNames[static_cast<int>(colour)]; }
 
 ReportLines ReportOf(std::vector<std::string> primary, std::vector<std::string> secondary = {}) {
   ReportLines report;
@@ -95,10 +80,6 @@ TEST(ReportRowsTest, RowTexts) {
   EXPECT_EQ(RowColour(ReportLines(), RowSide::kSingle, 0), RowColourName::kGreen);
 }
 
-const RowColourName kColours[] = {
-    RowColourName::kBlack,  RowColourName::kRed,   RowColourName::kBlue, RowColourName::kTeal,
-    RowColourName::kMaroon, RowColourName::kGreen, RowColourName::kNavy};
-
 TEST(ReportRowsTest, RowColours) {
   for (const TableCase& c : ReadCaseTable("tests/report/cases/row_colours.txt")) {
     CaseScope scope(c);
@@ -115,12 +96,13 @@ TEST(ReportRowsTest, RowColours) {
 
 TEST(ReportRowsTest, ColourRgbGivesTheViewerColours) {
   const std::vector<TableCase> cases = ReadCaseTable("tests/report/cases/colour_values.txt");
-  ASSERT_EQ(cases.size(), std::size(kColours));
+  ASSERT_EQ(cases.size(), std::size(kColourNames));
   for (size_t k = 0; k < cases.size(); ++k) {
     const TableCase& c = cases[k];
     CaseScope scope(c);
-    const Rgb rgb = ColourRgb(kColours[k]);
-    EXPECT_EQ(ColourName(kColours[k]), c[0]);
+    const auto colour = static_cast<RowColourName>(k);
+    EXPECT_STREQ(ColourName(colour), c[0].c_str());
+    const Rgb rgb = ColourRgb(colour);
     EXPECT_EQ(rgb.red, c.Number(1));
     EXPECT_EQ(rgb.green, c.Number(2));
     EXPECT_EQ(rgb.blue, c.Number(3));
