@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <array>
+#include <string>
 
 #include "tests/common/case_table.h"
 
@@ -21,17 +22,6 @@ std::string RangesText(const ColumnRanges& ranges) {
   return text;
 }
 
-// The keywords of the preferences set, in page order.
-std::string PreferencesText(const std::array<bool, kPreferenceCount>& preferences) {
-  std::string text;
-  for (int k = 0; k < kPreferenceCount; ++k) {
-    if (!preferences[k]) continue;
-    if (!text.empty()) text += ' ';
-    text += PreferenceKeyword(static_cast<Preference>(k));
-  }
-  return text;
-}
-
 TEST(CompareSettingsTest, CcolVerdicts) {
   for (const TableCase& c : ReadCaseTable("tests/engine/cases/ccol_ranges.txt")) {
     CaseScope scope(c);
@@ -43,30 +33,21 @@ TEST(CompareSettingsTest, CcolVerdicts) {
   }
 }
 
-std::array<bool, kPreferenceCount> Checked(std::initializer_list<Preference> checked) {
+// The preferences named by `keywords` ("Icas Xtab"), or every one for "all".
+std::array<bool, kPreferenceCount> PreferencesNamed(const std::string& keywords) {
   std::array<bool, kPreferenceCount> preferences{};
-  for (Preference preference : checked) preferences[static_cast<int>(preference)] = true;
+  for (int k = 0; k < kPreferenceCount; ++k) {
+    const std::string keyword(PreferenceKeyword(static_cast<Preference>(k)));
+    preferences[k] =
+        keywords == "all" || (" " + keywords + " ").find(" " + keyword + " ") != std::string::npos;
+  }
   return preferences;
 }
 
 TEST(CompareSettingsTest, OptionsTextListsDpThenPreferencesInPageOrder) {
-  std::array<bool, kPreferenceCount> all{};
-  all.fill(true);
-  struct Case {
-    int dp_choice;
-    std::array<bool, kPreferenceCount> preferences;
-    const char* expected;
-  } const cases[] = {
-      {0, {}, "None"},
-      {6, Checked({Preference::kXtab, Preference::kIcas}), "Dcpp Icas Xtab"},
-      {10, {}, "Dudc"},
-      {11, Checked({Preference::kSbsl}), "Sbsl"},
-      {9, all,
-       "Dcob Icas Rovr Inpn Sbsl Fmvl Lorl Noss Xdpl Ieof Subc Xtab Txal Aeqf Fscl Chgo Txfo "
-       "Ccol"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(OptionsText(c.dp_choice, c.preferences), c.expected) << c.expected;
+  for (const TableCase& c : ReadCaseTable("tests/engine/cases/options_written.txt")) {
+    CaseScope scope(c);
+    EXPECT_EQ(OptionsText(static_cast<int>(c.Number(0)), PreferencesNamed(c[1])), c[2]);
   }
 }
 
@@ -75,7 +56,7 @@ TEST(CompareSettingsTest, ParseOptionsTextReadsStoredTokens) {
     CaseScope scope(c);
     const ParsedOptions parsed = ParseOptionsText(c[0]);
     EXPECT_EQ(DpKeyword(static_cast<DpChoice>(parsed.dp_choice)), c[1]);
-    EXPECT_EQ(PreferencesText(parsed.preferences), c[2]);
+    EXPECT_EQ(parsed.preferences, PreferencesNamed(c[2]));
     EXPECT_EQ(parsed.text, c[3]);
   }
 }
@@ -118,11 +99,7 @@ TEST(CompareSettingsTest, SubcAndXtabFieldsAreReadOrFaultTheSnapshot) {
   for (const TableCase& c : ReadCaseTable("tests/engine/cases/subc_xtab_fields.txt")) {
     CaseScope scope(c);
     ControlValues controls;
-    for (int k = 0; k < kPreferenceCount; ++k) {
-      if (PreferenceKeyword(static_cast<Preference>(k)) == c[0]) {
-        controls.SetChecked(static_cast<Preference>(k), true);
-      }
-    }
+    controls.preferences = PreferencesNamed(c[0]);
     controls.subc_text = c[1];
     controls.tab_size_text = c[2];
     CompareSettings settings;
