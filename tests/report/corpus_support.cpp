@@ -59,7 +59,8 @@ std::string Statement(Random& random) {
 
 // One comment line of `dp`'s kind, or a comment after code.
 std::string Comment(Random& random, DpChoice dp) {
-  const std::string prose = std::string(random.Pick(kWords)) + " note " + std::to_string(random.Below(50));
+  const std::string prose =
+      std::string(random.Pick(kWords)) + " note " + std::to_string(random.Below(50));
   switch (dp) {
     case DpChoice::kDsem: return random.Chance(50) ? "; " + prose : "   ;" + prose;
     case DpChoice::kDrem: return random.Chance(70) ? "rem " + prose : "REM " + prose;
@@ -123,7 +124,8 @@ void Edit(Random& random, DpChoice dp, Lines& lines) {
     case 0: lines.insert(lines.begin() + at, Statement(random)); break;
     case 1: lines.insert(lines.begin() + at, Comment(random, dp)); break;
     case 2: if (at < static_cast<int>(lines.size())) lines.erase(lines.begin() + at); break;
-    default: if (at < static_cast<int>(lines.size())) lines[static_cast<size_t>(at)] = Statement(random);
+    default:
+      if (at < static_cast<int>(lines.size())) lines[static_cast<size_t>(at)] = Statement(random);
   }
 }
 

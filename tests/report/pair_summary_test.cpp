@@ -78,7 +78,8 @@ const SummaryCase kCases[] = {
        f.run.pair.new_binary_size = 512;
        f.run.pair.old_binary_size = 600;
      }},
-    {"text pair after a binary pair", 2, [](PairSummaryFixture& f) { f.run.totals.binary_pairs = 1; }},
+    {"text pair after a binary pair", 2,
+     [](PairSummaryFixture& f) { f.run.totals.binary_pairs = 1; }},
     {"one binary pair equal by Aeqf", 1,
      [](PairSummaryFixture& f) {
        Binary(f);
