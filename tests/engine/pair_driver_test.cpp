@@ -193,5 +193,19 @@ TEST(PairDriverTest, AFullReportEndsOnlyThePairBeingListed) {
   EXPECT_EQ(Classes(fixture), "0:text 1:text ");
 }
 
+// A read error is told once, though the sections after it read the failing
+// side again from where it was cut.
+TEST(PairDriverTest, AReadErrorIsToldOnceForThePair) {
+  PairFixture fixture;
+  fixture.scratch.Write("new.txt", engine_support::NumberedLines(9000));
+  fixture.scratch.Write("old.txt", engine_support::NumberedLines(9000));
+  fixture.fs.faults[fixture.scratch.PathOf("new.txt")] = {.reads_end_at = 40000,
+                                                          .read_error = true};
+  fixture.pairs.Add("new.txt", "old.txt");
+  fixture.Run();
+  EXPECT_EQ(fixture.host.Only("message:").size(), 1u);
+  EXPECT_GT(fixture.report.steps.size(), 1u) << "the pair took one section only";
+}
+
 }  // namespace
 }  // namespace kestrin
