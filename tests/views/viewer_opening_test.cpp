@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <iomanip>
 #include <sstream>
 #include <string>
@@ -73,6 +74,14 @@ TEST(ViewerOpeningTest, RunStampFollowsTheSystemsDateAndTimeForms) {
     std::istringstream(c[4]) >> std::get_time(&now, "%Y-%m-%d %H:%M");
     EXPECT_EQ(FormatRunStamp(now, {c[0], c[1], c[2], c[3]}), c[5]) << c.Where();
   }
+}
+
+// With LC_ALL=C the stamp's date is the month, day and year of today.
+TEST(ViewerOpeningTest, TheRunStampIsOfToday) {
+  const std::time_t seconds = std::time(nullptr);
+  char today[16];
+  std::strftime(today, sizeof today, "%m/%d/%y ", std::localtime(&seconds));
+  EXPECT_TRUE(CurrentRunStamp().starts_with(today)) << CurrentRunStamp() << " on " << today;
 }
 
 }  // namespace
