@@ -48,8 +48,7 @@ std::string SideBySideLine(std::string_view left, std::string_view right,
 
 SaveWidths DualSaveWidths(const ReportLines& report) {
   const DirTotals& totals = report.totals;
-  if (report.settings.Fscl &&
-      (totals.longest_new_line > kNarrowLine || totals.longest_old_line > kNarrowLine)) {
+  if (report.settings.Fscl) {
     return {SideWidth(totals.longest_new_line), SideWidth(totals.longest_old_line)};
   }
   return {kNarrowLine + kRowPrefixWidth, kNarrowLine + kRowPrefixWidth};

@@ -73,6 +73,14 @@ TEST(DirBrowserSelectTest, EnteringThePagePlacesItOnTheNameFields) {
   }
 }
 
+TEST(DirBrowserSelectTest, NamesThatGiveNoPlaceShowTheListsAsTheyAreNow) {
+  SelectPage fixture;
+  fixture.EnterWith(fixture.Path("new"), "");
+  fixture.harness.scratch.Write("new/Added.c", "a\n");
+  fixture.EnterWith(fixture.Path("missing/x.c"), "");
+  EXPECT_EQ(fixture.page.Browser().Files(), (Strings{"Added.c", "Prog.c"}));
+}
+
 TEST(DirBrowserSelectTest, UseAsDirTakesTheOpenDirectoryOrAsksToDoubleClick) {
   struct Case {
     bool highlight_sub;
