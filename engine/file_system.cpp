@@ -293,6 +293,9 @@ class PosixFileSystem : public FileSystem {
   }
 
   int LastError() override { return last_error; }
+  // Every call works on its own descriptors, and the error number is the
+  // calling thread's.
+  bool ThreadSafe() const override { return true; }
 };
 
 }  // namespace

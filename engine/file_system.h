@@ -103,6 +103,9 @@ class FileSystem {
   virtual std::string ExecutableDirectory() = 0;
   // The last error number of a failed call of this thread.
   virtual int LastError() = 0;
+  // True iff two threads may call it at once, so that a run may read its
+  // coming files ahead.
+  virtual bool ThreadSafe() const { return false; }
 };
 
 // The real file system of this platform.

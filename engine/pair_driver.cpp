@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <system_error>
+#include <vector>
 
 #include "engine/binary_compare.h"
 #include "engine/engine_texts.h"
@@ -11,6 +13,7 @@
 #include "engine/pair_opening.h"
 #include "engine/run_progress.h"
 #include "engine/path.h"
+#include "engine/read_ahead_file_system.h"
 #include "engine/section_reader.h"
 
 namespace kestrin {
@@ -137,18 +140,38 @@ std::string FinalMessage(const CompareRun* run, bool halt_requested) {
   return kEquivalentMessage;
 }
 
+// A file system that reads the coming files ahead, for a run of several
+// pairs on a file system that allows it; null for any other run.
+std::unique_ptr<ReadAheadFileSystem> ReadAheadFor(const RunRequest& request, int32_t pair_count) {
+  if (pair_count < 2 || !request.fs.ThreadSafe()) return nullptr;
+  std::vector<std::string> paths;
+  paths.reserve(2 * static_cast<size_t>(pair_count));
+  for (int32_t k = 0; k < pair_count; ++k) {
+    paths.push_back(request.pairs.NewPath(static_cast<size_t>(k)));
+    paths.push_back(request.pairs.OldPath(static_cast<size_t>(k)));
+  }
+  try {
+    return std::make_unique<ReadAheadFileSystem>(request.fs, std::move(paths));
+  } catch (const std::system_error&) {
+    return nullptr;  // no thread to be had: the run reads its files itself
+  }
+}
+
 }  // namespace
 
 std::string RunPairs(const RunRequest& request) {
+  std::unique_ptr<ReadAheadFileSystem> read_ahead;
   std::unique_ptr<CompareRun> run;
   try {
     request.report.BeginRun();
-    run = std::make_unique<CompareRun>(request.pairs, request.halt_requested, request.host,
-                                       request.fs);
     // The two name lists are filled together; a shorter old list would leave
     // pairs without an old file.
-    run->state.pair_count = static_cast<int32_t>(
+    const auto pair_count = static_cast<int32_t>(
         std::min(request.pairs.new_names.size(), request.pairs.old_names.size()));
+    read_ahead = ReadAheadFor(request, pair_count);
+    FileSystem& fs = read_ahead != nullptr ? *read_ahead : request.fs;
+    run = std::make_unique<CompareRun>(request.pairs, request.halt_requested, request.host, fs);
+    run->state.pair_count = pair_count;
     for (int32_t k = 0; k < run->state.pair_count; ++k) {
       run->state.CurrentPair = k;
       OpenPair(*run, request.controls);

@@ -5,7 +5,6 @@
 
 #include "engine/byte_words.h"
 #include "engine/engine_texts.h"
-#include "engine/path.h"
 #include "engine/side_file.h"
 
 namespace kestrin {
@@ -88,9 +87,9 @@ void OpenPair(CompareRun& run, ControlValues& controls) {
   }
   const CompareSettings& settings = run.settings;
   ResetSide(run.new_side, settings, settings.new_ranges, true,
-            JoinPath(run.pairs.new_directory, run.pairs.new_names[k]));
+            run.pairs.NewPath(k));
   ResetSide(run.old_side, settings, settings.old_ranges, false,
-            JoinPath(run.pairs.old_directory, run.pairs.old_names[k]));
+            run.pairs.OldPath(k));
   run.state.directory_entries.emplace_back();
   run.pair.PairDone = true;
 

@@ -12,6 +12,7 @@
 #include "engine/engine_texts.h"
 #include "engine/file_system.h"
 #include "engine/input_line.h"
+#include "engine/path.h"
 #include "engine/side_file.h"
 
 namespace kestrin {
@@ -32,6 +33,9 @@ struct PairList {
     new_names.push_back(std::move(new_name));
     old_names.push_back(std::move(old_name));
   }
+  // The paths pair `k` opens.
+  std::string NewPath(size_t k) const { return JoinPath(new_directory, new_names[k]); }
+  std::string OldPath(size_t k) const { return JoinPath(old_directory, old_names[k]); }
 };
 
 // Flags and counters of one pair, all zero when the pair is opened.

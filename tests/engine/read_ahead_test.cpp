@@ -1,0 +1,96 @@
+// Reading a run's files ahead: the run reads what it would have read, and
+// any file that was not read ahead whole is opened by the run itself.
+#include "engine/read_ahead_file_system.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/common/scratch_directory.h"
+
+namespace kestrin {
+namespace {
+
+// The real file system, noting which paths were opened on the test's thread.
+class NotingFileSystem : public FileSystem {
+ public:
+  std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override {
+    if (std::this_thread::get_id() == test_thread_) {
+      std::lock_guard lock(mutex_);
+      opened_here_.push_back(path);
+    }
+    return real_.OpenRead(path, error);
+  }
+  bool IsFile(const std::string& path) override { return real_.IsFile(path); }
+  bool IsDirectory(const std::string& path) override { return real_.IsDirectory(path); }
+  std::vector<std::string> ListFiles(const std::string& directory) override {
+    return real_.ListFiles(directory);
+  }
+  std::string ExecutableDirectory() override { return real_.ExecutableDirectory(); }
+  int LastError() override { return real_.LastError(); }
+
+  std::vector<std::string> OpenedHere() {
+    std::lock_guard lock(mutex_);
+    return opened_here_;
+  }
+
+ private:
+  FileSystem& real_ = DefaultFileSystem();
+  const std::thread::id test_thread_ = std::this_thread::get_id();
+  std::mutex mutex_;
+  std::vector<std::string> opened_here_;
+};
+
+// Everything `file` gives from its start, read in pieces as a run reads.
+std::string ReadAll(InputFile& file) {
+  int64_t size = 0;
+  EXPECT_TRUE(file.SeekToEnd(&size));
+  EXPECT_TRUE(file.Seek(0));
+  std::string bytes;
+  char piece[4096];
+  for (int64_t got = 0; (got = file.Read(piece, sizeof piece)) > 0;) bytes.append(piece, got);
+  EXPECT_EQ(static_cast<int64_t>(bytes.size()), size);
+  return bytes;
+}
+
+TEST(ReadAheadTest, TheRunReadsWhatTheFilesHold) {
+  testkit::ScratchDirectory scratch;
+  // More bytes than are ever held ahead, one file too large to be read ahead,
+  // and one that is missing.
+  std::vector<std::string> paths;
+  std::vector<std::string> contents;
+  for (int k = 0; k < 40; ++k) {
+    const auto size = static_cast<size_t>(k == 7 ? kReadAheadFileLimit + 1 : 200000 + k);
+    contents.push_back(std::string(size, static_cast<char>('a' + k % 26)));
+    paths.push_back(scratch.Write("f" + std::to_string(k), contents.back()));
+  }
+  paths.insert(paths.begin() + 3, scratch.PathOf("missing"));
+  contents.insert(contents.begin() + 3, "");
+  NotingFileSystem fs;
+  {
+    ReadAheadFileSystem read_ahead(fs, paths);
+    for (size_t k = 0; k < paths.size(); ++k) {
+      // The run skips file 20 and comes back to it after file 21.
+      const size_t at = k == 20 ? 21 : k == 21 ? 20 : k;
+      int error = 0;
+      std::unique_ptr<InputFile> file = read_ahead.OpenRead(paths[at], &error);
+      if (contents[at].empty()) {
+        EXPECT_EQ(file, nullptr);
+        EXPECT_EQ(error, ENOENT);
+        continue;
+      }
+      ASSERT_NE(file, nullptr) << paths[at];
+      EXPECT_EQ(ReadAll(*file), contents[at]) << paths[at];
+    }
+  }
+  // The missing file, the large one and the one opened out of order were
+  // opened by the run itself; no other file was.
+  EXPECT_EQ(fs.OpenedHere(), (std::vector<std::string>{paths[3], paths[8], paths[20]}));
+}
+
+}  // namespace
+}  // namespace kestrin
