@@ -90,6 +90,10 @@ TEST(ReadAheadTest, TheRunReadsWhatTheFilesHold) {
   // The missing file, the large one and the one opened out of order were
   // opened by the run itself; no other file was.
   EXPECT_EQ(fs.OpenedHere(), (std::vector<std::string>{paths[3], paths[8], paths[20]}));
+  // A run that ends early (halted, say) stops the reading at once.
+  ReadAheadFileSystem halted(fs, paths);
+  int error = 0;
+  EXPECT_NE(halted.OpenRead(paths[0], &error), nullptr);
 }
 
 }  // namespace
