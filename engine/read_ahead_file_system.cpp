@@ -69,20 +69,23 @@ std::unique_ptr<InputFile> ReadAheadFileSystem::OpenRead(const std::string& path
   const auto index = static_cast<size_t>(found - paths_.begin());
   PassTo(index);
   changed_.wait(lock, [&] { return files_[index].done; });
-  AheadFile file = std::move(files_[index]);
-  held_bytes_ -= static_cast<int64_t>(file.bytes.size());
-  PassTo(index + 1);
+  AheadFile file = TakeFile(index);
+  ++next_wanted_;
+  changed_.notify_all();
   lock.unlock();
   if (!file.whole) return fs_.OpenRead(path, error);
   return std::make_unique<HeldFile>(std::move(file.bytes), file.modified_time);
 }
 
+ReadAheadFileSystem::AheadFile ReadAheadFileSystem::TakeFile(size_t index) {
+  AheadFile file = std::move(files_[index]);
+  files_[index].bytes = std::string();
+  held_bytes_ -= static_cast<int64_t>(file.bytes.size());
+  return file;
+}
+
 void ReadAheadFileSystem::PassTo(size_t index) {
-  for (; next_wanted_ < index; ++next_wanted_) {
-    AheadFile& passed = files_[next_wanted_];
-    if (passed.done) held_bytes_ -= static_cast<int64_t>(passed.bytes.size());
-    passed.bytes = std::string();
-  }
+  for (; next_wanted_ < index; ++next_wanted_) TakeFile(next_wanted_);
   changed_.notify_all();
 }
 

@@ -63,6 +63,8 @@ class ReadAheadFileSystem : public FileSystem {
 
   void ReadAhead();
   AheadFile ReadWhole(const std::string& path);
+  // Takes file `index` out of those held; a file not read yet has no bytes.
+  AheadFile TakeFile(size_t index);
   // Lets go of the files before `index`, which the run has passed.
   void PassTo(size_t index);
 

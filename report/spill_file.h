@@ -26,13 +26,11 @@ class SpillFile {
   ~SpillFile();
 
   // Adds `size` bytes at the end. Returns true iff all were written; on
-  // false size() stays as it was.
+  // false the next bytes are added where these would have gone.
   bool Append(const char* data, size_t size);
-  // Reads `size` bytes from `offset`, which with `size` lies within size().
-  // Returns true iff all were read.
+  // Reads `size` bytes from `offset`, which with `size` lies within the bytes
+  // appended. Returns true iff all were read.
   bool ReadAt(uint64_t offset, char* buffer, size_t size) const;
-  // The bytes written so far.
-  uint64_t size() const { return size_; }
   const std::string& Path() const { return path_; }
 
  private:
@@ -40,7 +38,7 @@ class SpillFile {
 
   int descriptor_;
   std::string path_;
-  uint64_t size_ = 0;
+  uint64_t size_ = 0;  // the bytes appended so far
 };
 
 // Where spill files go: $XDG_RUNTIME_DIR when set, else $TMPDIR, else /tmp.

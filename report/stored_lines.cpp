@@ -12,6 +12,20 @@ namespace {
 // report lines, a few pages of a viewer.
 constexpr size_t kReadBlock = 64 << 10;
 
+// Calls copy(bytes, done, count) for each piece of the text in memory from
+// position `first` on for `length` bytes: `count` bytes at `bytes` in one
+// block of `block_size`, `done` bytes of the span coming before them.
+template <typename Copy>
+void ForEachPiece(const std::vector<std::unique_ptr<char[]>>& blocks, size_t block_size,
+                  size_t first, size_t length, Copy copy) {
+  for (size_t done = 0; done < length;) {
+    const size_t at = first + done;
+    const size_t count = std::min(length - done, block_size - at % block_size);
+    copy(blocks[at / block_size].get() + at % block_size, done, count);
+    done += count;
+  }
+}
+
 }  // namespace
 
 StoredLines::StoredLines(size_t spill_threshold, std::string spill_directory)
@@ -68,24 +82,19 @@ void StoredLines::AddText(std::string_view text) {
     blocks_.push_back(std::make_unique_for_overwrite<char[]>(kTextBlock));
   }
   starts_.push_back(text_end_);
-  for (size_t done = 0; done < text.size();) {
-    const size_t at = in_memory + done;
-    const size_t count = std::min(text.size() - done, kTextBlock - at % kTextBlock);
-    std::memcpy(blocks_[at / kTextBlock].get() + at % kTextBlock, text.data() + done, count);
-    done += count;
-  }
+  ForEachPiece(blocks_, kTextBlock, in_memory, text.size(),
+               [&](char* bytes, size_t done, size_t count) {
+                 std::memcpy(bytes, text.data() + done, count);
+               });
   text_end_ += text.size();
 }
 
 void StoredLines::CopyFromMemory(uint64_t start, size_t length, std::string& line) const {
   line.resize(length);
-  const auto first = static_cast<size_t>(start - spilled_);
-  for (size_t done = 0; done < length;) {
-    const size_t at = first + done;
-    const size_t count = std::min(length - done, kTextBlock - at % kTextBlock);
-    std::memcpy(line.data() + done, blocks_[at / kTextBlock].get() + at % kTextBlock, count);
-    done += count;
-  }
+  ForEachPiece(blocks_, kTextBlock, static_cast<size_t>(start - spilled_), length,
+               [&](const char* bytes, size_t done, size_t count) {
+                 std::memcpy(line.data() + done, bytes, count);
+               });
 }
 
 void StoredLines::MoveTextToFile() {
