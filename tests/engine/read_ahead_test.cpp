@@ -10,6 +10,8 @@
 #include <thread>
 #include <vector>
 
+#include "engine/pair_driver.h"
+#include "engine_support.h"
 #include "tests/common/scratch_directory.h"
 
 namespace kestrin {
@@ -32,6 +34,7 @@ class NotingFileSystem : public FileSystem {
   }
   std::string ExecutableDirectory() override { return real_.ExecutableDirectory(); }
   int LastError() override { return real_.LastError(); }
+  bool ThreadSafe() const override { return true; }
 
   std::vector<std::string> OpenedHere() {
     std::lock_guard lock(mutex_);
@@ -94,6 +97,20 @@ TEST(ReadAheadTest, TheRunReadsWhatTheFilesHold) {
   ReadAheadFileSystem halted(fs, paths);
   int error = 0;
   EXPECT_NE(halted.OpenRead(paths[0], &error), nullptr);
+}
+
+TEST(ReadAheadTest, ARunOfTwoPairsOrMoreReadsEveryFileAhead) {
+  engine_support::PairFixture fixture;
+  for (const char* name : {"a.txt", "b.txt"}) {
+    fixture.scratch.Write(std::string("new/") + name, "new\n");
+    fixture.scratch.Write(std::string("old/") + name, "old\n");
+    fixture.pairs.Add(std::string("new/") + name, std::string("old/") + name);
+  }
+  NotingFileSystem fs;
+  RunPairs(RunRequest{fixture.pairs, fixture.controls, fixture.halt, fixture.host, fixture.report,
+                      fs});
+  EXPECT_EQ(fixture.report.steps.size(), 2u);
+  EXPECT_TRUE(fs.OpenedHere().empty());
 }
 
 }  // namespace
