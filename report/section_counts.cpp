@@ -2,6 +2,7 @@
 // and reformats.
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "engine/line_form.h"
 #include "engine/section_reader.h"
@@ -11,21 +12,23 @@ namespace kestrin {
 namespace {
 
 // The text of `line` that the exactness test compares: case-folded with
-// Icas, column-selected with Ccol. Sets `length` to the characters that count.
-std::string CompareText(const CompareSettings& settings, SideFile& side, const InputLine& line,
-                        int32_t& length) {
-  InputLine copy;
+// Icas, column-selected with Ccol, made in `copy` when either is on; else
+// the line's own text up to its raw length.
+std::string_view CompareText(const CompareSettings& settings, SideFile& side, const InputLine& line,
+                             InputLine& copy) {
+  int32_t length = std::min(static_cast<int32_t>(line.Text.size()), static_cast<int32_t>(line.RawLen));
+  if (!settings.Icas && !settings.Ccol) {
+    return std::string_view(line.Text.data(), static_cast<size_t>(std::max(length, 0)));
+  }
   copy.Text = line.Text;
   copy.RawLen = line.RawLen;
-  length = std::min(static_cast<int32_t>(copy.Text.size()), static_cast<int32_t>(line.RawLen));
   if (settings.Icas) FoldCase(copy.Text, length);
   if (settings.Ccol) {
     int64_t unused_blank_count = 0;
     SelectColumns(side, copy, unused_blank_count);
     length = std::min(static_cast<int32_t>(copy.Text.size()), static_cast<int32_t>(copy.CmpLen));
   }
-  copy.Text.resize(static_cast<size_t>(std::max(length, 0)));
-  return std::move(copy.Text);
+  return std::string_view(copy.Text.data(), static_cast<size_t>(std::max(length, 0)));
 }
 
 // True iff a matched pair is exact rather than a reformat: equal over the
@@ -34,12 +37,12 @@ bool ExactPair(SectionView& view, const InputLine& new_line, const InputLine& ol
   const CompareSettings& settings = view.settings;
   if (settings.Rovr) return true;
   if (settings.Ccol && (new_line.CcolBlank || old_line.CcolBlank)) return true;
-  int32_t new_length = 0;
-  int32_t old_length = 0;
-  const std::string new_text = CompareText(settings, view.new_side, new_line, new_length);
-  const std::string old_text = CompareText(settings, view.old_side, old_line, old_length);
-  const auto shorter = static_cast<size_t>(std::min(new_length, old_length));
-  return new_text.compare(0, shorter, old_text, 0, shorter) == 0;
+  InputLine new_copy;
+  InputLine old_copy;
+  const std::string_view new_text = CompareText(settings, view.new_side, new_line, new_copy);
+  const std::string_view old_text = CompareText(settings, view.old_side, old_line, old_copy);
+  const size_t shorter = std::min(new_text.size(), old_text.size());
+  return new_text.substr(0, shorter) == old_text.substr(0, shorter);
 }
 
 }  // namespace

@@ -11,17 +11,17 @@
 namespace kestrin {
 namespace {
 
-// The side's next raw line. A line the file no longer holds (it shrank since
-// the section was read) is listed as an empty line, one blank.
-std::string NextRawLine(SideFile& side) {
+// Reads the side's next raw line into `line`, reusing the room its text
+// already has. A line the file no longer holds (it shrank since the section
+// was read) is listed as an empty line, one blank.
+void LoadRawLine(SideFile& side, InputLine& line) {
   ReadLine(side);
-  if (side.AtEof) return std::string(kOneBlankLine);
-  return std::string(side.LineBuffer, static_cast<size_t>(side.line_length));
-}
-
-void LoadRawLine(InputLine& line, std::string raw) {
-  line.RawLen = static_cast<int16_t>(raw.size());
-  line.Text = std::move(raw);
+  if (side.AtEof) {
+    line.Text.assign(kOneBlankLine);
+  } else {
+    line.Text.assign(side.LineBuffer, static_cast<size_t>(side.line_length));
+  }
+  line.RawLen = static_cast<int16_t>(line.Text.size());
   line.SavedText.clear();
   line.has_saved_text = false;
 }
@@ -42,7 +42,7 @@ void ReloadLines(const CompareSettings& settings, SideFile& side, Section& secti
                  int64_t& part_dp_count) {
   for (int32_t index = 1; index <= section.count; ++index) {
     InputLine& line = section.line[index];
-    LoadRawLine(line, NextRawLine(side));
+    LoadRawLine(side, line);
     const bool marked = line.IsDp || line.IsPartDp;
     if (marked && !settings.Xdpl) {
       line.SavedText = line.Text;
@@ -75,7 +75,7 @@ void MarkIdenticalSection(CompareRun& run, const ListingCarry& carry) {
   Section& olds = run.old_section;
   for (int32_t index = 1; index <= news.count; ++index) {
     InputLine& line = news.line[index];
-    LoadRawLine(line, NextRawLine(run.new_side));
+    LoadRawLine(run.new_side, line);
     if (run.settings.DpActive) {
       const InputLine probe = Refiltered(run.settings, new_carry, line);
       line.IsDp = probe.IsDp;
