@@ -1,9 +1,11 @@
 // printf-style formatting of report lines.
 #include "report/report_format.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 #include "report/utf8_text.h"
 
@@ -25,9 +27,45 @@ char* WriteDigits(uint64_t value, char* end) {
   return end;
 }
 
+// Text composed in a fixed room and appended to a string in one piece, as
+// appending each blank and digit on its own costs more than the digits.
+class Composer {
+ public:
+  explicit Composer(std::string& out) : out_(out) {}
+  ~Composer() { Flush(); }
+  Composer(const Composer&) = delete;
+  Composer& operator=(const Composer&) = delete;
+
+  // Makes room for `count` more characters, and returns where they go.
+  char* Take(size_t count) {
+    if (used_ + count > sizeof room_) Flush();
+    if (count > sizeof room_) {
+      // Wider than the room (a width no listing format has): straight in.
+      const size_t at = out_.size();
+      out_.resize(at + count);
+      return out_.data() + at;
+    }
+    char* at = room_ + used_;
+    used_ += count;
+    return at;
+  }
+
+  void Put(char c) { *Take(1) = c; }
+
+ private:
+  void Flush() {
+    out_.append(room_, used_);
+    used_ = 0;
+  }
+
+  std::string& out_;
+  char room_[kUsualTextRoom];
+  size_t used_ = 0;
+};
+
 // One integer conversion: `flags_and_width` is what stood between "%" and
 // "d", e.g. "-5" or ".5".
-void AppendNumber(std::string& out, std::string_view flags_and_width, int64_t value) {
+void AppendNumber(Composer& out, std::string_view flags_and_width, int64_t value) {
   const bool left = !flags_and_width.empty() && flags_and_width.front() == '-';
   if (left) flags_and_width.remove_prefix(1);
   const bool precision = !flags_and_width.empty() && flags_and_width.front() == '.';
@@ -46,11 +84,12 @@ void AppendNumber(std::string& out, std::string_view flags_and_width, int64_t va
   const size_t zeros = precision && width > digit_count ? width - digit_count : 0;
   const size_t length = (value < 0 ? 1 : 0) + zeros + digit_count;
   const size_t blanks = !precision && width > length ? width - length : 0;
-  if (!left) out.append(blanks, ' ');
-  if (value < 0) out.push_back('-');
-  out.append(zeros, '0');
-  out.append(start, digit_count);
-  if (left) out.append(blanks, ' ');
+  char* at = out.Take(blanks + length);
+  if (!left) at = std::fill_n(at, blanks, ' ');
+  if (value < 0) *at++ = '-';
+  at = std::fill_n(at, zeros, '0');
+  at = std::copy(start, static_cast<const char*>(end), at);
+  if (left) std::fill_n(at, blanks, ' ');
 }
 
 }  // namespace
@@ -78,21 +117,28 @@ std::string FormatText(const char* format, ...) {
 
 void AppendNumbers(std::string& out, std::string_view format,
                    std::initializer_list<int64_t> values) {
+  Composer composed(out);
   const int64_t* value = values.begin();
-  size_t at = 0;
-  while (at < format.size()) {
-    const size_t percent = format.find('%', at);
-    out.append(format.substr(at, percent - at));
-    if (percent == std::string_view::npos) return;
-    const size_t conversion = format.find_first_of("d%", percent + 1);
-    assert(conversion != std::string_view::npos);
+  for (size_t at = 0; at < format.size(); ++at) {
+    if (format[at] != '%') {
+      size_t run_end = at + 1;
+      while (run_end < format.size() && format[run_end] != '%') ++run_end;
+      std::memcpy(composed.Take(run_end - at), format.data() + at, run_end - at);
+      at = run_end - 1;
+      continue;
+    }
+    size_t conversion = at + 1;
+    while (conversion < format.size() && format[conversion] != 'd' && format[conversion] != '%') {
+      ++conversion;
+    }
+    assert(conversion < format.size());
     if (format[conversion] == '%') {
-      out.push_back('%');
+      composed.Put('%');
     } else {
       assert(value != values.end());
-      AppendNumber(out, format.substr(percent + 1, conversion - percent - 1), *value++);
+      AppendNumber(composed, format.substr(at + 1, conversion - at - 1), *value++);
     }
-    at = conversion + 1;
+    at = conversion;
   }
 }
 
@@ -109,6 +155,9 @@ std::string PadTo(std::string_view text, size_t width) {
 }
 
 std::string_view CutTo(std::string_view text, size_t width) {
+  // A character takes a byte at least: a text of no more bytes than the
+  // width is never cut.
+  if (text.size() <= width) return text;
   return text.substr(0, CutAtColumns(text, width).bytes);
 }
 

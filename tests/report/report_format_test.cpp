@@ -19,7 +19,8 @@ TEST(AppendNumbersTest, WritesWhatPrintfWrites) {
   const std::vector<int64_t> values = {0, 1, 7, 42, 12345, 99999, 100000, 1234567, -3, -12345};
   for (const char* format :
        {" %.5" PRId64 "              %.5" PRId64, "   %-5" PRId64 "|%-5" PRId64,
-        " %5" PRId64 "|%" PRId64, "%%%.3" PRId64 "%%%" PRId64}) {
+        " %5" PRId64 "|%" PRId64, "%%%.3" PRId64 "%%%" PRId64,
+        "%300" PRId64 "|%-250" PRId64}) {
     for (int64_t a : values) {
       for (int64_t b : values) {
         std::string appended = "x";
