@@ -24,6 +24,7 @@ void Prepare(Section& section, const std::vector<std::string>& texts) {
     line.RawLen = static_cast<int16_t>(texts[k].size());
     line.SqueezedLen = static_cast<uint16_t>(Squeeze(line.Text, line.RawLen));
     line.Hash = HashSqueezed(line.Text, line.SqueezedLen);
+    line.Fingerprint = FingerprintSqueezed(line.Text, line.SqueezedLen);
   }
 }
 
