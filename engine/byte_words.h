@@ -10,11 +10,16 @@ namespace kestrin {
 inline constexpr uint64_t kByteOnes = 0x0101010101010101ULL;
 inline constexpr uint64_t kByteHighBits = 0x8080808080808080ULL;
 
-// True iff one of the eight bytes of `word` is below 32. (A byte at or
+// Flags, as their high bits, the bytes of `word` below 32: the first such
+// byte is always flagged and no byte before it; bytes after it may be
+// flagged wrongly, so only the lowest flag tells a place. (A byte at or
 // above 128 never sets its own flag.)
-inline bool HasControlByte(uint64_t word) {
-  return ((word - kByteOnes * 32) & ~word & kByteHighBits) != 0;
+inline uint64_t ControlBytes(uint64_t word) {
+  return (word - kByteOnes * 32) & ~word & kByteHighBits;
 }
+
+// True iff one of the eight bytes of `word` is below 32.
+inline bool HasControlByte(uint64_t word) { return ControlBytes(word) != 0; }
 
 // True iff one of the eight bytes of `word` is a blank.
 inline bool HasBlank(uint64_t word) {

@@ -3,6 +3,7 @@
 #include "engine/side_file.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "engine/byte_words.h"
@@ -116,11 +117,19 @@ int32_t TakePlainRun(SideFile& side, int32_t length) {
   const char* bytes = side.ReadBlock.data() + side.block_pos;
   const int64_t limit = std::min<int64_t>(side.block_fill, kMaxLineLength - length);
   int64_t run = 0;
-  // Eight bytes at a time while none of them is a control character, the
-  // only bytes that can stop a plain run.
-  for (uint64_t word = 0; run + 8 <= limit; run += 8) {
+  // Eight bytes at a time: a word's first control character, the only kind
+  // of byte that can stop a plain run, is found at once; one that is plain
+  // is stepped over.
+  for (uint64_t word = 0; run + 8 <= limit;) {
     std::memcpy(&word, bytes + run, sizeof word);
-    if (HasControlByte(word)) break;
+    const uint64_t controls = ControlBytes(word);
+    if (controls == 0) {
+      run += 8;
+      continue;
+    }
+    run += std::countr_zero(controls) / 8;
+    if (!IsPlainCharacter(bytes[run])) break;
+    ++run;
   }
   while (run < limit && IsPlainCharacter(bytes[run])) ++run;
   std::memcpy(side.LineBuffer + length, bytes, static_cast<size_t>(run));
