@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <new>
 
+#include "engine/engine_texts.h"
 #include "engine/pair_opening.h"
 #include "engine_support.h"
 #include "tests/common/case_table.h"
@@ -205,6 +206,18 @@ TEST(PairDriverTest, AReadErrorIsToldOnceForThePair) {
   fixture.Run();
   EXPECT_EQ(fixture.host.Only("message:").size(), 1u);
   EXPECT_GT(fixture.report.steps.size(), 1u) << "the pair took one section only";
+}
+
+TEST(PairDriverTest, ASideThatEndsShortIsToldOnTheStatusLine) {
+  for (const int64_t end : {0, 3}) {
+    PairFixture fixture;
+    const std::string path = fixture.scratch.Write("new.txt", "one\ntwo\n");
+    fixture.scratch.Write("old.txt", "one\ntwo\n");
+    fixture.fs.faults[path].reads_end_at = end;
+    fixture.pairs.Add("new.txt", "old.txt");
+    fixture.Run();
+    EXPECT_TRUE(fixture.host.log.Has("status:" + EndedShortStatus(path, end, 8))) << end;
+  }
 }
 
 }  // namespace

@@ -42,5 +42,13 @@ TEST(Utf8ColumnsTest, CutAndPadCountCharactersOfUtf8AndBytesOfOtherText) {
   }
 }
 
+// A view that ends inside a character must not read on into the bytes
+// beyond it, though they would complete the character.
+TEST(Utf8ColumnsTest, ASequenceCutByTheViewIsNoCharacter) {
+  const std::string bytes = "\xc3\xa9";
+  char32_t code_point = 0;
+  EXPECT_EQ(Utf8SequenceAt(std::string_view(bytes).substr(0, 1), &code_point), 0);
+}
+
 }  // namespace
 }  // namespace kestrin

@@ -3,8 +3,6 @@
 #include "report/stored_lines.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -43,7 +41,9 @@ std::vector<std::string> MixedLines(size_t count) {
   return lines;
 }
 
-std::string SpillName(pid_t pid) { return "kestrin-report-" + std::to_string(pid) + "-0.spill"; }
+std::string SpillName(pid_t pid, int number = 0) {
+  return "kestrin-report-" + std::to_string(pid) + "-" + std::to_string(number) + ".spill";
+}
 
 TEST(StoredLinesTest, ReadsBackWhatWasWrittenAndRemovesItsSpillFile) {
   const testkit::ScratchDirectory scratch;
@@ -96,33 +96,17 @@ TEST(StoredLinesTest, ReadsBackWhatWasWrittenAndRemovesItsSpillFile) {
   EXPECT_TRUE(std::filesystem::is_empty(scratch.path()));
 }
 
-// A file size limit of the process, standing for a full disk: writes past
-// it fail instead of ending the process.
-struct FileSizeLimit {
-  explicit FileSizeLimit(rlim_t bytes) : old_handler(signal(SIGXFSZ, SIG_IGN)) {
-    getrlimit(RLIMIT_FSIZE, &old);
-    const rlimit limited{bytes, old.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, old_handler);
-  }
-  sighandler_t old_handler;
-  rlimit old{};
-};
-
 TEST(StoredLinesTest, KeepsInMemoryWhatTheSpillFileCannotTakeAndTellsOnce) {
   const testkit::ScratchDirectory scratch;
   const std::vector<std::string> lines = MixedLines(30000);
   struct Case {
     const char* name;
     std::string directory;
-    rlim_t file_limit;
+    uint64_t file_limit;
     bool file_kept;  // it holds the lines before the failure
   };
   const Case cases[] = {
-      {"directory missing", scratch.PathOf("missing"), RLIM_INFINITY, false},
+      {"directory missing", scratch.PathOf("missing"), UINT64_MAX, false},
       {"file full after its first lines", scratch.path(), 64 << 10, true},
   };
   for (const Case& c : cases) {
@@ -132,7 +116,7 @@ TEST(StoredLinesTest, KeepsInMemoryWhatTheSpillFileCannotTakeAndTellsOnce) {
     testkit::RecordingHost host;
     ReportStore store(report, host);
     {
-      const FileSizeLimit limit(c.file_limit);
+      const testkit::FileSizeLimit limit(c.file_limit);
       for (const std::string& line : lines) store.AppendFinalLine(line);
     }
     EXPECT_TRUE(report.Primary.SpillFailed());
@@ -162,29 +146,40 @@ TEST(StoredLinesTest, RemovesOnlyTheSpillFilesOfEndedProcesses) {
 }
 
 TEST(StoredLinesTest, SpillsIntoTheFirstTemporaryDirectorySet) {
-  struct Case {
-    const char* runtime;
-    const char* temporary;
-    const char* expected;
-  };
-  const Case cases[] = {{"/run/user/7", "/var/tmp", "/run/user/7"},
-                        {"", "/var/tmp", "/var/tmp"},
-                        {nullptr, nullptr, "/tmp"}};
   const char* const variables[] = {"XDG_RUNTIME_DIR", "TMPDIR"};
   std::optional<std::string> saved[2];
   const auto set = [&](int i, const char* value) {
-    if (value != nullptr) setenv(variables[i], value, 1);
-    if (value == nullptr) unsetenv(variables[i]);
+    value != nullptr ? setenv(variables[i], value, 1) : unsetenv(variables[i]);
   };
   for (int i = 0; i < 2; ++i) {
     if (const char* value = std::getenv(variables[i])) saved[i] = value;
   }
-  for (const Case& c : cases) {
-    set(0, c.runtime);
-    set(1, c.temporary);
-    EXPECT_EQ(SpillDirectory(), c.expected) << "expected " << c.expected;
+  const char* const cases[][3] = {
+      {"/run/user/7", "/var/tmp", "/run/user/7"}, {"", "/var/tmp", "/var/tmp"}, {nullptr, nullptr, "/tmp"}};
+  for (const auto& c : cases) {
+    set(0, c[0]);
+    set(1, c[1]);
+    EXPECT_EQ(SpillDirectory(), c[2]);
   }
   for (int i = 0; i < 2; ++i) set(i, saved[i] ? saved[i]->c_str() : nullptr);
+}
+
+// A name taken by a file of someone else is passed over for the next one.
+TEST(StoredLinesTest, ASpillFileNameTakenIsLeftToItsFile) {
+  const testkit::ScratchDirectory scratch;
+  StoredLines first(0, scratch.path());
+  first.push_back("first");
+  const std::string first_path = first.SpillPath();
+  ASSERT_FALSE(first_path.empty());
+  const int next = std::stoi(first_path.substr(first_path.rfind('-') + 1)) + 1;
+  const std::string taken = SpillName(getpid(), next);
+  scratch.Write(taken, "kept");
+  StoredLines second(0, scratch.path());
+  second.push_back("second");
+  EXPECT_FALSE(second.SpillFailed());
+  EXPECT_NE(second.SpillPath(), scratch.PathOf(taken));
+  EXPECT_EQ(LinesOf(second), std::vector<std::string>{"second"});
+  EXPECT_EQ(scratch.Read(taken), "kept");
 }
 
 }  // namespace
