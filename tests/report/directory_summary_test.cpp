@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -62,103 +62,67 @@ TEST(ShortenTest, Widths) {
   }
 }
 
-struct DirectoryCase {
-  const char* name;
-  std::function<void(DirectoryFixture&)> set_up;
-};
-
-// A run with `new_files` and `old_files` in its directories, Inpn set, and
-// one like-named pair "a".
-std::function<void(DirectoryFixture&)> Unpaired(std::vector<std::string> new_files,
-                                                std::vector<std::string> old_files,
-                                                int unpaired_new, int unpaired_old) {
-  return [=](DirectoryFixture& f) {
-    f.run.settings.Inpn = true;
-    f.info.new_directory_files = new_files;
-    f.info.old_directory_files = old_files;
-    f.info.unpaired_new_files = unpaired_new;
-    f.info.unpaired_old_files = unpaired_old;
-    f.AddTextPair("a", 5, 0, false);
+// Carries out one step of a case (see the table's head).
+void Apply(DirectoryFixture& f, const std::string& step) {
+  std::istringstream in(step);
+  std::string verb;
+  std::string name;
+  int64_t a = 0;
+  int64_t b = 0;
+  in >> verb;
+  const auto words = [&in] {
+    std::vector<std::string> list;
+    for (std::string word; in >> word;) list.push_back(word);
+    return list;
   };
+  if (verb == "text" || verb == "binary") {
+    std::string changed;
+    in >> name >> a >> b >> changed;
+    if (verb == "text") f.AddTextPair(name, static_cast<int32_t>(a), static_cast<int32_t>(b),
+                                      changed == "yes");
+    if (verb == "binary") f.AddBinaryPair(name, a, b);
+  } else if (verb == "skipped") {
+    in >> name;
+    f.pairs.Add(name, name);
+    ++f.run.state.pair_count;
+  } else if (verb == "type") {
+    in >> f.info.compare_type;
+  } else if (verb == "new_files" || verb == "old_files") {
+    (verb == "new_files" ? f.info.new_directory_files : f.info.old_directory_files) = words();
+  } else if (verb == "unpaired") {
+    in >> f.info.unpaired_new_files >> f.info.unpaired_old_files;
+  } else if (verb == "old_name") {
+    in >> f.pairs.old_names[0];
+  } else if (verb == "earlier") {
+    f.lines.Primary = {"earlier"};
+  } else if (verb == "aeqf_first") {
+    f.run.state.directory_entries[0].equal_by_aeqf = true;
+  } else if (verb == "txfo_skipped" || verb == "aeqf_equal") {
+    in >> (verb == "txfo_skipped" ? f.run.totals.txfo_skipped : f.run.totals.aeqf_equal_pairs);
+  } else {
+    CompareSettings& set = f.run.settings;
+    bool* flag = verb == "Chgo"   ? &set.Chgo
+                 : verb == "Inpn" ? &set.Inpn
+                 : verb == "Txfo" ? &set.Txfo
+                 : verb == "Aeqf" ? &set.Aeqf
+                                  : nullptr;
+    ASSERT_NE(flag, nullptr) << "no step " << step;
+    *flag = true;
+  }
 }
-
-std::function<void(DirectoryFixture&)> BinarySizes(int64_t new_bytes, int64_t old_bytes) {
-  return [=](DirectoryFixture& f) { f.AddBinaryPair("a.bin", new_bytes, old_bytes); };
-}
-
-const DirectoryCase kCases[] = {
-    {"like-named run with a table",
-     [](DirectoryFixture& f) {
-       f.info.unpaired_new_files = 1;
-       f.AddTextPair("a.txt", 10, 0, false);
-       f.AddTextPair("b.txt", 10, 2, true);
-       f.AddBinaryPair("c.bin", 512, 600);
-       f.lines.Primary = {"earlier"};
-     }},
-    {"no table when every pair changed",
-     [](DirectoryFixture& f) {
-       for (const char* name : {"a", "b", "c"}) f.AddTextPair(name, 5, 1, true);
-     }},
-    {"Chgo without a changed pair",
-     [](DirectoryFixture& f) {
-       f.run.settings.Chgo = true;
-       f.AddTextPair("a", 5, 0, false);
-       f.AddTextPair("b", 5, 0, false);
-     }},
-    {"Chgo lists only changed pairs",
-     [](DirectoryFixture& f) {
-       f.run.settings.Chgo = true;
-       f.AddTextPair("a", 5, 0, false);
-       f.AddTextPair("b", 5, 1, true);
-     }},
-    {"two-list picks show both names and the pair list",
-     [](DirectoryFixture& f) {
-       f.info.compare_type = kComparePickedPairs;
-       f.AddTextPair("a-rather-long-name.c", 5, 0, false);
-       f.pairs.old_names[0] = "other.c";
-       f.AddTextPair("b.c", 5, 1, true);
-     }},
-    {"like-name picks list new names",
-     [](DirectoryFixture& f) {
-       f.info.compare_type = kComparePickedLikeNames;
-       f.AddTextPair("a.c", 5, 0, false);
-     }},
-    {"binary sizes of 8 digits", BinarySizes(10000000, 9999999)},
-    {"binary size line widens", BinarySizes(10000001, 5)},
-    {"binary size line widens on the new side", BinarySizes(100000001, 5)},
-    {"binary size line widens on the old side", BinarySizes(5, 100000000)},
-    {"more unpaired new files", Unpaired({"a", "n1", "n2"}, {"A", "o1"}, 2, 1)},
-    {"more unpaired old files", Unpaired({"a", "n1"}, {"o1", "a", "o2", "o3"}, 1, 3)},
-    {"no unpaired files", Unpaired({"a"}, {"a"}, 0, 0)},
-    {"Txfo counts skipped pairs once",
-     [](DirectoryFixture& f) {
-       f.run.settings.Txfo = true;
-       f.AddTextPair("a.txt", 5, 0, false);
-       f.run.totals.txfo_skipped = 2;
-       f.AddBinaryPair("c.bin", 0, 0);  // the last pair, skipped but reported
-       f.pairs.Add("b.bin", "b.bin");   // skipped earlier, never reported
-       f.run.state.pair_count = 3;
-     }},
-    {"Aeqf count and code",
-     [](DirectoryFixture& f) {
-       f.run.settings.Aeqf = true;
-       f.AddTextPair("a", 5, 0, false);
-       f.run.state.directory_entries[0].equal_by_aeqf = true;
-       f.run.totals.aeqf_equal_pairs = 1;
-       f.AddTextPair("b", 5, 0, false);
-     }},
-};
 
 TEST(DirectorySummaryTest, EveryCaseMatchesTheGolden) {
   std::vector<std::string> all;
-  for (const DirectoryCase& c : kCases) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/report/cases/directory_summaries.txt")) {
+    testkit::CaseScope scope(c);
     DirectoryFixture f;
-    c.set_up(f);
+    std::istringstream steps(c[1]);
+    for (std::string step; std::getline(steps, step, ';');) Apply(f, step);
     f.Write();
-    all.push_back(std::string("==== ") + c.name + ": summary from " +
-                  std::to_string(f.lines.SummaryStartIndex) + ", highest code " +
-                  std::to_string(f.run.totals.highest_pair_rc) + ", changed pairs " +
-                  std::to_string(f.run.totals.changed_pairs));
+    all.push_back("==== " + c[0] + ": summary from " + std::to_string(f.lines.SummaryStartIndex) +
+                  ", highest code " + std::to_string(f.run.totals.highest_pair_rc) +
+                  ", changed pairs " + std::to_string(f.run.totals.changed_pairs));
     all.insert(all.end(), f.lines.Primary.begin(), f.lines.Primary.end());
   }
   report_support::ExpectGolden("directory_summaries.txt", all);
