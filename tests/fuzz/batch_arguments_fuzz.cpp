@@ -1,9 +1,5 @@
 // The batch program's argument parser over any arguments (the input cut at
 // its zero bytes): it accepts them or says why not.
-#include <cstdlib>
-#include <string>
-#include <vector>
-
 #include "cli/batch_options.h"
 #include "tests/fuzz/fuzz_support.h"
 
@@ -14,6 +10,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<std::string> arguments;
   while (!input.Rest().empty()) arguments.emplace_back(input.TextUpTo('\0'));
   const BatchArguments parsed = ParseBatchArguments(arguments);
-  if (!parsed.valid && parsed.error.empty()) std::abort();
+  Require(parsed.valid || !parsed.error.empty());
   return 0;
 }

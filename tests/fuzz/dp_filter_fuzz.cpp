@@ -1,10 +1,6 @@
 // Each Dp dialect over any lines, its comment state carried from line to
 // line as through a file: the filter stays within the line and never
 // lengthens it.
-#include <algorithm>
-#include <cstdlib>
-#include <string>
-
 #include "engine/compare_settings.h"
 #include "engine/dp_filter.h"
 #include "engine/input_line.h"
@@ -31,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     line.Text = text;
     line.RawLen = static_cast<int16_t>(text.size());
     FilterLine(settings, carry, line, line.RawLen);
-    if (line.Text.size() != text.size()) std::abort();
+    Require(line.Text.size() == text.size());
   }
   return 0;
 }

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstring>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
@@ -18,25 +18,25 @@
 
 namespace kestrin::fuzz {
 
+// Ends the process, so that the fuzzer keeps the input, unless `holds`.
+inline void Require(bool holds) {
+  if (!holds) std::abort();
+}
+
 // A file of the memory file system, read from a copy of its bytes.
 class MemoryInputFile : public InputFile {
  public:
   explicit MemoryInputFile(std::string bytes) : bytes_(std::move(bytes)) {}
 
-  bool SeekToEnd(int64_t* size) override {
-    *size = static_cast<int64_t>(position_ = bytes_.size());
-    return true;
-  }
+  bool SeekToEnd(int64_t* size) override { return Seek(*size = std::ssize(bytes_)); }
   bool Seek(int64_t offset) override {
-    if (offset < 0) return false;
-    position_ = static_cast<size_t>(offset);
-    return true;
+    position_ = std::max<int64_t>(offset, 0);
+    return offset >= 0;
   }
   int64_t Read(char* buffer, int64_t count) override {
-    if (count < 0) return -1;
-    if (position_ >= bytes_.size()) return 0;
-    const size_t got = std::min(bytes_.size() - position_, static_cast<size_t>(count));
-    std::memcpy(buffer, bytes_.data() + position_, got);
+    const std::string_view rest =
+        std::string_view(bytes_).substr(std::min(position_, bytes_.size()));
+    const size_t got = rest.copy(buffer, static_cast<size_t>(std::max<int64_t>(count, 0)));
     position_ += got;
     return static_cast<int64_t>(got);
   }
@@ -76,15 +76,13 @@ class InputReader {
   InputReader(const uint8_t* data, size_t size)
       : rest_(reinterpret_cast<const char*>(data), size) {}
 
-  uint8_t Byte() {
-    if (rest_.empty()) return 0;
-    const auto byte = static_cast<uint8_t>(rest_.front());
-    rest_.remove_prefix(1);
-    return byte;
-  }
-  bool Flag() { return (Byte() & 1) != 0; }
   // A value from 0 to `count` - 1. REQUIRES: count > 0.
-  int Choice(int count) { return Byte() % count; }
+  int Choice(int count) {
+    const int byte = rest_.empty() ? 0 : static_cast<uint8_t>(rest_.front());
+    rest_.remove_prefix(std::min<size_t>(1, rest_.size()));
+    return byte % count;
+  }
+  bool Flag() { return Choice(2) == 1; }
   // The text up to the next byte `end` (not included), or the rest.
   std::string_view TextUpTo(char end) {
     const size_t stop = std::min(rest_.find(end), rest_.size());

@@ -1,10 +1,7 @@
 // The OPTIONS text parser over any text: what it recognises, written out as
 // an OPTIONS text in page order and read again, names the same options.
-#include <cstdlib>
-#include <string>
-#include <string_view>
-
 #include "engine/compare_settings.h"
+#include "tests/fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace kestrin;
@@ -12,8 +9,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       ParseOptionsText(std::string_view(reinterpret_cast<const char*>(data), size));
   const std::string text = OptionsText(parsed.dp_choice, parsed.preferences);
   const ParsedOptions again = ParseOptionsText(text);
-  if (again.dp_choice != parsed.dp_choice || again.preferences != parsed.preferences) {
-    std::abort();
-  }
+  fuzz::Require(again.dp_choice == parsed.dp_choice && again.preferences == parsed.preferences);
   return 0;
 }

@@ -2,10 +2,6 @@
 // from one input so that they share much of their text: the run ends with one
 // of its final messages as the report's last line, and no line is longer
 // than a report line.
-#include <algorithm>
-#include <cstdlib>
-#include <string>
-
 #include "engine/pair_driver.h"
 #include "run/headless_run.h"
 #include "tests/common/line_lists.h"
@@ -28,17 +24,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t cut = text.empty() ? 0 : data[0] % text.size();
   const size_t cut_length = text.empty() ? 0 : data[size - 1] % (text.size() - cut + 1);
   MemoryFileSystem fs;
-  fs.files["/fuzz/new.txt"] = std::string(text.substr(0, cut)) +
-                              std::string(text.substr(cut + cut_length));
+  fs.files["/fuzz/new.txt"] =
+      std::string(text.substr(0, cut)) + std::string(text.substr(cut + cut_length));
   fs.files["/fuzz/old.txt"] = std::string(text.substr(cut_length / 2));
   request.new_name = "/fuzz/new.txt";
   request.old_name = "/fuzz/old.txt";
 
   const HeadlessOutcome outcome = RunHeadless(request, fs);
   const std::vector<std::string> lines = LinesOf(outcome.report.Primary);
-  if (!outcome.ran || lines.empty() || lines.back() != outcome.final_message ||
-      std::any_of(lines.begin(), lines.end(), [](const auto& line) { return line.size() > 132; })) {
-    std::abort();
-  }
+  Require(
+      outcome.ran && !lines.empty() && lines.back() == outcome.final_message &&
+      std::none_of(lines.begin(), lines.end(), [](const auto& line) { return line.size() > 132; }));
   return 0;
 }

@@ -1,7 +1,5 @@
 // The settings file parser over any bytes: a load gives settings whatever
 // the file holds, and the compare choices of a file are read or refused.
-#include <string>
-
 #include "settings/settings_file.h"
 #include "tests/fuzz/fuzz_support.h"
 
