@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <sstream>
 
 #include "engine/engine_texts.h"
 #include "engine/pair_opening.h"
@@ -37,36 +38,30 @@ std::string Compare(PairFixture& fixture) {
          (result.PairDone ? " done" : "");
 }
 
+// The bytes a file of the outcomes' table stands for.
+std::string TableBytes(const std::string& spec) {
+  std::istringstream in(spec);
+  size_t size = 0;
+  int fill = 1;
+  int last = -1;
+  in >> size;
+  if (!(in >> fill)) fill = 1;
+  if (!(in >> last)) last = -1;
+  std::string bytes = Binary(size, static_cast<char>(fill));
+  if (last >= 0) bytes.back() = static_cast<char>(last);
+  return bytes;
+}
+
 TEST(BinaryCompareTest, EveryOutcome) {
-  std::string last_byte_differs = Binary(40000);
-  last_byte_differs.back() = '\x02';
-  struct Case {
-    const char* name;
-    std::string new_bytes;
-    std::string old_bytes;
-    bool aeqf;
-    bool same_time;
-    const char* expected;
-  } const cases[] = {
-      {"different lengths", Binary(100), Binary(101), false, true,
-       "differ rc=1 sizes=100/101 read=0+0 done"},
-      {"last byte differs", Binary(40000), last_byte_differs, false, true,
-       "differ rc=1 sizes=40000/40000 read=40000+40000 done"},
-      {"identical", Binary(40000), Binary(40000), false, true,
-       "equal rc=0 sizes=40000/40000 read=40000+40000 done"},
-      {"Aeqf, same length and date", Binary(40000), Binary(40000, '\x02'), true, true,
-       "equal rc=0 sizes=40000/40000 read=0+0 done"},
-      {"Aeqf, other date", Binary(40000), Binary(40000, '\x02'), true, false,
-       "differ rc=1 sizes=40000/40000 read=16384+16384 done"},
-      {"empty old file", Binary(10), "", false, true, "differ rc=1 sizes=10/0 read=0+0 done"},
-  };
-  for (const Case& c : cases) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/engine/cases/binary_outcomes.txt")) {
+    testkit::CaseScope scope(c);
     PairFixture fixture;
-    fixture.controls.SetChecked(Preference::kAeqf, c.aeqf);
-    engine_support::SetModifiedTime(fixture.scratch.Write("new.bin", c.new_bytes), 1000000);
-    engine_support::SetModifiedTime(fixture.scratch.Write("old.bin", c.old_bytes),
-                                    c.same_time ? 1000000 : 2000000);
-    EXPECT_EQ(Compare(fixture), c.expected) << c.name;
+    fixture.controls.SetChecked(Preference::kAeqf, c.Flag(3));
+    engine_support::SetModifiedTime(fixture.scratch.Write("new.bin", TableBytes(c[1])), 1000000);
+    engine_support::SetModifiedTime(fixture.scratch.Write("old.bin", TableBytes(c[2])),
+                                    c.Flag(4) ? 1000000 : 2000000);
+    EXPECT_EQ(Compare(fixture), c[5]);
   }
 }
 

@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
-#include "engine/path.h"
 #include "engine_support.h"
 #include "tests/common/case_table.h"
 
@@ -16,25 +14,6 @@ namespace kestrin {
 namespace {
 
 using engine_support::ScratchDirectory;
-
-TEST(FileSystemTest, OpensReadsAndMeasuresAFile) {
-  ScratchDirectory scratch;
-  const std::string path = scratch.Write("a.txt", "hello\nworld\n");
-  engine_support::SetModifiedTime(path, 1234567890);
-  FileSystem& fs = DefaultFileSystem();
-  int error = 0;
-  std::unique_ptr<InputFile> file = fs.OpenRead(path, &error);
-  ASSERT_NE(file, nullptr);
-  int64_t size = 0;
-  ASSERT_TRUE(file->SeekToEnd(&size));
-  EXPECT_EQ(size, 12);
-  ASSERT_TRUE(file->Seek(6));
-  char buffer[16] = {};
-  EXPECT_EQ(file->Read(buffer, sizeof buffer), 6);
-  EXPECT_EQ(std::string(buffer, 6), "world\n");
-  EXPECT_EQ(file->Read(buffer, sizeof buffer), 0);
-  EXPECT_EQ(file->ModifiedTime(), 1234567890);
-}
 
 TEST(FileSystemTest, OpenFailuresGiveTheSystemErrorNumber) {
   ScratchDirectory scratch;
@@ -95,12 +74,6 @@ TEST(FileSystemTest, FilesAndDirectoriesAreToldApart) {
   }
   std::sort(broken.begin(), broken.end());
   EXPECT_EQ(broken, expected);
-}
-
-TEST(FileSystemTest, FileTimeInTheShortDateAndLongTimeForm) {
-  testkit::UseUtcFileTimes();
-  EXPECT_EQ(FormatFileTime(0), "01/01/70 00:00:00");
-  EXPECT_EQ(FormatFileTime(1234567890), "02/13/09 23:31:30");
 }
 
 }  // namespace

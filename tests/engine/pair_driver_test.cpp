@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <new>
+#include <sstream>
 
 #include "engine/engine_texts.h"
 #include "engine/pair_opening.h"
@@ -81,64 +83,56 @@ TEST(PairDriverTest, TxfoSkipsBinaryPairsButReportsALastOne) {
   EXPECT_EQ(skipped_at_last, 2);
 }
 
+// Acts out what the final messages' table says the report does at a step.
+void ActOnStep(const std::string& words, CompareRun& run) {
+  std::istringstream in(words);
+  for (std::string word; in >> word;) {
+    if (word == "fault") throw std::bad_alloc();
+    run.state.HaltRequested |= word == "halt";
+    run.totals.insertions += word == "insertions";
+    run.totals.deletions += word == "deletions";
+    run.totals.new_lines_processed += word == "lines";
+    run.totals.old_bin_bytes += word == "binary_bytes";
+    if (word.starts_with("rc=")) run.totals.highest_pair_rc = std::stoi(word.substr(3));
+  }
+}
+
+// The controls the final messages' table names.
+ControlValues ControlsOf(const std::string& words) {
+  ControlValues controls;
+  std::istringstream in(words);
+  std::string keywords;
+  for (std::string word; in >> word;) {
+    const std::string value = word.substr(word.find('=') + 1);
+    if (word.starts_with("dp=")) controls.dp_choice = std::stoi(value);
+    if (word.starts_with("tab=")) controls.tab_size_text = value;
+    if (word.starts_with("range=")) controls.new_range1 = value;
+    if (word.find('=') == std::string::npos) keywords += word + " ";
+  }
+  controls.preferences = ParseOptionsText(keywords).preferences;
+  return controls;
+}
+
 TEST(PairDriverTest, FinalMessageRules) {
-  struct Case {
-    const char* name;
-    std::function<void(CompareRun&)> on_step;
-    std::function<void(ControlValues&)> controls;
-    const char* message;
-  };
-  const auto none = [](ControlValues&) {};
-  const auto lines = [](CompareRun& run) { run.totals.new_lines_processed = 1; };
-  const Case cases[] = {
-      {"fault", [](CompareRun&) { throw std::bad_alloc(); }, none, kFaultMessage},
-      {"snapshot fault", nullptr,
-       [](ControlValues& c) {
-         c.SetChecked(Preference::kXtab, true);
-         c.tab_size_text = "x";
-       },
-       kFaultMessage},
-      {"halt wins over changes",
-       [](CompareRun& run) {
-         run.state.HaltRequested = true;
-         run.totals.insertions = 1;
-       },
-       none, kUserStopMessage},
-      {"invalid Ccol", nullptr,
-       [](ControlValues& c) {
-         c.SetChecked(Preference::kCcol, true);
-         c.new_range1 = "0:10";
-       },
-       kCcolErrorMessage},
-      {"problems", [](CompareRun& run) { run.totals.highest_pair_rc = 8; }, none, kProblemsMessage},
-      {"changes", [](CompareRun& run) { run.totals.deletions = 2; }, none, kDifferencesMessage},
-      {"binary differs", [](CompareRun& run) { run.totals.highest_pair_rc = 1; }, none,
-       kDifferencesMessage},
-      {"nothing compared", nullptr, none, kNothingComparedMessage},
-      {"filtered by Dp", lines, [](ControlValues& c) { c.dp_choice = 3; },
-       kFilteredEquivalentMessage},
-      {"filtered by Icas", lines, [](ControlValues& c) { c.SetChecked(Preference::kIcas, true); },
-       kFilteredEquivalentMessage},
-      {"filtered by Rovr", lines, [](ControlValues& c) { c.SetChecked(Preference::kRovr, true); },
-       kFilteredEquivalentMessage},
-      {"filtered by Ccol", lines, [](ControlValues& c) { c.SetChecked(Preference::kCcol, true); },
-       kFilteredEquivalentMessage},
-      {"equivalent", lines, [](ControlValues& c) { c.SetChecked(Preference::kFmvl, true); },
-       kEquivalentMessage},
-      {"binary bytes only", [](CompareRun& run) { run.totals.old_bin_bytes = 5; }, none,
-       kEquivalentMessage},
-  };
-  for (const Case& c : cases) {
+  const std::map<std::string, const char*> messages = {{"fault", kFaultMessage},
+                                                       {"stop", kUserStopMessage},
+                                                       {"ccol", kCcolErrorMessage},
+                                                       {"problems", kProblemsMessage},
+                                                       {"differences", kDifferencesMessage},
+                                                       {"nothing", kNothingComparedMessage},
+                                                       {"filtered", kFilteredEquivalentMessage},
+                                                       {"equivalent", kEquivalentMessage}};
+  for (const TableCase& c : ReadCaseTable("tests/engine/cases/final_messages.txt")) {
+    CaseScope scope(c);
     PairFixture fixture;
     fixture.scratch.Write("a", "same\n");
     fixture.pairs.Add("a", "a");
-    fixture.report.on_step = c.on_step;
-    c.controls(fixture.controls);
-    EXPECT_EQ(fixture.Run(), c.message) << c.name;
-    EXPECT_EQ(fixture.report.calls.back(), std::string("EndRun:") + c.message) << c.name;
+    fixture.report.on_step = [&c](CompareRun& run) { ActOnStep(c[1], run); };
+    fixture.controls = ControlsOf(c[2]);
+    const std::string message = messages.at(c[3]);
+    EXPECT_EQ(fixture.Run(), message);
+    EXPECT_EQ(fixture.report.calls.back(), "EndRun:" + message);
   }
-  EXPECT_EQ(std::string(kUserStopMessage).back(), ' ');
-  EXPECT_EQ(std::string(kEquivalentMessage).back(), ' ');
 }
 
 TEST(PairDriverTest, ATextPairShowsEachStepOnTheStatusLine) {
