@@ -17,9 +17,7 @@ namespace kestrin {
 namespace {
 
 using report_support::ControlsWith;
-using report_support::CountedLines;
 using report_support::ExpectGolden;
-using report_support::ReportData;
 using report_support::ReportRun;
 using report_support::RunOnePair;
 using testkit::CaseScope;
@@ -34,6 +32,11 @@ std::vector<std::string> BothLists(const ReportRun& run) {
     lines.insert(lines.end(), run.lines.Secondary.begin(), run.lines.Secondary.end());
   }
   return lines;
+}
+
+// The bytes of a file under tests/report/data/.
+std::string ReportData(const std::string& relative_path) {
+  return testkit::ReadFile(std::string(KESTRIN_SOURCE_DIR) + "/tests/report/data/" + relative_path);
 }
 
 // A file's bytes as a worked example writes them: "{row 3..5}" stands for
@@ -52,8 +55,9 @@ std::string Expanded(const std::string& text) {
     } else if (piece[1] == "bytes") {
       for (int k = 0; k < std::stoi(piece[2]); ++k) bytes.push_back(static_cast<char>(k % 256));
     } else {
-      const int first = std::stoi(piece[2]);
-      bytes += CountedLines(piece[1], first, std::stoi(piece[3]) - first + 1);
+      for (int k = std::stoi(piece[2]); k <= std::stoi(piece[3]); ++k) {
+        bytes += piece[1].str() + " " + std::to_string(k) + "\n";
+      }
     }
   }
   return bytes.append(rest, text.cend());
@@ -85,7 +89,7 @@ TEST(ReportGoldenTest, WorkedExamplesMatchTheirGoldens) {
 
 TEST(ReportGoldenTest, FullStoreStopsThePairWithOneMessage) {
   ReportRun run;
-  report_support::RunReport({{"new.txt", CountedLines("n", 1, 50), "old.txt", "x\n"}},
+  report_support::RunReport({{"new.txt", Expanded("{n 1..50}"), "old.txt", "x\n"}},
                             ControlsWith("Long", "None"), DirectoryRunInfo(), run, 20);
   EXPECT_EQ(run.host.Only("message:"),
             std::vector<std::string>{"Results exceeded StingList maximum number of 20.\nOutput "

@@ -18,10 +18,6 @@ namespace {
 
 using report_support::RecordingHost;
 
-constexpr char kRulerWithColumns[] =
-    "ID  ----+----1----+----2----+----3----+----4----+----5----+----6----+----7----+----8 N-REF# "
-    "CHNG-TYPE   O-REF# LEN";
-
 PairHeading TestHeading(int32_t longest_line = 10) {
   return PairHeading{"new/a.txt", "01/02/24 03:04:05", "old/a.txt", "01/02/24 03:04:05",
                      longest_line};

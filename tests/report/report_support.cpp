@@ -81,18 +81,8 @@ ControlValues ControlsWith(const std::string& listing_type, const std::string& o
   return controls;
 }
 
-std::string ReportData(const std::string& relative_path) {
-  return testkit::ReadFile(std::string(KESTRIN_SOURCE_DIR) + "/tests/report/data/" + relative_path);
-}
-
 void ExpectGolden(const std::string& name, const std::vector<std::string>& lines) {
   testkit::ExpectGoldenLines("tests/report/golden/" + name, lines);
-}
-
-std::string CountedLines(const std::string& prefix, int first, int count) {
-  std::string text;
-  for (int k = first; k < first + count; ++k) text += prefix + " " + std::to_string(k) + "\n";
-  return text;
 }
 
 HandRun::HandRun() : run(pairs, halt, host, DefaultFileSystem()), store(lines, host) {

@@ -52,13 +52,8 @@ void RunOnePair(const std::string& new_bytes, const std::string& old_bytes, Cont
 // Controls with a listing type and an OPTIONS text ("Dcpp Icas").
 ControlValues ControlsWith(const std::string& listing_type, const std::string& options_text);
 
-// The bytes of a file under tests/report/data/.
-std::string ReportData(const std::string& relative_path);
 // Compares `lines` with golden file `name` under tests/report/golden/.
 void ExpectGolden(const std::string& name, const std::vector<std::string>& lines);
-
-// `count` lines of text: "<prefix> 1" ... each ended by a line feed.
-std::string CountedLines(const std::string& prefix, int first, int count);
 
 // A compare run without files, its counts set by hand, and a report to
 // write its summaries into.
