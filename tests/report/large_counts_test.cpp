@@ -20,12 +20,6 @@ namespace {
 
 constexpr int64_t kPastInt32 = int64_t{3'000'000'000};
 
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\n";
-  return text;
-}
-
 // A Long listing of a section built by hand: old "a" "old" against new "a"
 // (matched with old line 1) "new", the sides starting past 2^31.
 TEST(LargeCountsTest, ReferenceNumbersPastTwoToTheThirtyFirst) {
@@ -86,14 +80,7 @@ TEST(LargeCountsTest, SummariesAddCountsPastTwoToTheThirtyFirst) {
   }
   WritePairSummary(run, hand.info, hand.lines, hand.store);
   WriteDirectorySummary(run, hand.info, hand.lines, hand.store);
-  const std::string report = Joined(LinesOf(hand.lines.Primary));
-  for (const char* line :
-       {"2999999999 Number Of Line Matches          1 Total Changes (Paired+NonPaired Chg) ",
-        "3000000000 New File Lines Processed ", "2999999999 Old File Lines Processed ",
-        "5999999998 Number Of Line Matches         2 Total Changes (Paired+NonPaired Chg)",
-        "6000000000 New File Lines Processed ", "5999999998 Old File Lines Processed "}) {
-    EXPECT_NE(report.find(std::string(line) + "\n"), std::string::npos) << line << "\n" << report;
-  }
+  report_support::ExpectGolden("large_counts.txt", LinesOf(hand.lines.Primary));
 }
 
 }  // namespace
