@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,9 +30,6 @@ ReportLines ReportOf(std::vector<std::string> primary, std::vector<std::string> 
   return report;
 }
 
-// The row texts of one report: rows numbered from 1 in four columns, summary
-// rows with one blank instead of a number (on the Secondary side too, from
-// the same index), and each side's error text outside its list.
 TEST(ReportRowsTest, RowTexts) {
   std::vector<std::string> primary(10001, "    x");
   primary[0] = "I - first";
@@ -40,41 +38,22 @@ TEST(ReportRowsTest, RowTexts) {
   report.SummaryStarted = true;
   report.SummaryStartIndex = 10000;
   ReportLines unstarted = ReportOf({"    a"});
-  unstarted.SummaryStartIndex = 0;  // a left-over value without a started summary
+  unstarted.SummaryStartIndex = 0;
   ReportLines secondary_summary = ReportOf({"    a", "S"}, {"    a", "    extra"});
   secondary_summary.SummaryStarted = true;
   secondary_summary.SummaryStartIndex = 1;
-  struct Case {
-    const ReportLines* report;
-    RowSide side;
-    int64_t row;
-    std::string expected;
-  };
-  const Case cases[] = {
-      {&report, RowSide::kSingle, 0, "   1  I - first"},
-      {&report, RowSide::kSingle, 8, "   9      x"},
-      {&report, RowSide::kSingle, 998, " 999      x"},
-      {&report, RowSide::kSingle, 9998, "9999      x"},
-      {&report, RowSide::kSingle, 9999, "10000      x"},  // five digits shift the line
-      {&report, RowSide::kSingle, 10000, " SUMMARY"},
-      {&report, RowSide::kInserts, 0, "   1  I - first"},
-      {&report, RowSide::kDeletes, 0, "   1  D - old"},
-      {&unstarted, RowSide::kSingle, 0, "   1      a"},
-      {&secondary_summary, RowSide::kDeletes, 1, "     extra"},
-      {&unstarted, RowSide::kSingle, -1,
-       "*** Orpheus VCL Program Error  - Negative index\" -1\" to GetItem*** "},
-      {&unstarted, RowSide::kSingle, 1,
-       "*** Orpheus VCL Program Error  - Negative index\" 1\" to GetItem*** "},
-      {&unstarted, RowSide::kInserts, 7,
-       "*** Orpheus VCL Program Error  - Invalid index\" 7\" to GetItem*** "},
-      {&unstarted, RowSide::kDeletes, 12345678901,
-       "*** Orpheus VCL Program Error  - Improper index\" 12345678901\" to GetItem*** "},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(RowText(*c.report, c.side, c.row), c.expected) << "row " << c.row;
-    if (c.side == RowSide::kInserts) continue;  // the single panel's list is Primary too
-    const StoredLines& list = c.side == RowSide::kDeletes ? c.report->Secondary : c.report->Primary;
-    EXPECT_EQ(RowText(*c.report, list, c.row), c.expected) << "row " << c.row << " of its list";
+  const std::map<std::string, const ReportLines*> reports = {
+      {"numbered", &report}, {"unstarted", &unstarted}, {"secondary_summary", &secondary_summary}};
+  const std::map<std::string, RowSide> sides = {
+      {"single", RowSide::kSingle}, {"inserts", RowSide::kInserts}, {"deletes", RowSide::kDeletes}};
+  for (const TableCase& c : ReadCaseTable("tests/report/cases/row_texts.txt")) {
+    CaseScope scope(c);
+    const ReportLines& shown = *reports.at(c[0]);
+    const RowSide side = sides.at(c[1]);
+    EXPECT_EQ(RowText(shown, side, c.Number(2)), c[3]);
+    if (side == RowSide::kInserts) continue;  // the single panel's list is Primary too
+    const StoredLines& list = side == RowSide::kDeletes ? shown.Secondary : shown.Primary;
+    EXPECT_EQ(RowText(shown, list, c.Number(2)), c[3]) << "of its list";
   }
   EXPECT_EQ(RowColour(unstarted, RowSide::kDeletes, 7), RowColourName::kGreen);
   EXPECT_EQ(RowColour(ReportLines(), RowSide::kSingle, 0), RowColourName::kGreen);
