@@ -23,11 +23,6 @@
 namespace kestrin {
 namespace {
 
-bool Exists(const std::string& path) {
-  struct stat status {};
-  return stat(path.c_str(), &status) == 0;
-}
-
 // Empty lines, full 132-character report lines and short ones, each line
 // of text numbered.
 std::vector<std::string> MixedLines(size_t count) {
@@ -88,7 +83,7 @@ TEST(StoredLinesTest, ReadsBackWhatWasWrittenAndRemovesItsSpillFile) {
     }
     stored.clear();
     EXPECT_TRUE(stored.empty());
-    EXPECT_TRUE(spill.empty() || !Exists(spill)) << spill;
+    EXPECT_TRUE(spill.empty() || !std::filesystem::exists(spill)) << spill;
     stored.push_back("after clear");
     EXPECT_EQ(LinesOf(stored), std::vector<std::string>{"after clear"});
   }
@@ -134,15 +129,16 @@ TEST(StoredLinesTest, RemovesOnlyTheSpillFilesOfEndedProcesses) {
   ASSERT_GT(ended, 0);
   ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
   const std::string ended_prefix = "kestrin-report-" + std::to_string(ended);
-  const std::vector<std::string> kept = {SpillName(getpid()),     SpillName(ended) + ".txt",
-                                         ended_prefix + "-.spill", ended_prefix + "_0.spill",
+  const std::vector<std::string> kept = {SpillName(getpid()),        SpillName(ended) + ".txt",
+                                         ended_prefix + "-.spill",   ended_prefix + "_0.spill",
                                          "kestrin-report-x-0.spill", "notes.txt"};
   for (const std::string& name : kept) scratch.Write(name, "kept");
   scratch.Write(SpillName(ended), "stale");
 
   EXPECT_EQ(RemoveStaleSpillFiles(scratch.path()), 1);
-  EXPECT_FALSE(Exists(scratch.PathOf(SpillName(ended))));
-  for (const std::string& name : kept) EXPECT_TRUE(Exists(scratch.PathOf(name))) << name;
+  EXPECT_FALSE(std::filesystem::exists(scratch.PathOf(SpillName(ended))));
+  for (const std::string& name : kept)
+    EXPECT_TRUE(std::filesystem::exists(scratch.PathOf(name))) << name;
 }
 
 TEST(StoredLinesTest, SpillsIntoTheFirstTemporaryDirectorySet) {
@@ -154,8 +150,9 @@ TEST(StoredLinesTest, SpillsIntoTheFirstTemporaryDirectorySet) {
   for (int i = 0; i < 2; ++i) {
     if (const char* value = std::getenv(variables[i])) saved[i] = value;
   }
-  const char* const cases[][3] = {
-      {"/run/user/7", "/var/tmp", "/run/user/7"}, {"", "/var/tmp", "/var/tmp"}, {nullptr, nullptr, "/tmp"}};
+  const char* const cases[][3] = {{"/run/user/7", "/var/tmp", "/run/user/7"},
+                                  {"", "/var/tmp", "/var/tmp"},
+                                  {nullptr, nullptr, "/tmp"}};
   for (const auto& c : cases) {
     set(0, c[0]);
     set(1, c[1]);
