@@ -4,14 +4,8 @@
 
 #include <string>
 
-#include "engine/pair_driver.h"
 #include "engine/side_file.h"
-#include "report/directory_run_info.h"
-#include "report/report_generator.h"
-#include "report/report_lines.h"
 #include "tests/common/faulty_file_system.h"
-#include "tests/common/scratch_directory.h"
-#include "tests/common/silent_host.h"
 #include "tests/report/report_support.h"
 
 namespace kestrin {
@@ -30,21 +24,13 @@ std::string LongText(int changed_every) {
 
 TEST(ReadVolumeTest, EachByteIsReadOnce) {
   for (const char* listing : {"Chng", "Long"}) {
-    testkit::ScratchDirectory scratch;
-    const std::string new_path = scratch.Write("new.txt", LongText(0));
-    const std::string old_path = scratch.Write("old.txt", LongText(997));
     testkit::FaultyFileSystem fs;
-    testkit::SilentHost host;
-    PairList pairs;
-    pairs.Add(new_path, old_path);
-    ReportLines lines;
-    DirectoryRunInfo info;
-    bool halt = false;
-    ControlValues controls = report_support::ControlsWith(listing, "None");
-    ReportGenerator generator(lines, host, info);
-    RunPairs(RunRequest{pairs, controls, halt, host, generator, fs});
-    EXPECT_EQ(fs.bytes_read[new_path], static_cast<int64_t>(LongText(0).size())) << listing;
-    EXPECT_EQ(fs.bytes_read[old_path], static_cast<int64_t>(LongText(997).size())) << listing;
+    report_support::ReportRun run;
+    run.file_system = &fs;
+    report_support::RunOnePair(LongText(0), LongText(997),
+                               report_support::ControlsWith(listing, "None"), run);
+    EXPECT_EQ(fs.bytes_read["new.txt"], std::ssize(LongText(0))) << listing;
+    EXPECT_EQ(fs.bytes_read["old.txt"], std::ssize(LongText(997))) << listing;
   }
 }
 

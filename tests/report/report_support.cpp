@@ -59,8 +59,9 @@ void RunReport(const std::vector<PairFiles>& pairs, ControlValues controls,
   ReportGenerator generator(run.lines, run.host, run_info, line_capacity);
   bool halt_requested = false;
   const CurrentDirectory in_scratch(scratch.path());
-  run.final_message = RunPairs(
-      RunRequest{pair_list, controls, halt_requested, run.host, generator, DefaultFileSystem()});
+  FileSystem& fs = run.file_system != nullptr ? *run.file_system : DefaultFileSystem();
+  run.final_message =
+      RunPairs(RunRequest{pair_list, controls, halt_requested, run.host, generator, fs});
 }
 
 void RunOnePair(const std::string& new_bytes, const std::string& old_bytes, ControlValues controls,

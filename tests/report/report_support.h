@@ -11,6 +11,7 @@
 
 #include "engine/compare_settings.h"
 #include "engine/engine_host.h"
+#include "engine/file_system.h"
 #include "engine/pair_run.h"
 #include "report/context_writer.h"
 #include "report/directory_run_info.h"
@@ -37,6 +38,7 @@ struct ReportRun {
   ReportLines lines;
   std::string final_message;
   RecordingHost host;
+  FileSystem* file_system = nullptr;  // the files are read through it, if set
 };
 
 // Runs the pairs through the engine and the report generator with the files
