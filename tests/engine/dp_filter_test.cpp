@@ -39,15 +39,6 @@ DpChoice DpOptionNamed(const std::string& keyword) {
   return DpChoice::kNone;
 }
 
-TEST(DpFilterTest, BlankLinesAreDpLinesUnderEveryOption) {
-  for (int index = 1; index < kDpOptionCount; ++index) {
-    const CompareSettings settings = DpSettings(static_cast<DpChoice>(index));
-    DpCarry carry;
-    EXPECT_EQ(Filter(settings, carry, " "), "Dp []") << index;
-    EXPECT_EQ(Filter(settings, carry, "     "), "Dp []") << index;
-  }
-}
-
 TEST(DpFilterTest, EachLineOfTheTable) {
   std::string block;
   DpCarry carry;
