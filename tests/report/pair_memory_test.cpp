@@ -86,22 +86,17 @@ class SyntheticFile : public InputFile {
  public:
   SyntheticFile(bool is_old, int64_t& bytes_read) : is_old_(is_old), bytes_read_(bytes_read) {}
 
-  bool SeekToEnd(int64_t* size) override {
-    *size = kLineCount * kLineBytes;
-    position_ = *size;
-    return true;
-  }
+  bool SeekToEnd(int64_t* size) override { return Seek(*size = kLineCount * kLineBytes); }
   bool Seek(int64_t offset) override {
     position_ = offset;
     return true;
   }
   int64_t Read(char* buffer, int64_t count) override {
-    const int64_t got = std::max<int64_t>(0, std::min(count, kLineCount * kLineBytes - position_));
+    const int64_t got = std::clamp<int64_t>(kLineCount * kLineBytes - position_, 0, count);
     for (int64_t done = 0; done < got;) {
-      const int64_t line = (position_ + done) / kLineBytes;
       const int64_t column = (position_ + done) % kLineBytes;
-      const std::string& text = LineText(line);
       const int64_t piece = std::min(got - done, kLineBytes - column);
+      const std::string& text = LineText((position_ + done) / kLineBytes);
       std::memcpy(buffer + done, text.data() + column, static_cast<size_t>(piece));
       done += piece;
     }
