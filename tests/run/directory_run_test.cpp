@@ -1,93 +1,71 @@
-// Compare type 2 on real directories: like-name pairing without regard to
-// case, the unpaired counts, the progress texts, its messages and Halt.
+// Runs through Start on real files, each case's whole course kept as a
+// transcript: the controls given back in order, like-name pairing without
+// regard to case, the unpaired counts, the compare-type question, Bypass, and
+// Halt during a file or a directory run.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
+#include <sstream>
 
-#include "engine/pair_driver.h"
 #include "run/run_controller.h"
-#include "run/run_texts.h"
+#include "tests/common/case_table.h"
 #include "tests/common/line_lists.h"
 #include "tests/run/run_support.h"
 
 namespace kestrin {
 namespace {
 
+using run_support::Placed;
 using run_support::RunHarness;
-using Strings = std::vector<std::string>;
 
-bool ReportHas(const RunHarness& harness, const std::string& line) {
-  const Strings lines = LinesOf(harness.controller.Report().Primary);
-  return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-TEST(DirectoryRunTest, NamesDifferingOnlyInCaseFormOnePairOpeningEachSpelling) {
-  RunHarness harness;
-  harness.scratch.Write("new/Main.PAS", "program a;\r\n");
-  harness.scratch.Write("old/main.pas", "program a;\r\n");
-  harness.Names(harness.scratch.PathOf("new"), harness.scratch.PathOf("old"), 1);
-  harness.view.bypass = true;
-  harness.controller.StartClicked();
-  EXPECT_EQ(harness.controller.Pairs().new_names, Strings{"Main.PAS"});
-  EXPECT_EQ(harness.controller.Pairs().old_names, Strings{"main.pas"});
-  EXPECT_EQ(harness.log.Only("status:").back(), kEquivalentMessage);
-  EXPECT_TRUE(harness.log.Only("message:").empty());
-}
-
-TEST(DirectoryRunTest, FilesOnOneSideOnlyAreCountedAsUnpairedAndNotCompared) {
-  testkit::FaultyFileSystem fs;
-  RunHarness harness(fs);
-  for (const char* name : {"new/a.txt", "new/n1.txt", "new/n2.txt", "old/a.txt", "old/o1.txt"}) {
-    harness.scratch.Write(name, "same\r\n");
+// Writes the files of `files`, each "<path>[=<last line>][*<count>]": the
+// file holds <count> lines "line <n>" (none by default) and the last line
+// ("same" by default), each ended by CR LF.
+void WriteFiles(RunHarness& harness, const std::string& files) {
+  std::istringstream words(files);
+  for (std::string word; words >> word;) {
+    const size_t star = word.find('*');
+    const int count = star == std::string::npos ? 0 : std::stoi(word.substr(star + 1));
+    word = word.substr(0, star);
+    const size_t equals = word.find('=');
+    const std::string last = equals == std::string::npos ? "same" : word.substr(equals + 1);
+    harness.scratch.Write(word.substr(0, equals), run_support::RunLines(count) + last + "\r\n");
   }
-  harness.Names(harness.scratch.PathOf("new"), harness.scratch.PathOf("old"), 1);
-  harness.view.bypass = true;
-  harness.controller.StartClicked();
-  EXPECT_EQ(harness.controller.Pairs().new_names, Strings{"a.txt"});
-  EXPECT_EQ(fs.opened,
-            (Strings{harness.scratch.PathOf("new/a.txt"), harness.scratch.PathOf("old/a.txt")}));
-  EXPECT_TRUE(ReportHas(harness, "      3 Total Files in New Directory."));
-  EXPECT_TRUE(ReportHas(harness, "      2 Total Files in Old Directory."));
-  EXPECT_TRUE(ReportHas(harness, "      2 Total UnPaired New Files Not Processed."));
-  EXPECT_TRUE(ReportHas(harness, "      1 Total UnPaired Old Files Not Processed."));
 }
 
-TEST(DirectoryRunTest, ASecondSpellingInOneDirectoryStaysUnpaired) {
-  RunHarness harness;
-  for (const char* name : {"new/MAIN.c", "new/main.c", "old/main.c"}) {
-    harness.scratch.Write(name, "int x;\r\n");
+// The cases of cases/runs.txt: new name | old name | compare type (1-4) |
+// files | "bypass", "yes" (the answer to every question) and "halt <n>"
+// (Halt pressed at the n-th pending-events call). What happens -- every
+// event in order, the files opened, the pairs run and the report's totals
+// and last line -- is in golden/runs.txt.
+TEST(DirectoryRunTest, RunsGiveTheirTranscripts) {
+  std::vector<std::string> transcript;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/run/cases/runs.txt")) {
+    testkit::FaultyFileSystem fs;
+    RunHarness harness(fs);
+    WriteFiles(harness, c[3]);
+    harness.Names(harness.scratch.PathOf(c[0]), harness.scratch.PathOf(c[1]), c.Number(2) - 1);
+    harness.view.bypass = c[4].find("bypass") != std::string::npos;
+    if (c[4].find("yes") != std::string::npos) harness.dialogs.answers = {true, true};
+    const size_t halt = c[4].find("halt ");
+    const int halt_at = halt == std::string::npos ? 0 : std::stoi(c[4].substr(halt + 5));
+    harness.view.on_events = [&harness, halt_at](int number) {
+      if (number == halt_at) harness.controller.HaltClicked();
+    };
+    harness.controller.StartClicked();
+    transcript.push_back("case " + c.Where());
+    for (const std::string& path : fs.opened) {
+      transcript.push_back("opened " + Placed(path, harness.scratch.path()));
+    }
+    for (const std::string& line : run_support::RunTranscript(harness, "*")) {
+      transcript.push_back(line);
+    }
+    const std::vector<std::string> report = LinesOf(harness.controller.Report().Primary);
+    for (const std::string& line : report) {
+      if (line.find(" Total ") != std::string::npos) transcript.push_back(line);
+    }
+    if (!report.empty()) transcript.push_back("last: " + report.back());
   }
-  harness.Names(harness.scratch.PathOf("new"), harness.scratch.PathOf("old"), 1);
-  harness.view.bypass = true;
-  harness.controller.StartClicked();
-  EXPECT_EQ(harness.controller.Pairs().new_names, Strings{"main.c"});
-  EXPECT_EQ(harness.controller.Pairs().old_names, Strings{"main.c"});
-  EXPECT_TRUE(ReportHas(harness, "      2 Total Files in New Directory."));
-  EXPECT_TRUE(ReportHas(harness, "      1 Total UnPaired New Files Not Processed."));
-}
-
-TEST(DirectoryRunTest, HaltOpensAndClosesTheNextPairAndEndsWithTheUserStop) {
-  testkit::FaultyFileSystem fs;
-  RunHarness harness(fs);
-  for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
-    harness.scratch.Write(std::string("new/") + name, run_support::RunLines(2000) + "new\r\n");
-    harness.scratch.Write(std::string("old/") + name, run_support::RunLines(2000));
-  }
-  harness.Names(harness.scratch.PathOf("new"), harness.scratch.PathOf("old"), 1);
-  // The first events are the controller's own; the second are the engine's
-  // while it reads the first pair.
-  harness.view.on_events = [&harness](int number) {
-    if (number == 2) harness.controller.HaltClicked();
-  };
-  harness.controller.StartClicked();
-  EXPECT_EQ(fs.opened,
-            (Strings{harness.scratch.PathOf("new/a.txt"), harness.scratch.PathOf("old/a.txt"),
-                     harness.scratch.PathOf("new/b.txt"), harness.scratch.PathOf("old/b.txt")}));
-  EXPECT_EQ(harness.log.Only("status:").back(), kUserStopMessage);
-  EXPECT_EQ(harness.controller.Report().Primary.back(), kUserStopMessage);
-  EXPECT_FALSE(harness.log.Has("viewer"));
-  EXPECT_TRUE(harness.view.enabled[MainControl::kReShow]);
+  testkit::ExpectGoldenLines("tests/run/golden/runs.txt", transcript);
 }
 
 }  // namespace

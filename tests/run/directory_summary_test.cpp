@@ -3,10 +3,8 @@
 // under tests/run/golden/. KESTRIN_UPDATE_GOLDEN=1 rewrites the goldens.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "run/headless_run.h"
+#include "tests/common/case_table.h"
 #include "tests/run/run_support.h"
 
 namespace kestrin {
@@ -36,43 +34,24 @@ void MakeDirectories(const ScratchDirectory& scratch) {
   scratch.Write("old/old-only.txt", "x\r\n");
 }
 
-struct SummaryCase {
-  const char* golden;
-  int compare_type;
-  const char* selection;
-  std::vector<Preference> preferences;
-};
-
+// The cases of cases/summaries.txt: golden | compare type | saved
+// selection | preferences ticked.
 TEST(DirectorySummaryTest, ReportsMatchTheirGoldens) {
   testkit::UseUtcFileTimes();
-  const SummaryCase cases[] = {
-      {"type2", 2, "", {}},
-      {"type2_chgo", 2, "", {Preference::kChgo}},
-      {"type2_inpn", 2, "", {Preference::kInpn}},
-      {"type2_chgo_inpn", 2, "", {Preference::kChgo, Preference::kInpn}},
-      {"type2_txfo", 2, "", {Preference::kTxfo}},
-      {"type2_aeqf_inpn", 2, "", {Preference::kAeqf, Preference::kInpn}},
-      {"type3", 3, "gamma.c;ALPHA.TXT;beta.txt;", {}},
-      {"type3_chgo_inpn", 3, "gamma.c;ALPHA.TXT;beta.txt;", {Preference::kChgo, Preference::kInpn}},
-      {"type4", 4, "alpha.txt : beta.txt;Beta.txt : beta.txt;code.dat : code.dat;", {}},
-      {"type4_chgo_inpn",
-       4,
-       "alpha.txt : beta.txt;Beta.txt : beta.txt;code.dat : code.dat;",
-       {Preference::kChgo, Preference::kInpn}},
-  };
-  for (const SummaryCase& c : cases) {
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/run/cases/summaries.txt")) {
+    testkit::CaseScope scope(c);
     ScratchDirectory scratch{kRunFileTime};
     MakeDirectories(scratch);
     HeadlessRequest request;
     request.new_name = scratch.PathOf("new");
     request.old_name = scratch.PathOf("old");
-    request.compare_type = c.compare_type;
-    request.selection = c.selection;
-    for (Preference preference : c.preferences) request.controls.SetChecked(preference, true);
+    request.compare_type = static_cast<int>(c.Number(1));
+    request.selection = c[2];
+    request.controls.preferences = ParseOptionsText(c[3]).preferences;
     const HeadlessOutcome outcome = RunHeadless(request, DefaultFileSystem());
-    EXPECT_TRUE(outcome.ran) << c.golden;
-    EXPECT_TRUE(outcome.messages.empty()) << c.golden;
-    run_support::ExpectReportGolden(outcome.report, scratch.path(), c.golden);
+    EXPECT_TRUE(outcome.ran);
+    EXPECT_TRUE(outcome.messages.empty());
+    run_support::ExpectReportGolden(outcome.report, scratch.path(), c[0]);
   }
 }
 

@@ -1,5 +1,5 @@
 // Start's checks, messages and questions, each with the case that raises it,
-// and the run of a pair list: controls, focus, viewer, Halt and closing.
+// and a run in progress refusing closing and a second Start.
 #include <gtest/gtest.h>
 
 #include "engine/pair_driver.h"
@@ -75,79 +75,6 @@ TEST(RunStartTest, EmptyCompareTypeDoesNothingAtAll) {
   harness.view.compare_type = "";
   harness.controller.StartClicked();
   EXPECT_EQ(harness.log.events, Strings{});
-}
-
-TEST(RunStartTest, TwoFilesWithADirectoryCompareTypeAskAndYesComparesThem) {
-  RunHarness harness;
-  const std::string new_file = Place(harness, Name::kFile, "new");
-  const std::string old_file = Place(harness, Name::kFile, "old");
-  harness.Names(new_file, old_file, 1);
-  harness.dialogs.answers = {true};
-  harness.controller.StartClicked();
-  ASSERT_EQ(harness.log.Only("ask:").size(), 1u);
-  EXPECT_TRUE(harness.log.Has("type:0"));
-  EXPECT_EQ(harness.view.compare_type, kCompareTypeTexts[0]);
-  const Strings statuses = harness.log.Only("status:");
-  EXPECT_EQ(statuses.front(), "Executing Compare Section.");
-  EXPECT_EQ(statuses.back(), kEquivalentMessage);
-  const PairList& pairs = harness.controller.Pairs();
-  EXPECT_EQ(pairs.new_names, Strings{"new.txt"});
-  EXPECT_EQ(pairs.old_names, Strings{"old.txt"});
-  EXPECT_EQ(pairs.new_directory, harness.scratch.path() + "/");
-  EXPECT_EQ(pairs.old_directory, harness.scratch.path() + "/");
-  EXPECT_TRUE(harness.log.Has("viewer"));
-}
-
-TEST(RunStartTest, ARunDisablesTheControlsAndGivesThemBackInOrder) {
-  RunHarness harness;
-  harness.Names(Place(harness, Name::kFile, "new"), Place(harness, Name::kFile, "old"), 0);
-  harness.controller.StartClicked();
-  Strings run_events;
-  for (const std::string& event : harness.log.events) {
-    if (!event.starts_with("history:")) run_events.push_back(event);
-  }
-  // Between these the engine shows its own progress.
-  const Strings before = {"status:Executing Compare Section.",
-                          "enable:ReShow=0",
-                          "enable:Exit=0",
-                          "enable:Bypass=0",
-                          "enable:Start=0",
-                          "enable:Halt=1",
-                          "events"};
-  const Strings after = {"status:" + std::string(kEquivalentMessage),
-                         "enable:Start=1",
-                         "enable:ReShow=1",
-                         "enable:Exit=1",
-                         "enable:Bypass=1",
-                         "hide",
-                         "enable:Halt=0",
-                         "viewer",
-                         "focus:exit"};
-  ASSERT_GE(run_events.size(), before.size() + after.size());
-  EXPECT_EQ(Strings(run_events.begin(), run_events.begin() + before.size()), before);
-  EXPECT_EQ(Strings(run_events.end() - after.size(), run_events.end()), after);
-}
-
-TEST(RunStartTest, BypassEndsTheRunOnTheStatusLineWithoutViewer) {
-  RunHarness harness;
-  harness.Names(Place(harness, Name::kFile, "new"), Place(harness, Name::kFile, "old"), 0);
-  harness.view.bypass = true;
-  harness.controller.StartClicked();
-  EXPECT_FALSE(harness.log.Has("viewer"));
-  EXPECT_EQ(harness.log.Only("focus:"), Strings{"status"});
-}
-
-TEST(RunStartTest, HaltDuringARunShowsNoViewerAndEnablesReShow) {
-  RunHarness harness;
-  harness.Names(harness.scratch.Write("new.txt", run_support::RunLines(3000)),
-                harness.scratch.Write("old.txt", run_support::RunLines(2999)), 0);
-  harness.view.on_events = [&harness](int) { harness.controller.HaltClicked(); };
-  harness.controller.StartClicked();
-  EXPECT_EQ(harness.log.Only("status:").back(), kUserStopMessage);
-  EXPECT_FALSE(harness.log.Has("viewer"));
-  EXPECT_EQ(harness.log.Only("focus:"), Strings{"status"});
-  EXPECT_TRUE(harness.view.enabled[MainControl::kReShow]);
-  EXPECT_FALSE(harness.view.enabled[MainControl::kHalt]);
 }
 
 TEST(RunStartTest, ARunInProgressRefusesClosingAndASecondStart) {

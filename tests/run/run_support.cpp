@@ -1,6 +1,8 @@
 // Test doubles for run control.
 #include "tests/run/run_support.h"
 
+#include <sstream>
+
 #include "report/report_lines.h"
 
 namespace kestrin::run_support {
@@ -14,6 +16,40 @@ const char* ControlName(MainControl control) {
 const char* FocusName(MainFocus target) {
   static const char* const kNames[] = {"new", "old", "exit", "status"};
   return kNames[static_cast<int>(target)];
+}
+
+
+void WriteDialogFiles(RunHarness& harness, const std::string& names) {
+  std::istringstream words(names);
+  for (std::string name; words >> name;) {
+    const std::string place = name.starts_with("2:") ? "2/" : "/";
+    if (name.starts_with("2:")) name.erase(0, 2);
+    const size_t equals = name.find('=');
+    const std::string old_name = equals == std::string::npos ? name : name.substr(equals + 1);
+    name = name.substr(0, equals);
+    if (!name.empty()) harness.scratch.Write("new" + place + name, "text\r\n");
+    if (!old_name.empty()) harness.scratch.Write("old" + place + old_name, "text\r\n");
+  }
+  harness.scratch.MakeDirectory("new");
+  harness.scratch.MakeDirectory("old");
+}
+
+std::vector<std::string> StepGroups(const std::string& steps) {
+  std::vector<std::string> groups = {""};
+  std::istringstream list(steps);
+  for (std::string step; std::getline(list >> std::ws, step, ';');) {
+    groups.back() += step + ";";
+    if (step == "lookup") groups.emplace_back();
+  }
+  return groups;
+}
+
+void PushScript(RunHarness& harness, std::function<void(LikeNameDialog&)> script) {
+  harness.dialogs.like_name_scripts.push_back(std::move(script));
+}
+
+void PushScript(RunHarness& harness, std::function<void(TwoListDialog&)> script) {
+  harness.dialogs.two_list_scripts.push_back(std::move(script));
 }
 
 }  // namespace
@@ -56,6 +92,16 @@ void FakeMainView::SetFocus(MainFocus target) {
   log_.Add(std::string("focus:") + FocusName(target));
 }
 
+void FakeMainView::ShowRunProgress(const RunProgress& shown) {
+  progress.push_back(shown);
+  log_.Add("progress:" + ProgressText(shown));
+}
+
+std::string ProgressText(const RunProgress& p) {
+  return std::to_string(p.pairs_done) + "/" + std::to_string(p.pair_count) + " " +
+         std::to_string(p.bytes_read) + "/" + std::to_string(p.pair_bytes);
+}
+
 void FakeMainView::ProcessEvents() {
   log_.Add("events");
   ++events_;
@@ -83,22 +129,87 @@ std::string Joined(const std::vector<std::string>& names) {
   return text;
 }
 
+std::string Placed(std::string line, const std::string& scratch) {
+  for (size_t at = line.find(scratch); at != std::string::npos; at = line.find(scratch)) {
+    line.replace(at, scratch.size(), "<dir>");
+  }
+  return line;
+}
+
 void ExpectReportGolden(const ReportLines& report, const std::string& scratch,
                         const std::string& name) {
   std::string text;
-  for (std::string line : report.Primary) {
-    for (size_t at = line.find(scratch); at != std::string::npos; at = line.find(scratch)) {
-      line.replace(at, scratch.size(), "<dir>");
-    }
-    text += line + "\n";
-  }
+  for (const std::string& line : report.Primary) text += Placed(line, scratch) + "\n";
   testkit::ExpectGoldenText("tests/run/golden/" + name + ".txt", text);
 }
+
+
+
+std::vector<std::string> RunTranscript(const RunHarness& harness, const std::string& kinds) {
+  const std::string& scratch = harness.scratch.path();
+  std::vector<std::string> lines;
+  for (const std::string& event : harness.log.events) {
+    const std::string kind = event.substr(0, event.find(':') + 1);
+    if (kinds == "*" || (!kind.empty() && kinds.find(kind) != std::string::npos)) {
+      lines.push_back(Placed(event, scratch));
+    }
+  }
+  if (kinds != "*") return lines;
+  const PairList& pairs = harness.controller.Pairs();
+  std::string run = "pairs from " + Placed(pairs.new_directory, scratch) + ":";
+  for (size_t i = 0; i < pairs.new_names.size(); ++i) {
+    run += " " + pairs.new_names[i] + "=" + pairs.old_names[i];
+  }
+  lines.push_back(run);
+  lines.push_back("saved: " + harness.controller.SavedLikeNameSelection() + " " +
+                  harness.controller.SavedPairSelection());
+  return lines;
+}
+
+
 
 std::string RunLines(int count) {
   std::string text;
   for (int i = 1; i <= count; ++i) text += "line " + std::to_string(i) + "\r\n";
   return text;
 }
+
+template <typename Dialog>
+std::vector<std::string> DialogTranscript(
+    const testkit::TableCase& c, int compare_type, const std::string& kinds,
+    std::function<std::string(Dialog&, const std::string&)> act) {
+  testkit::CaseScope scope(c);
+  RunHarness harness;
+  WriteDialogFiles(harness, c[0]);
+  // A file of one side only, which the like-name dialog never lists.
+  if (compare_type == 3) harness.scratch.Write("new/only-new", "x");
+  harness.Names(harness.scratch.PathOf("new"), harness.scratch.PathOf("old"), compare_type - 1);
+  harness.view.bypass = true;
+  harness.LookupReturns("new2", "old2");
+  const std::string saved = c.fields.size() > 2 ? c[2] : "";
+  harness.controller.RestoreSavedSelections(compare_type == 3 ? saved : "",
+                                            compare_type == 4 ? saved : "");
+  std::vector<std::string> transcript = {"names: " + c[0]};
+  for (const std::string& group : StepGroups(c[1])) {
+    PushScript(harness, std::function<void(Dialog&)>([&, group](Dialog& dialog) {
+      std::istringstream steps(group);
+      for (std::string step; std::getline(steps >> std::ws, step, ';');) {
+        if (step.starts_with("remove ")) harness.scratch.Remove(step.substr(7));
+        transcript.push_back(Placed(step + " -> " + act(dialog, step), harness.scratch.path()));
+      }
+    }));
+  }
+  harness.controller.StartClicked();
+  for (std::string& line : RunTranscript(harness, kinds)) transcript.push_back(std::move(line));
+  return transcript;
+}
+
+
+template std::vector<std::string> DialogTranscript<LikeNameDialog>(
+    const testkit::TableCase&, int, const std::string&,
+    std::function<std::string(LikeNameDialog&, const std::string&)>);
+template std::vector<std::string> DialogTranscript<TwoListDialog>(
+    const testkit::TableCase&, int, const std::string&,
+    std::function<std::string(TwoListDialog&, const std::string&)>);
 
 }  // namespace kestrin::run_support

@@ -17,6 +17,7 @@
 #include "run/run_controller.h"
 #include "run/run_dialogs.h"
 #include "run/two_list_dialog.h"
+#include "tests/common/case_table.h"
 #include "tests/common/faulty_file_system.h"
 #include "tests/common/recording_fakes.h"
 #include "tests/common/scratch_directory.h"
@@ -34,7 +35,7 @@ using FakeRunDialogs = testkit::RecordingRunDialogs;
 // The main view logs into the same event log as the dialogs:
 // "status:<text>", "enable:<control>=<0|1>", "focus:<target>", "toggle",
 // "first", "hide", "events", "history:<new|old>:<text>", "remember",
-// "type:<index>", "dp:<choice>".
+// "type:<index>", "dp:<choice>", "progress:<ProgressText>".
 class FakeMainView : public MainView {
  public:
   explicit FakeMainView(RunLog& log) : log_(log) {}
@@ -55,7 +56,7 @@ class FakeMainView : public MainView {
   void ToggleBusyImages() override { log_.Add("toggle"); }
   void ShowFirstBusyImage() override { log_.Add("first"); }
   void HideBusyImages() override { log_.Add("hide"); }
-  void ShowRunProgress(const RunProgress& shown) override { progress.push_back(shown); }
+  void ShowRunProgress(const RunProgress& shown) override;
   void ProcessEvents() override;
 
   std::string new_name;
@@ -92,6 +93,27 @@ struct RunHarness {
   RunController controller;
 };
 
+// `line` with every `scratch` in it written as "<dir>".
+std::string Placed(std::string line, const std::string& scratch);
+
+// Acts out a pair dialog's case of a table -- the like-names (compare type 3)
+// or files (type 4) of the directories | the steps, ';' between them | the
+// saved selection (may be left off) -- and gives what happened, one line
+// each. "n" is a file on both sides, "n=o" one spelled n on the new side and
+// o on the old (either may be empty); "2:" before it puts it into the
+// directories the lookup returns. The dialog is opened by Start; after each
+// step comes "<step> -> <what `act` describes>". "remove <file>" removes a
+// file first; a "lookup" step ends one opening, and the steps after it act on
+// the next. Then come the events of `kinds` ("message:status:", or "*" for
+// all), and for "*" the pairs run and the saved selections.
+template <typename Dialog>
+std::vector<std::string> DialogTranscript(
+    const testkit::TableCase& c, int compare_type, const std::string& kinds,
+    std::function<std::string(Dialog&, const std::string&)> act);
+
+// "<pairs done>/<pair count> <bytes read>/<pair bytes>".
+std::string ProgressText(const RunProgress& progress);
+
 // `count` lines "line <n>" each ended by CR LF.
 std::string RunLines(int count);
 
@@ -102,6 +124,10 @@ std::string Joined(const std::vector<std::string>& names);
 // `scratch` written as "<dir>", with tests/run/golden/<name>.txt.
 void ExpectReportGolden(const ReportLines& report, const std::string& scratch,
                         const std::string& name);
+
+// The events of the harness's log of `kinds` (as DialogTranscript), and
+// for "*" the pairs run and the saved selections.
+std::vector<std::string> RunTranscript(const RunHarness& harness, const std::string& kinds);
 
 }  // namespace kestrin::run_support
 

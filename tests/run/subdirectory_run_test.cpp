@@ -5,11 +5,10 @@
 // relative paths, and that the choice left off keeps the flat listing.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
 #include <filesystem>
 
 #include "run/headless_run.h"
+#include "tests/common/case_table.h"
 #include "tests/run/run_support.h"
 
 namespace kestrin {
@@ -58,8 +57,7 @@ HeadlessRequest TreeRequest(const ScratchDirectory& scratch, int compare_type) {
 }
 
 TEST(SubdirectoryRunTest, TreeReportMatchesItsGolden) {
-  setenv("TZ", "UTC", 1);
-  tzset();
+  testkit::UseUtcFileTimes();
   ScratchDirectory scratch{kRunFileTime};
   MakeTrees(scratch);
   const HeadlessOutcome outcome = RunHeadless(TreeRequest(scratch, 2), DefaultFileSystem());
@@ -79,32 +77,21 @@ TEST(SubdirectoryRunTest, TheMaskPicksFileNamesInEverySubdirectory) {
                      "src/deep/core.txt", "src/deep/long-module-name.txt"}));
 }
 
+// cases/hand_picked_paths.txt: compare type | saved selection | the pairs
+// run, "new=old".
 TEST(SubdirectoryRunTest, HandPickedPairsTakeRelativePaths) {
-  struct PickCase {
-    int compare_type;
-    const char* selection;
-    Strings new_names;
-    Strings old_names;
-  };
-  const PickCase cases[] = {
-      {3,
-       "SRC/DEEP/core.txt;docs/guide.txt;gone/x.txt;",
-       {"Docs/guide.txt", "src/deep/core.txt"},
-       {"docs/guide.txt", "src/deep/core.txt"}},
-      {4,
-       "added/more/fresher.txt : removed/stale.txt;top.txt : SRC/same.txt;",
-       {"added/more/fresher.txt", "top.txt"},
-       {"removed/stale.txt", "src/same.txt"}},
-  };
-  for (const PickCase& c : cases) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/run/cases/hand_picked_paths.txt")) {
     ScratchDirectory scratch{kRunFileTime};
     MakeTrees(scratch);
-    HeadlessRequest request = TreeRequest(scratch, c.compare_type);
-    request.selection = c.selection;
+    HeadlessRequest request = TreeRequest(scratch, static_cast<int>(c.Number(0)));
+    request.selection = c[1];
     const HeadlessOutcome outcome = RunHeadless(request, DefaultFileSystem());
-    EXPECT_TRUE(outcome.ran) << c.selection;
-    EXPECT_EQ(outcome.pairs.new_names, c.new_names) << c.selection;
-    EXPECT_EQ(outcome.pairs.old_names, c.old_names) << c.selection;
+    std::string pairs;
+    for (size_t i = 0; i < outcome.pairs.new_names.size(); ++i) {
+      pairs += outcome.pairs.new_names[i] + "=" + outcome.pairs.old_names[i] + " ";
+    }
+    EXPECT_EQ(pairs, c[2] + " ") << c.Where();
   }
 }
 
