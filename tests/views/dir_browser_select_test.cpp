@@ -18,15 +18,6 @@ namespace {
 using run_support::RunHarness;
 using Strings = std::vector<std::string>;
 
-constexpr char kUseSubdirQuestion[] =
-    "Highlighted directory  \"sub\" must be double-clicked since \"<new>\" does not agree with "
-    "\"Use As Dir\" full path directory name. Return To Double-click \"sub\"? (Yes) or Use "
-    "\"<new>\" ? (No)";
-constexpr char kConflictQuestion[] =
-    "One or both of your selected names is a full file name.This conflicts with the \"Compare "
-    "Type\" selected which requires a Dir only name. Return and change \"Compare Type\" (Yes) or "
-    "Continue Selecting Dir (No) ";
-
 // Directories "new" (with "Prog.c" and a subdirectory "sub") and "old" (with
 // "prog.c"), and a page over them.
 struct SelectPage {
@@ -82,35 +73,23 @@ TEST(DirBrowserSelectTest, NamesThatGiveNoPlaceShowTheListsAsTheyAreNow) {
 }
 
 TEST(DirBrowserSelectTest, UseAsDirTakesTheOpenDirectoryOrAsksToDoubleClick) {
-  struct Case {
-    bool highlight_sub;
-    std::deque<bool> answers;
-    std::string returned;  // "<new>" or ""
-    Strings asked;
-  };
-  const Case cases[] = {
-      {false, {}, "<new>", {}},
-      {true, {false}, "<new>", {kUseSubdirQuestion}},
-      {true, {true}, "", {kUseSubdirQuestion}},
-  };
-  for (const Case& c : cases) {
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/use_as_dir.txt")) {
     for (NameField field : {NameField::kNew, NameField::kOld}) {
+      testkit::CaseScope scope(c);
       SelectPage fixture;
       fixture.EnterWith(fixture.Path("new"), "");
       fixture.page.SetReturnedName(NameField::kNew, "");
       fixture.page.FileClicked(0);
-      if (c.highlight_sub) fixture.page.Browser().Highlight(fixture.SubRow());
-      fixture.harness.dialogs.answers = c.answers;
+      if (c.Flag(0)) fixture.page.Browser().Highlight(fixture.SubRow());
+      if (!c[1].empty()) fixture.harness.dialogs.answers = {c.Flag(1)};
       fixture.page.UseAsDirClicked(field);
-      const std::string context = "sub highlighted: " + std::to_string(c.highlight_sub) +
-                                  ", answers: " + std::to_string(c.answers.size());
-      EXPECT_EQ(fixture.Shown(fixture.page.ReturnedName(field)), c.returned) << context;
-      Strings asked;
+      EXPECT_EQ(fixture.Shown(fixture.page.ReturnedName(field)), c[2]);
+      std::string asked;
       for (const std::string& question : fixture.harness.log.Only("ask:")) {
-        asked.push_back(fixture.Shown(question));
+        asked += fixture.Shown(question);
       }
-      EXPECT_EQ(asked, c.asked) << context;
-      EXPECT_EQ(fixture.page.FileField(), "") << context;
+      EXPECT_EQ(asked, c[3]);
+      EXPECT_EQ(fixture.page.FileField(), "");
     }
   }
 }
@@ -119,9 +98,10 @@ TEST(DirBrowserSelectTest, UseAsFileTakesAnExistingHighlightedFileOfTheOpenDirec
   for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/use_as_file.txt")) {
     testkit::CaseScope scope(c);
     SelectPage fixture;
+    fixture.harness.view.subdirectories = c.Flag(5);
     fixture.EnterWith(fixture.Path("new"), fixture.Path("old"));
     fixture.page.SetReturnedName(NameField::kOld, "");
-    if (c.Flag(0)) fixture.page.FileClicked(0);
+    if (c[0] != "-") fixture.page.FileClicked(static_cast<int>(c.Number(0)));
     if (c.Flag(1)) fixture.page.Browser().Highlight(fixture.SubRow());
     if (c.Flag(2)) fixture.harness.scratch.Remove("new/Prog.c");
     fixture.page.UseAsFileClicked(NameField::kOld);
@@ -147,8 +127,7 @@ TEST(DirBrowserSelectTest, ReturnWithAFileNameAndADirectoryCompareTypeAsksFirst)
     fixture.harness.view.compare_type = kCompareTypeTexts[c.Number(0) - 1];
     if (!c[1].empty()) fixture.harness.dialogs.answers = {c.Flag(1)};
     EXPECT_EQ(fixture.page.ReturnClicked(), exits.at(c[2]));
-    EXPECT_EQ(fixture.harness.log.Only("ask:"),
-              c[1].empty() ? Strings{} : Strings{kConflictQuestion});
+    EXPECT_EQ(fixture.harness.log.Only("ask:"), c[1].empty() ? Strings{} : Strings{c[3]});
   }
 }
 

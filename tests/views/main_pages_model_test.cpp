@@ -73,18 +73,13 @@ TEST(MainPagesModelTest, EnteringDirFileSelectRemembersTheNames) {
 }
 
 TEST(MainPagesModelTest, LeavingPreferencesNormalisesTheSubcField) {
-  struct Case {
-    const char* text;
-    const char* kept;
-  };
-  const Case cases[] = {{"", "\".\""}, {"x", "\"x\""}, {"\"x\"", "\"x\""}, {"xyz", "\"x\""}};
-  for (const Case& c : cases) {
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/subc_fields.txt")) {
     MainPagesModel pages;
     ControlValues controls;
     pages.ChangePage(MainPage::kPreferences, controls, {});
-    controls.subc_text = c.text;
+    controls.subc_text = c[0];
     pages.ChangePage(MainPage::kAbout, controls, {});
-    EXPECT_EQ(controls.subc_text, c.kept) << "[" << c.text << "]";
+    EXPECT_EQ(controls.subc_text, c[1]) << c.Where();
   }
 }
 

@@ -1,13 +1,15 @@
-// The page arithmetic of black-and-white printouts and the single-panel
-// printout, against a recording print surface.
+// The page arithmetic of black-and-white printouts and whole printouts,
+// against a recording print surface.
 #include "views/print_page.h"
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "tests/common/case_table.h"
+#include "tests/common/scratch_directory.h"
 #include "tests/views/print_support.h"
 #include "views/print_listing.h"
 
@@ -15,7 +17,6 @@ namespace kestrin {
 namespace {
 
 using print_testing::DualReport;
-using print_testing::Joined;
 using print_testing::NumberedLines;
 using print_testing::RecordingPrintSurface;
 using print_testing::SingleReport;
@@ -52,67 +53,40 @@ TEST(PrintPageTest, LongTitlesAreCutWithDots) {
   }
 }
 
-class SinglePrintTest : public ::testing::Test {
- protected:
-  // Prints `report` on a C = 100, L = 60 page.
-  void Print(const ReportLines& report, std::optional<std::string> header, bool no_numbers,
-             const std::string& caption = "Caption") {
-    ASSERT_TRUE(surface_.BeginDocument());
-    const std::optional<PageGeometry> geometry = MeasurePage(surface_, 8, PrintPanel::kSingle);
+// The rows a case names: "<n> lines" numbered "I - line <n>", else rows
+// with ';' between them.
+std::vector<std::string> Rows(const std::string& field) {
+  if (field.ends_with(" lines")) return NumberedLines(std::stoi(field));
+  std::vector<std::string> rows;
+  std::istringstream list(field);
+  for (std::string row; std::getline(list, row, ';');) rows.push_back(row);
+  return rows;
+}
+
+// The printouts of cases/printouts.txt on a C = 100, L = 60 page, every text
+// as "p<page> x<x> <line>:<*bold><text>": golden/printouts.txt.
+TEST(PrintPageTest, PrintoutsMatchTheirGolden) {
+  std::vector<std::string> printed;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/printouts.txt")) {
+    RecordingPrintSurface surface(kPageWidth, kPageHeight);
+    ASSERT_TRUE(surface.BeginDocument());
+    const bool dual = c[0] == "dual";
+    const std::optional<PageGeometry> geometry =
+        MeasurePage(surface, 8, dual ? PrintPanel::kDual : PrintPanel::kSingle);
     ASSERT_EQ(geometry->line_limit, 60);
-    PrintSingleListing(surface_, *geometry, {report, caption, std::move(header), no_numbers});
+    const ReportLines report = dual ? DualReport(Rows(c[1]), Rows(c[2]), Rows(c[3]))
+                                    : SingleReport(Rows(c[1]), Rows(c[3]));
+    const std::optional<std::string> header = c[4] == "-" ? std::nullopt : std::optional(c[4]);
+    const ListingPrint print{report, c[6], header, c.Flag(5)};
+    dual ? PrintDualListing(surface, *geometry, print)
+         : PrintSingleListing(surface, *geometry, print);
+    printed.push_back("case " + c.Where() + ": " + std::to_string(surface.pages) + " pages");
+    for (const print_testing::PrintedText& text : surface.texts) {
+      printed.push_back("p" + std::to_string(text.page) + " x" + std::to_string(text.x) + " " +
+                        std::to_string(text.line) + ":" + (text.bold ? "*" : "") + text.text);
+    }
   }
-
-  RecordingPrintSurface surface_{kPageWidth, kPageHeight};
-};
-
-TEST_F(SinglePrintTest, FiftyFiveRowsFillPageOneUnderAHeader) {
-  const ReportLines report = SingleReport(NumberedLines(56), {});
-  Print(report, "Ref#  ID  Header", false);
-
-  const std::vector<std::string> first_page = surface_.PageLines(1);
-  ASSERT_EQ(first_page.size(), 3u + 55u);
-  EXPECT_EQ(Joined({first_page.begin(), first_page.begin() + 4}),
-            "2:*Caption|2:*Page   1|3:*Ref#  ID  Header|5:   1  I - line 1");
-  EXPECT_EQ(first_page.back(), "59:  55  I - line 55");
-  EXPECT_EQ(Joined(surface_.PageLines(2)),
-            "2:*Caption|2:*Page   2|3:*Ref#  ID  Header|5:  56  I - line 56");
-  EXPECT_EQ(surface_.pages, 2);
-  EXPECT_EQ(surface_.Find("Page   2")->x, 880);
-  EXPECT_EQ(surface_.Find("Caption")->x, 30);
-  EXPECT_EQ(surface_.Find("  56  I - line 56")->x, 30);
-}
-
-TEST_F(SinglePrintTest, PrintNoRefNumbersDropsRowNumbersButNotFromSummaryRows) {
-  const ReportLines report = SingleReport({"I - new", "D - old"}, {"Summary line"});
-  Print(report, "Ref#  ID  New Src", true);
-  EXPECT_EQ(Joined(surface_.PageLines(1)),
-            "2:*Caption|2:*Page   1|3:*  ID  New Src|5:  I - new|6:  D - old|7: Summary line");
-}
-
-TEST_F(SinglePrintTest, RowsAreCutToTheLineWidthAndTitlesAreCut) {
-  const std::string long_line = "I - " + std::string(200, 'x');
-  Print(SingleReport({long_line}, {}), std::nullopt, false, std::string(120, 'T'));
-  EXPECT_EQ(Joined(surface_.PageLines(1)), "2:*" + std::string(80, 'T') +
-                                               " . . .|2:*Page   1|4:   1  " +
-                                               ("I - " + std::string(200, 'x')).substr(0, 94));
-}
-
-TEST(DualPrintTest, TheDeleteSectionFollowsTheInsertsOnTheSamePage) {
-  RecordingPrintSurface surface(kPageWidth, kPageHeight);
-  ASSERT_TRUE(surface.BeginDocument());
-  const std::optional<PageGeometry> geometry = MeasurePage(surface, 8, PrintPanel::kDual);
-  PrintDualListing(surface, *geometry,
-                   {DualReport({"I - a"}, {"D - b"}, {"Totals"}), "Caption", std::nullopt, false});
-  EXPECT_EQ(Joined(surface.PageLines(1)),
-            "2:*Caption|2:*Page   1|3:* NewSrc and Insert Section|5:   1  I - a|6: |"
-            "7:* NewSrc and Delete Section|8:   1  D - b|9: |10: Totals");
-}
-
-TEST_F(SinglePrintTest, AnEmptyReportPrintsOnlyTheTitlePage) {
-  Print(SingleReport({}, {}), std::nullopt, false);
-  EXPECT_EQ(Joined(surface_.PageLines(1)), "2:*Caption|2:*Page   1");
-  EXPECT_EQ(surface_.pages, 1);
+  testkit::ExpectGoldenLines("tests/views/golden/printouts.txt", printed);
 }
 
 }  // namespace

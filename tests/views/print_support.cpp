@@ -10,35 +10,6 @@
 
 namespace kestrin::print_testing {
 
-RecordingPrintSurface::RecordingPrintSurface(int page_width, int page_height, int character_width,
-                                             int line_height, int bold_width)
-    : page_width_(page_width),
-      page_height_(page_height),
-      character_width_(character_width),
-      line_height_(line_height),
-      bold_width_(bold_width) {}
-
-bool RecordingPrintSurface::BeginDocument() {
-  if (fail_begin) return false;
-  begun = true;
-  pages = 1;
-  return true;
-}
-
-void RecordingPrintSurface::NewPage() { ++pages; }
-
-void RecordingPrintSurface::EndDocument() { ended = true; }
-
-int RecordingPrintSurface::TextWidth(const std::string& text) {
-  return static_cast<int>(text.size()) * (bold_ ? bold_width_ : character_width_);
-}
-
-int RecordingPrintSurface::TextHeight(const std::string&) { return line_height_; }
-
-void RecordingPrintSurface::TextOut(int x, int y, const std::string& text) {
-  texts.push_back({pages, x, y / line_height_, text, bold_});
-}
-
 std::vector<std::string> RecordingPrintSurface::PageLines(int page) const {
   std::vector<std::string> lines;
   for (const PrintedText& printed : texts) {
@@ -47,35 +18,6 @@ std::vector<std::string> RecordingPrintSurface::PageLines(int page) const {
   }
   return lines;
 }
-
-std::optional<PrintedText> RecordingPrintSurface::Find(const std::string& text) const {
-  for (const PrintedText& printed : texts) {
-    if (printed.text == text) return printed;
-  }
-  return std::nullopt;
-}
-
-PrintSurface* AnsweringPrinter::ChoosePrinter() {
-  ++asked;
-  return surface_;
-}
-
-std::optional<std::string> AnsweringSaveDialog::AskSaveName(const SaveDialogRequest& request) {
-  requests.push_back(request);
-  return answer;
-}
-
-std::optional<SbsAnswer> AnsweringSbsDialog::AskSbsPreference(const SbsRequest& request) {
-  requests.push_back(request);
-  return answer;
-}
-
-bool RecordingFeedback::AskYesNo(const std::string& question) {
-  questions.push_back(question);
-  return yes;
-}
-
-void RecordingFeedback::SetBusy(bool busy) { busy_changes.push_back(busy ? "busy" : "idle"); }
 
 RecordingPorts::RecordingPorts(PrintSurface* surface)
     : printer(surface), ports{printer,    colour_buffer, save_dialog,

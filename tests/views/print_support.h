@@ -30,16 +30,29 @@ struct PrintedText {
 class RecordingPrintSurface : public PrintSurface {
  public:
   RecordingPrintSurface(int page_width, int page_height, int character_width = 10,
-                        int line_height = 20, int bold_width = 10);
+                        int line_height = 20, int bold_width = 10)
+      : page_width_(page_width),
+        page_height_(page_height),
+        character_width_(character_width),
+        line_height_(line_height),
+        bold_width_(bold_width) {}
 
-  bool BeginDocument() override;
-  void NewPage() override;
-  void EndDocument() override;
+  bool BeginDocument() override {
+    begun = !fail_begin;
+    pages = begun ? 1 : 0;
+    return begun;
+  }
+  void NewPage() override { ++pages; }
+  void EndDocument() override { ended = true; }
   int PageWidth() override { return page_width_; }
   int PageHeight() override { return page_height_; }
-  int TextWidth(const std::string& text) override;
-  int TextHeight(const std::string& text) override;
-  void TextOut(int x, int y, const std::string& text) override;
+  int TextWidth(const std::string& text) override {
+    return static_cast<int>(text.size()) * (bold_ ? bold_width_ : character_width_);
+  }
+  int TextHeight(const std::string&) override { return line_height_; }
+  void TextOut(int x, int y, const std::string& text) override {
+    texts.push_back({pages, x, y / line_height_, text, bold_});
+  }
   void SetFontName(const std::string& name) override { font_name = name; }
   void SetFontSize(int points) override { font_points = points; }
   void SetBold(bool bold) override { bold_ = bold; }
@@ -48,8 +61,6 @@ class RecordingPrintSurface : public PrintSurface {
   std::vector<PrintedText> texts;
   // The texts of one page, as "line:text" entries, bold ones marked "*".
   std::vector<std::string> PageLines(int page) const;
-  // The first printed text equal to `text`; nullopt when none.
-  std::optional<PrintedText> Find(const std::string& text) const;
 
   bool fail_begin = false;
   bool begun = false;
@@ -77,7 +88,10 @@ class RecordingRichText : public ColouredLineBuffer {
 class AnsweringPrinter : public PrinterChooser {
  public:
   explicit AnsweringPrinter(PrintSurface* surface) : surface_(surface) {}
-  PrintSurface* ChoosePrinter() override;
+  PrintSurface* ChoosePrinter() override {
+    ++asked;
+    return surface_;
+  }
   int asked = 0;
 
  private:
@@ -86,14 +100,20 @@ class AnsweringPrinter : public PrinterChooser {
 
 class AnsweringSaveDialog : public SaveDialog {
  public:
-  std::optional<std::string> AskSaveName(const SaveDialogRequest& request) override;
+  std::optional<std::string> AskSaveName(const SaveDialogRequest& request) override {
+    requests.push_back(request);
+    return answer;
+  }
   std::optional<std::string> answer;  // nullopt: cancelled
   std::vector<SaveDialogRequest> requests;
 };
 
 class AnsweringSbsDialog : public SbsPreferenceDialog {
  public:
-  std::optional<SbsAnswer> AskSbsPreference(const SbsRequest& request) override;
+  std::optional<SbsAnswer> AskSbsPreference(const SbsRequest& request) override {
+    requests.push_back(request);
+    return answer;
+  }
   std::optional<SbsAnswer> answer;  // nullopt: cancelled
   std::vector<SbsRequest> requests;
 };
@@ -101,8 +121,11 @@ class AnsweringSbsDialog : public SbsPreferenceDialog {
 class RecordingFeedback : public ViewerFeedback {
  public:
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  bool AskYesNo(const std::string& question) override;
-  void SetBusy(bool busy) override;
+  bool AskYesNo(const std::string& question) override {
+    questions.push_back(question);
+    return yes;
+  }
+  void SetBusy(bool busy) override { busy_changes.push_back(busy ? "busy" : "idle"); }
   void FocusReturnButton() override { ++focus_count; }
 
   std::vector<std::string> messages;

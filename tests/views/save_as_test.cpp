@@ -8,6 +8,7 @@
 
 #include "tests/common/case_table.h"
 #include "tests/common/scratch_directory.h"
+#include "views/print_save_texts.h"
 
 namespace kestrin {
 namespace {
@@ -26,6 +27,11 @@ TEST(SaveAsTest, TheDialogStartsAtTheLastSavedFileWhileItExists) {
     EXPECT_EQ(request.start_directory, placed(c[3])) << c.Where();
     EXPECT_EQ(request.proposed_name, c[4]) << c.Where();
     EXPECT_EQ(request.confirm_replace, panel == PrintPanel::kSingle) << c.Where();
+    std::string filters;
+    for (const SaveFilter& filter : request.filters) {
+      filters += (filters.empty() ? "" : "|") + filter.name + "|" + filter.pattern;
+    }
+    EXPECT_EQ(filters, kSaveDialogFilter) << c.Where();
   }
 }
 

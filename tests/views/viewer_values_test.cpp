@@ -12,41 +12,26 @@
 namespace kestrin {
 namespace {
 
-std::string Hex(const std::string& bytes) {
+// `units` as UTF-8, written out here so that the cases can spell what
+// they expect as text.
+std::string Utf8Of(const std::u16string& units) {
   std::string text;
-  char buffer[4];
-  for (unsigned char byte : bytes) {
-    std::snprintf(buffer, sizeof buffer, "%02X ", byte);
-    text += buffer;
+  for (size_t i = 0; i < units.size(); ++i) {
+    char32_t code = units[i];
+    if (code >= 0xD800 && code < 0xDC00 && i + 1 < units.size()) {
+      code = 0x10000 + ((code - 0xD800) << 10) + (units[++i] - 0xDC00);
+    }
+    int trailing = code < 0x80 ? 0 : code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+    text += static_cast<char>(trailing == 0 ? code : ((0xFF << (7 - trailing)) & 0xFF) | (code >> 6 * trailing));
+    while (trailing-- > 0) text += static_cast<char>(0x80 | ((code >> 6 * trailing) & 0x3F));
   }
   return text;
 }
 
 TEST(ViewerValuesTest, DisplayTextDecodesUtf8AndKeepsOtherBytesAsLatin1) {
-  struct Case {
-    std::string bytes;
-    std::u16string expected;
-  };
-  const std::vector<Case> cases = {
-      {"plain ASCII ~", u"plain ASCII ~"},
-      {"Gr\xC3\xBC\xC3\x9F"
-       "e",
-       u"Grüße"},
-      {"Gr\xFC\xDF"
-       "e",
-       u"Grüße"},                                       // Latin-1
-      {"\xC3\xA4 and \xE4", u"\u00C3\u00A4 and ä"},  // a stray byte: the line is Latin-1
-      {"euro \xE2\x82\xAC", u"euro €"},                 // three bytes
-      {"bird \xF0\x9F\x90\xA6", u"bird \U0001F426"},    // four bytes
-      {"cut \xE2\x82", u"cut \u00E2\u0082"},            // a sequence cut short
-      {"overlong \xC0\xAF", u"overlong \u00C0\u00AF"},  // not UTF-8
-      {"surrogate \xED\xA0\x80", u"surrogate \u00ED\u00A0\u0080"},
-      {"beyond \xF4\x90\x80\x80", u"beyond \u00F4\u0090\u0080\u0080"},
-      {std::string("nul\0byte", 8), std::u16string(u"nul\0byte", 8)},
-      {"", u""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(DisplayUnits(c.bytes), c.expected) << Hex(c.bytes);
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/views/cases/display_units.txt")) {
+    EXPECT_EQ(Utf8Of(DisplayUnits(c[0])), c[1]) << c.Where();
   }
 }
 
