@@ -9,6 +9,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_storage.h"
 #include "settings/settings_texts.h"
+#include "tests/common/case_table.h"
 #include "tests/common/faulty_file_system.h"
 #include "tests/settings/settings_support.h"
 
@@ -37,20 +38,11 @@ class SettingsBadInputTest : public ::testing::Test {
 };
 
 TEST_F(SettingsBadInputTest, FilesThatGiveTheDefaults) {
-  const std::string cases[] = {
-      "",
-      "\n\n\n",
-      Garbage(65536),
-      "[Kestrin]\rTop=5\rLeft=6\r",
-      "[Kestrin\nTop=5\n",
-      "Top=5\nLeft=6\n",
-      "[Kestrin]\nno equals sign here\n=\n==\nTop\n",
-      std::string("[Kestrin]\n\0Top=5\n", 17),
-  };
-  for (const std::string& contents : cases) {
-    EXPECT_EQ(SettingsDescription(Loaded(contents)), defaults_)
-        << "file: " << contents.substr(0, 60);
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/settings/cases/default_files.txt")) {
+    EXPECT_EQ(SettingsDescription(Loaded(c[0])), defaults_) << c.Where();
   }
+  EXPECT_EQ(SettingsDescription(Loaded(Garbage(65536))), defaults_);
 }
 
 TEST_F(SettingsBadInputTest, SoundLinesAmongGarbageAreTaken) {

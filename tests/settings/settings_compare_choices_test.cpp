@@ -26,7 +26,8 @@ TEST_F(SettingsCompareChoicesTest, FileChoicesReachTheSnapshot) {
       path_,
       "[Kestrin]\nCompareType=2. All Like-Named Files\nListType=Long\n"
       "OptsUsed=Dudc Icas Subc Xtab Ccol\nSubC=\"~\"\nXTab=8\nDpEdUdc=%\nUdcYN=Yes\n"
-      "CmpSt1Col=3:40\nCmpSt2Col=50:eol\nCmpOSt1Col=1:eol\nCmpOSt2Col=\nNewDirNm=/ignored\n");
+      "CmpSt1Col=3:40\nCmpSt2Col=50:eol\nCmpOSt1Col=1:eol\nCmpOSt2Col=\nNewDirNm=/ignored\n"
+      "InclSubDirs=1\n");
   const CompareChoicesRead read = LoadCompareChoices(path_, DefaultFileSystem());
   ASSERT_TRUE(read.choices.has_value()) << read.reason;
   EXPECT_EQ(read.reason, "");
@@ -35,6 +36,7 @@ TEST_F(SettingsCompareChoicesTest, FileChoicesReachTheSnapshot) {
   EXPECT_EQ(choices.controls.listing_type_text, "Long");
   EXPECT_EQ(choices.controls.dp_choice, static_cast<int>(DpChoice::kDudc));
   EXPECT_EQ(choices.controls.dudc_embedded, "Yes");
+  EXPECT_TRUE(choices.include_subdirectories);
 
   CompareSettings settings;
   ASSERT_EQ(TakeSnapshot(choices.controls, settings), SnapshotVerdict::kValid);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "settings/settings_file.h"
+#include "tests/common/case_table.h"
 #include "tests/settings/settings_support.h"
 
 namespace kestrin {
@@ -14,20 +15,13 @@ namespace {
 
 std::string Joined(const std::vector<std::string>& names) {
   std::string text;
-  for (const std::string& name : names) text += name + "|";
+  for (const std::string& name : names) text += name + ";";
   return text;
 }
 
-// A settings text and the histories it gives, with "A", "B" for two existing
-// files, "M" for an existing "MixedCase.TXT", "D" for a directory and "X" for
-// a deleted file written between angle brackets: "<A>".
-struct HistoryCase {
-  const char* name;
-  std::string text;
-  std::string new_names;
-  std::string old_names;
-};
-
+// The cases of cases/histories.txt, with "<A>", "<B>" for two existing
+// files, "<M>" for an existing "MixedCase.TXT", "<D>" for a directory and
+// "<X>" for a deleted file.
 TEST(SettingsHistoryTest, OnlyExistingFilesComeBack) {
   testkit::ScratchDirectory directory;
   const auto path_of = [&](char mark) {
@@ -45,26 +39,11 @@ TEST(SettingsHistoryTest, OnlyExistingFilesComeBack) {
     }
     return text;
   };
-  std::string sixteen_copies = "NFCombo0=<A>\n";
-  for (int k = 0; k < 4; ++k) sixteen_copies += sixteen_copies;
-  const HistoryCase cases[] = {
-      {"directories and deleted files are dropped",
-       "NFCombo0=<A>\nNFCombo1=<X>\nNFCombo2=<D>\nNFCombo3=<B>\nOFCombo0=<D>\nofcombo1=<B>\n"
-       "NFCombo4=\n",
-       "<A>|<B>|", "<B>|"},
-      {"keys without one entry digit are dropped",
-       "NFCombo=<A>\nNFCombo10=<A>\nNFComboAB=<A>\nNFCombo7=<A>\n", "<A>|", ""},
-      {"no more than ten even from duplicate lines", sixteen_copies,
-       "<A>|<A>|<A>|<A>|<A>|<A>|<A>|<A>|<A>|<A>|", ""},
-      {"a name with a zero byte is dropped", "NFCombo0=<A>" + std::string(1, '\0') + "junk\n",
-       "", ""},
-      {"names keep their letter case", "NFCombo0=<M>\n", "<M>|", ""},
-  };
-  for (const HistoryCase& c : cases) {
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/settings/cases/histories.txt")) {
     const KestrinSettings settings =
-        SettingsLoadedFromText(directory, "[Kestrin]\n" + expand(c.text));
-    EXPECT_EQ(Joined(settings.NFCombo), expand(c.new_names)) << c.name;
-    EXPECT_EQ(Joined(settings.OFCombo), expand(c.old_names)) << c.name;
+        SettingsLoadedFromText(directory, "[Kestrin]\n" + expand(c[0]));
+    EXPECT_EQ(Joined(settings.NFCombo), expand(c[1])) << c.Where();
+    EXPECT_EQ(Joined(settings.OFCombo), expand(c[2])) << c.Where();
   }
 }
 
