@@ -13,35 +13,17 @@ namespace {
 using run_support::kRunFileTime;
 using run_support::ScratchDirectory;
 
-// A first line with nine control characters makes a pair binary.
-const std::string kBinaryNew = std::string("\x01\x02\x03\x04\x05\x06\x07\x08\x0e\x0f", 10) + "n";
-const std::string kBinaryOld = std::string("\x01\x02\x03\x04\x05\x06\x07\x08\x0e\x0f", 10) + "o";
-
-// new/: alpha.txt (changed), Beta.txt (same as old beta.txt), code.dat
-// (binary, changed), gamma.c (same), new-only1.txt, new-only2.txt;
-// old/: alpha.txt, beta.txt, code.dat, gamma.c, old-only.txt.
-void MakeDirectories(const ScratchDirectory& scratch) {
-  scratch.Write("new/alpha.txt", "one\r\ntwo\r\nthree\r\nfour\r\n");
-  scratch.Write("old/alpha.txt", "one\r\n2\r\nthree\r\nfour\r\nfive\r\n");
-  scratch.Write("new/Beta.txt", "b1\r\nb2\r\n");
-  scratch.Write("old/beta.txt", "b1\r\nb2\r\n");
-  scratch.Write("new/code.dat", kBinaryNew);
-  scratch.Write("old/code.dat", kBinaryOld);
-  scratch.Write("new/gamma.c", "int g;\r\n");
-  scratch.Write("old/gamma.c", "int g;\r\n");
-  scratch.Write("new/new-only1.txt", "x\r\n");
-  scratch.Write("new/new-only2.txt", "x\r\n");
-  scratch.Write("old/old-only.txt", "x\r\n");
-}
-
 // The cases of cases/summaries.txt: golden | compare type | saved
-// selection | preferences ticked.
+// selection | preferences ticked, over data/summary: new/ holds alpha.txt
+// (changed), Beta.txt (as old beta.txt), code.dat (binary: its first line
+// holds ten control characters; changed), gamma.c (same), new-only1.txt and
+// new-only2.txt; old/ alpha.txt, beta.txt, code.dat, gamma.c, old-only.txt.
 TEST(DirectorySummaryTest, ReportsMatchTheirGoldens) {
   testkit::UseUtcFileTimes();
   for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/run/cases/summaries.txt")) {
     testkit::CaseScope scope(c);
     ScratchDirectory scratch{kRunFileTime};
-    MakeDirectories(scratch);
+    run_support::CopyDataTree("summary", scratch);
     HeadlessRequest request;
     request.new_name = scratch.PathOf("new");
     request.old_name = scratch.PathOf("old");

@@ -10,9 +10,9 @@
 namespace kestrin {
 namespace {
 
-using testkit::RecordingHost;
 using run_support::kRunFileTime;
 using run_support::ScratchDirectory;
+using testkit::RecordingHost;
 using Strings = std::vector<std::string>;
 
 TEST(HeadlessRunTest, StartsQuestionNeverReachesTheHostAndIsAnsweredNo) {

@@ -12,13 +12,8 @@
 namespace kestrin {
 namespace {
 
+using run_support::Joined;
 using Strings = std::vector<std::string>;
-
-std::string Listed(const Strings& names) {
-  std::string text;
-  for (const std::string& name : names) text += (text.empty() ? "" : " ") + name;
-  return text;
-}
 
 // Acts out one step on the dialog -- "select <rows>", "unselect <rows>",
 // "select-all", "unselect-all", "sort-ext", "sort-name", "filter <mask>",
@@ -46,9 +41,9 @@ std::string Act(LikeNameDialog& dialog, const std::string& step) {
   if (verb == "sort-ext") dialog.SortChosen(LikeNameSort::kExtension);
   if (verb == "sort-name") dialog.SortChosen(LikeNameSort::kFileName);
   if (verb == "filter") dialog.FilterEntered(mask);
-  return Listed(dialog.Available()) + " | " + Listed(dialog.Selected()) + " " +
+  return Joined(dialog.Available(), " ") + " | " + Joined(dialog.Selected(), " ") + " " +
          dialog.PairedCountLabel() + dialog.SelectedCountLabel() + " " + dialog.FilterText() +
-         " [" + Listed(dialog.FilterHistory()) + "]" +
+         " [" + Joined(dialog.FilterHistory(), " ") + "]" +
          (next == DialogNext::kClose ? " close" : "") +
          (verb == "lookup" ? " in " + dialog.NewPathCaption() : "");
 }

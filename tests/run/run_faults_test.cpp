@@ -4,14 +4,13 @@
 // Each is named in the report and none stops the pairs after it; each run's
 // final message, messages, statuses and report are kept as a golden,
 // golden/fault_<name>.txt.
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "engine/pair_driver.h"
 #include "run/headless_run.h"
@@ -22,11 +21,11 @@
 namespace kestrin {
 namespace {
 
-using testkit::FileFault;
-using testkit::RecordingHost;
 using run_support::kRunFileTime;
 using run_support::ScratchDirectory;
 using testkit::FaultyFileSystem;
+using testkit::FileFault;
+using testkit::RecordingHost;
 using Strings = std::vector<std::string>;
 
 // Runs `request` over `fs`, seen by a recording host, and compares what

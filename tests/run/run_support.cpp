@@ -1,6 +1,7 @@
 // Test doubles for run control.
 #include "tests/run/run_support.h"
 
+#include <filesystem>
 #include <sstream>
 
 #include "report/report_lines.h"
@@ -17,7 +18,6 @@ const char* FocusName(MainFocus target) {
   static const char* const kNames[] = {"new", "old", "exit", "status"};
   return kNames[static_cast<int>(target)];
 }
-
 
 void WriteDialogFiles(RunHarness& harness, const std::string& names) {
   std::istringstream words(names);
@@ -82,7 +82,6 @@ void FakeMainView::SetDpChoice(int dp_choice) {
 }
 
 void FakeMainView::SetEnabled(MainControl control, bool is_enabled) {
-  enabled[control] = is_enabled;
   log_.Add(std::string("enable:") + ControlName(control) + "=" + (is_enabled ? "1" : "0"));
 }
 
@@ -123,10 +122,20 @@ void RunHarness::LookupReturns(const std::string& new_relative, const std::strin
   };
 }
 
-std::string Joined(const std::vector<std::string>& names) {
+std::string Joined(const std::vector<std::string>& names, const char* between) {
   std::string text;
-  for (const std::string& name : names) text += (text.empty() ? "" : ",") + name;
+  for (const std::string& name : names) text += (text.empty() ? "" : between) + name;
   return text;
+}
+
+void CopyDataTree(const std::string& name, const ScratchDirectory& scratch) {
+  const std::filesystem::path root =
+      std::filesystem::path(KESTRIN_SOURCE_DIR) / "tests/run/data" / name;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    if (!entry.is_regular_file()) continue;
+    scratch.Write(entry.path().lexically_relative(root).string(),
+                  testkit::ReadFile(entry.path().string()));
+  }
 }
 
 std::string Placed(std::string line, const std::string& scratch) {
@@ -142,8 +151,6 @@ void ExpectReportGolden(const ReportLines& report, const std::string& scratch,
   for (const std::string& line : report.Primary) text += Placed(line, scratch) + "\n";
   testkit::ExpectGoldenText("tests/run/golden/" + name + ".txt", text);
 }
-
-
 
 std::vector<std::string> RunTranscript(const RunHarness& harness, const std::string& kinds) {
   const std::string& scratch = harness.scratch.path();
@@ -165,8 +172,6 @@ std::vector<std::string> RunTranscript(const RunHarness& harness, const std::str
                   harness.controller.SavedPairSelection());
   return lines;
 }
-
-
 
 std::string RunLines(int count) {
   std::string text;
@@ -191,19 +196,19 @@ std::vector<std::string> DialogTranscript(
                                             compare_type == 4 ? saved : "");
   std::vector<std::string> transcript = {"names: " + c[0]};
   for (const std::string& group : StepGroups(c[1])) {
-    PushScript(harness, std::function<void(Dialog&)>([&, group](Dialog& dialog) {
-      std::istringstream steps(group);
-      for (std::string step; std::getline(steps >> std::ws, step, ';');) {
-        if (step.starts_with("remove ")) harness.scratch.Remove(step.substr(7));
-        transcript.push_back(Placed(step + " -> " + act(dialog, step), harness.scratch.path()));
-      }
-    }));
+    PushScript(
+        harness, std::function<void(Dialog&)>([&, group](Dialog& dialog) {
+          std::istringstream steps(group);
+          for (std::string step; std::getline(steps >> std::ws, step, ';');) {
+            if (step.starts_with("remove ")) harness.scratch.Remove(step.substr(7));
+            transcript.push_back(Placed(step + " -> " + act(dialog, step), harness.scratch.path()));
+          }
+        }));
   }
   harness.controller.StartClicked();
   for (std::string& line : RunTranscript(harness, kinds)) transcript.push_back(std::move(line));
   return transcript;
 }
-
 
 template std::vector<std::string> DialogTranscript<LikeNameDialog>(
     const testkit::TableCase&, int, const std::string&,

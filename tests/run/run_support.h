@@ -4,11 +4,8 @@
 #define KESTRIN_TESTS_RUN_RUN_SUPPORT_H_
 
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <map>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "engine/engine_host.h"
@@ -67,7 +64,6 @@ class FakeMainView : public MainView {
   bool bypass = false;
   bool subdirectories = false;
   ControlValues controls;
-  std::map<MainControl, bool> enabled;
   std::vector<RunProgress> progress;  // every progress shown, in order
   // Called at every ProcessEvents with its number (counting from 1).
   std::function<void(int)> on_events;
@@ -93,6 +89,10 @@ struct RunHarness {
   RunController controller;
 };
 
+// Writes the files of the data folder tests/run/data/<name> into `scratch`,
+// each with its file time.
+void CopyDataTree(const std::string& name, const ScratchDirectory& scratch);
+
 // `line` with every `scratch` in it written as "<dir>".
 std::string Placed(std::string line, const std::string& scratch);
 
@@ -117,8 +117,8 @@ std::string ProgressText(const RunProgress& progress);
 // `count` lines "line <n>" each ended by CR LF.
 std::string RunLines(int count);
 
-// `names` joined by ",": "a.txt,sub/b.txt".
-std::string Joined(const std::vector<std::string>& names);
+// `names` joined by `between`: "a.txt,sub/b.txt".
+std::string Joined(const std::vector<std::string>& names, const char* between = ",");
 
 // Compares the Primary lines of `report`, each ended by a line feed and with
 // `scratch` written as "<dir>", with tests/run/golden/<name>.txt.

@@ -19,29 +19,13 @@ using run_support::ScratchDirectory;
 using testkit::FaultyFileSystem;
 using Strings = std::vector<std::string>;
 
-// new/ and old/ with pairs two levels down (one with a path too long for
-// the pair table's column), a subdirectory on each side
-// only, a directory name differing only in case, a link loop and dangling
-// links, and a subdirectory "skip.dir" whose name the mask "*.txt" would not
-// let through.
+// data/trees: new/ and old/ with pairs two levels down (one with a path
+// too long for the pair table's column), a subdirectory on each side only, a
+// directory name differing only in case, and a subdirectory "skip.dir" whose
+// name the mask "*.txt" would not let through; and here a link loop and
+// dangling links.
 void MakeTrees(const ScratchDirectory& scratch) {
-  scratch.Write("new/top.txt", "one\r\ntwo\r\n");
-  scratch.Write("old/top.txt", "one\r\n2\r\n");
-  scratch.Write("new/src/deep/core.txt", "a\r\nb\r\nc\r\n");
-  scratch.Write("old/src/deep/core.txt", "a\r\nc\r\n");
-  scratch.Write("new/src/deep/long-module-name.txt", "m\r\n");
-  scratch.Write("old/src/deep/long-module-name.txt", "m\r\n");
-  scratch.Write("new/src/same.txt", "s\r\n");
-  scratch.Write("old/src/same.txt", "s\r\n");
-  scratch.Write("new/Docs/guide.txt", "g\r\n");
-  scratch.Write("old/docs/guide.txt", "g\r\n");
-  scratch.Write("new/skip.dir/inner.txt", "i\r\n");
-  scratch.Write("old/skip.dir/inner.txt", "j\r\n");
-  scratch.Write("new/src/notes.doc", "n\r\n");
-  scratch.Write("old/src/notes.doc", "n\r\n");
-  scratch.Write("new/added/fresh.txt", "f\r\n");
-  scratch.Write("new/added/more/fresher.txt", "f\r\n");
-  scratch.Write("old/removed/stale.txt", "s\r\n");
+  run_support::CopyDataTree("trees", scratch);
   std::filesystem::create_directory_symlink("..", scratch.PathOf("new/src/loop"));
   std::filesystem::create_symlink("gone.txt", scratch.PathOf("old/src/dangling.txt"));
 }

@@ -12,13 +12,8 @@
 namespace kestrin {
 namespace {
 
+using run_support::Joined;
 using Strings = std::vector<std::string>;
-
-std::string Listed(const Strings& names, const char* between = " ") {
-  std::string text;
-  for (const std::string& name : names) text += (text.empty() ? "" : between) + name;
-  return text;
-}
 
 // Acts out one step on the dialog -- "new <row>" and "old <row>" highlight,
 // "pair", "undo <rows>", "start", "filter-new <mask>", "filter-old <mask>",
@@ -42,11 +37,12 @@ std::string Act(TwoListDialog& dialog, const std::string& step) {
   if (verb == "lookup") next = dialog.DirLookUpClicked();
   if (verb == "filter-new") dialog.NewFilterEntered(rest);
   if (verb == "filter-old") dialog.OldFilterEntered(rest);
-  return Listed(dialog.NewFiles()) + " | " + Listed(dialog.OldFiles()) + " | " +
-         Listed(dialog.SelectedPairs(), ", ") + " " + dialog.NewCountLabel() +
+  return Joined(dialog.NewFiles(), " ") + " | " + Joined(dialog.OldFiles(), " ") + " | " +
+         Joined(dialog.SelectedPairs(), ", ") + " " + dialog.NewCountLabel() +
          dialog.OldCountLabel() + dialog.SelectedCountLabel() + " " + dialog.NewSelectionText() +
-         " " + dialog.OldSelectionText() + " [" + Listed(dialog.NewFilterHistory()) + "] [" +
-         Listed(dialog.OldFilterHistory()) + "]" + (next == DialogNext::kClose ? " close" : "");
+         " " + dialog.OldSelectionText() + " [" + Joined(dialog.NewFilterHistory(), " ") + "] [" +
+         Joined(dialog.OldFilterHistory(), " ") + "]" +
+         (next == DialogNext::kClose ? " close" : "");
 }
 
 // The cases of cases/two_list_runs.txt and what happens in each,

@@ -26,11 +26,16 @@ TEST(SettingsHistoryTest, OnlyExistingFilesComeBack) {
   testkit::ScratchDirectory directory;
   const auto path_of = [&](char mark) {
     switch (mark) {
-      case 'A': return directory.Write("First.txt", "text\n");
-      case 'B': return directory.Write("second.txt", "text\n");
-      case 'M': return directory.Write("MixedCase.TXT", "text\n");
-      case 'D': return directory.MakeDirectory("folder");
-      default: return directory.PathOf("deleted.txt");
+      case 'A':
+        return directory.Write("First.txt", "text\n");
+      case 'B':
+        return directory.Write("second.txt", "text\n");
+      case 'M':
+        return directory.Write("MixedCase.TXT", "text\n");
+      case 'D':
+        return directory.MakeDirectory("folder");
+      default:
+        return directory.PathOf("deleted.txt");
     }
   };
   const auto expand = [&](std::string text) {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,6 +18,7 @@ namespace {
 using print_testing::DualReport;
 using print_testing::NumberedLines;
 using print_testing::RecordingPrintSurface;
+using print_testing::Rows;
 using print_testing::SingleReport;
 
 // A page of C = 100 characters of 10 units and L = 60 lines of 20 units.
@@ -51,16 +51,6 @@ TEST(PrintPageTest, LongTitlesAreCutWithDots) {
   for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/page_titles.txt")) {
     EXPECT_EQ(PageTitle(std::string(c.Number(0), 'c'), c.Number(1)), c[2]) << c.Where();
   }
-}
-
-// The rows a case names: "<n> lines" numbered "I - line <n>", else rows
-// with ';' between them.
-std::vector<std::string> Rows(const std::string& field) {
-  if (field.ends_with(" lines")) return NumberedLines(std::stoi(field));
-  std::vector<std::string> rows;
-  std::istringstream list(field);
-  for (std::string row; std::getline(list, row, ';');) rows.push_back(row);
-  return rows;
 }
 
 // The printouts of cases/printouts.txt on a C = 100, L = 60 page, every text

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <fstream>
-#include <iterator>
+#include <sstream>
 
 #include "tests/common/line_lists.h"
 
@@ -50,6 +48,14 @@ std::vector<std::string> NumberedLines(int count, const std::string& flag) {
   std::vector<std::string> lines;
   for (int i = 1; i <= count; ++i) lines.push_back(flag + "line " + std::to_string(i));
   return lines;
+}
+
+std::vector<std::string> Rows(const std::string& field) {
+  if (field.ends_with(" lines")) return NumberedLines(std::stoi(field));
+  std::vector<std::string> rows;
+  std::istringstream list(field);
+  for (std::string row; std::getline(list, row, ';');) rows.push_back(row);
+  return rows;
 }
 
 std::string Joined(const std::vector<std::string>& texts) {

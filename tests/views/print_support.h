@@ -158,6 +158,10 @@ ReportLines DualReport(const std::vector<std::string>& inserts,
 // `count` listing lines "I - line <n>".
 std::vector<std::string> NumberedLines(int count, const std::string& flag = "I - ");
 
+// The rows a case table names: "<n> lines" for NumberedLines(n), else rows
+// with ';' between them.
+std::vector<std::string> Rows(const std::string& field);
+
 // Joins texts with "|" for one-line comparisons.
 std::string Joined(const std::vector<std::string>& texts);
 

@@ -1,5 +1,7 @@
 // Save As end to end without a screen: dialogs answered by recorders, files
-// written in a temporary directory.
+// written in a temporary directory. Each test's saves and what followed each
+// -- the dialogs' requests, questions, messages, busy changes, focus, OutFn,
+// SbsRp and the text file saved -- are kept in golden/save_<test>.txt.
 #include "views/save_operations.h"
 
 #include <gtest/gtest.h>
@@ -7,111 +9,105 @@
 #include <string>
 
 #include "tests/common/scratch_directory.h"
+#include "tests/run/run_support.h"
 #include "tests/views/print_support.h"
+#include "views/save_as.h"
 
 namespace kestrin {
 namespace {
 
 using print_testing::DualReport;
-using testkit::ReadFile;
 using print_testing::Joined;
 using print_testing::RecordingPorts;
 using print_testing::SingleReport;
+using testkit::ReadFile;
 
 class SaveOperationsTest : public ::testing::Test {
  protected:
-  ViewerOutputState State(const ReportLines& report) {
-    return {report, "Cap", "stamp", std::nullopt, "8", true, directory_.path() + "/"};
+  // Saves from `panel` into the dialog's answer `name` ("" cancels) and
+  // writes down what followed.
+  void Save(PrintPanel panel, const std::string& name) {
+    RecordingPorts recorders(nullptr);
+    recorders.save_dialog.answer = name.empty() ? std::nullopt : std::optional(name);
+    recorders.sbs_dialog.answer = sbs_answer_;
+    recorders.feedback.yes = yes_;
+    const ReportLines report = panel == PrintPanel::kSingle
+                                   ? SingleReport({"I - a"}, {"Totals"})
+                                   : DualReport({"I - a"}, {"D - b"}, {"Totals"});
+    SaveReport(panel, {report, "Cap", "stamp", std::nullopt, "8", true, directory_.path() + "/"},
+               {out_fn_, sbs_rp_}, recorders.ports);
+    Note("save " + std::string(panel == PrintPanel::kSingle ? "single" : "dual") + " to " + name);
+    for (const SaveDialogRequest& request : recorders.save_dialog.requests) {
+      Note("dialog at " + request.start_directory + " proposing " + request.proposed_name +
+           (request.confirm_replace ? ", confirming" : ""));
+    }
+    for (const SbsRequest& request : recorders.sbs_dialog.requests) {
+      Note("layout asked: stacked " + std::to_string(request.stacked) + " exists " +
+           std::to_string(request.file_exists));
+    }
+    Note("asked [" + Joined(recorders.feedback.questions) + "] told [" +
+         Joined(recorders.feedback.messages) + "] " + Joined(recorders.feedback.busy_changes) +
+         " focus " + std::to_string(recorders.feedback.focus_count) + " OutFn " + out_fn_ +
+         " SbsRp " + std::to_string(sbs_rp_));
+    if (!name.empty() && !IsRtfName(name)) {
+      Note("holds [" + ReadFile(CompleteSaveName(name)) + "]");
+    }
   }
-  void Save(PrintPanel panel, const ReportLines& report) {
-    SaveReport(panel, State(report), {out_fn_, sbs_rp_}, recorders_.ports);
+  void Note(const std::string& line) {
+    transcript_.push_back(run_support::Placed(line, directory_.path()));
+  }
+  void TearDown() override {
+    testkit::ExpectGoldenLines(std::string("tests/views/golden/save_") +
+                                   testing::UnitTest::GetInstance()->current_test_info()->name() +
+                                   ".txt",
+                               transcript_);
   }
 
   testkit::ScratchDirectory directory_;
-  RecordingPorts recorders_{nullptr};
+  std::optional<SbsAnswer> sbs_answer_;
+  bool yes_ = true;
   std::string out_fn_ = "previous";
   bool sbs_rp_ = false;
-  const ReportLines single_ = SingleReport({"I - a"}, {"Totals"});
-  const ReportLines dual_ = DualReport({"I - a"}, {"D - b"}, {"Totals"});
+  std::vector<std::string> transcript_;
 };
 
-TEST_F(SaveOperationsTest, ACancelledDialogWritesNothing) {
-  Save(PrintPanel::kSingle, single_);
-  EXPECT_EQ(out_fn_, "previous");
-  EXPECT_EQ(recorders_.feedback.focus_count, 1);
-  EXPECT_TRUE(recorders_.feedback.messages.empty());
-  ASSERT_EQ(recorders_.save_dialog.requests.size(), 1u);
-  EXPECT_EQ(recorders_.save_dialog.requests[0].start_directory, directory_.path() + "/");
-}
+TEST_F(SaveOperationsTest, ACancelledDialogWritesNothing) { Save(PrintPanel::kSingle, ""); }
 
 TEST_F(SaveOperationsTest, TheSinglePanelSavesItsRowsAsText) {
-  recorders_.save_dialog.answer = directory_.PathOf("report");
-  Save(PrintPanel::kSingle, single_);
-  const std::string saved = directory_.PathOf("report.txt");
-  EXPECT_EQ(ReadFile(saved), " \nCap\n   1  I - a\n Totals\n");
-  EXPECT_EQ(out_fn_, saved);
-  EXPECT_EQ(recorders_.feedback.focus_count, 1);
-  EXPECT_TRUE(recorders_.feedback.questions.empty());
+  Save(PrintPanel::kSingle, directory_.PathOf("report"));
 }
 
 TEST_F(SaveOperationsTest, TheSinglePanelAsksBeforeTxtMakesItReplaceAFile) {
-  const std::string existing = directory_.Write("report.txt", "keep me");
-  recorders_.save_dialog.answer = directory_.PathOf("report");
-  recorders_.feedback.yes = false;
-  Save(PrintPanel::kSingle, single_);
-  EXPECT_EQ(Joined(recorders_.feedback.questions),
-            existing + " already exists.\nDo you want to replace it?");
-  EXPECT_EQ(ReadFile(existing), "keep me");
-  EXPECT_EQ(out_fn_, "previous");
-
-  recorders_.feedback.yes = true;
-  Save(PrintPanel::kSingle, single_);
-  EXPECT_EQ(ReadFile(existing), " \nCap\n   1  I - a\n Totals\n");
+  directory_.Write("report.txt", "keep me");
+  yes_ = false;
+  Save(PrintPanel::kSingle, directory_.PathOf("report"));
+  yes_ = true;
+  Save(PrintPanel::kSingle, directory_.PathOf("report"));
 }
 
+// Saving keeps the row numbers even with "Print No Ref#" checked.
 TEST_F(SaveOperationsTest, AnRtfNameSavesTheColouredReport) {
-  const std::string name = directory_.PathOf("report.RTF");
-  recorders_.save_dialog.answer = name;
-  Save(PrintPanel::kSingle, single_);
-  EXPECT_EQ(Joined(recorders_.feedback.busy_changes), "busy|idle");
-  // Saving keeps the row numbers even with "Print No Ref#" checked.
-  testkit::ExpectGoldenText("tests/views/golden/saved_single.rtf", ReadFile(name));
-  EXPECT_EQ(out_fn_, name);
-  EXPECT_TRUE(recorders_.sbs_dialog.requests.empty());
+  Save(PrintPanel::kSingle, directory_.PathOf("report.RTF"));
+  testkit::ExpectGoldenText("tests/views/golden/saved_single.rtf",
+                            ReadFile(directory_.PathOf("report.RTF")));
 }
 
+// Side by side with a title, then stacked and appended after the first save.
 TEST_F(SaveOperationsTest, TheDualPanelWritesTheChosenLayout) {
-  const std::string name = directory_.PathOf("dual.txt");
-  recorders_.save_dialog.answer = name;
-  recorders_.sbs_dialog.answer = SbsAnswer{false, "My title", false};
   sbs_rp_ = true;
-  Save(PrintPanel::kDual, dual_);
-  EXPECT_FALSE(sbs_rp_);
-  EXPECT_EQ(out_fn_, name);
-
-  // Stacked, appended after the first save, and the file now exists.
-  recorders_.sbs_dialog.answer = SbsAnswer{true, std::nullopt, true};
-  Save(PrintPanel::kDual, dual_);
-  EXPECT_TRUE(recorders_.sbs_dialog.requests[1].file_exists);
-  EXPECT_FALSE(recorders_.sbs_dialog.requests[1].stacked);
-  EXPECT_TRUE(sbs_rp_);
-  testkit::ExpectGoldenText("tests/views/golden/saved_dual_twice.txt", ReadFile(name));
+  sbs_answer_ = SbsAnswer{false, "My title", false};
+  Save(PrintPanel::kDual, directory_.PathOf("dual.txt"));
+  sbs_answer_ = SbsAnswer{true, std::nullopt, true};
+  Save(PrintPanel::kDual, directory_.PathOf("dual.txt"));
+  testkit::ExpectGoldenText("tests/views/golden/saved_dual_twice.txt",
+                            ReadFile(directory_.PathOf("dual.txt")));
 }
 
 TEST_F(SaveOperationsTest, AFileThatCannotBeWrittenStopsWithAMessage) {
-  const std::string name = directory_.MakeDirectory("sub.txt");
-  recorders_.save_dialog.answer = name;
-  Save(PrintPanel::kSingle, single_);
-  EXPECT_EQ(Joined(recorders_.feedback.messages),
-            "Cannot save to \"" + name + "\": Is a directory.");
-  recorders_.sbs_dialog.answer = SbsAnswer{true, std::nullopt, false};
-  Save(PrintPanel::kDual, dual_);
-  EXPECT_EQ(recorders_.feedback.messages.size(), 2u);
-  const std::string rtf = directory_.MakeDirectory("sub.rtf");
-  recorders_.save_dialog.answer = rtf;
-  Save(PrintPanel::kDual, dual_);
-  EXPECT_EQ(recorders_.feedback.messages.back(), "Cannot save to \"" + rtf + "\": Is a directory.");
-  EXPECT_EQ(recorders_.feedback.focus_count, 3);
+  Save(PrintPanel::kSingle, directory_.MakeDirectory("sub.txt"));
+  sbs_answer_ = SbsAnswer{true, std::nullopt, false};
+  Save(PrintPanel::kDual, directory_.PathOf("sub.txt"));
+  Save(PrintPanel::kDual, directory_.MakeDirectory("sub.rtf"));
 }
 
 }  // namespace

@@ -44,9 +44,9 @@ TEST(SaveTextFileTest, AFileThatCannotBeOpenedIsNamedWithTheReason) {
     EXPECT_FALSE(file.Open(path, false)) << path;
     EXPECT_FALSE(file.WriteLine("x")) << path;
     EXPECT_FALSE(file.Close()) << path;
-    EXPECT_EQ(file.failure(), "Cannot save to \"" + path + "\": " +
-                                  (path == directory.path() ? "Is a directory." :
-                                                              "No such file or directory."));
+    EXPECT_EQ(file.failure(),
+              "Cannot save to \"" + path + "\": " +
+                  (path == directory.path() ? "Is a directory." : "No such file or directory."));
   }
 }
 

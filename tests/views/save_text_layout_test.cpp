@@ -15,7 +15,7 @@ namespace kestrin {
 namespace {
 
 using print_testing::DualReport;
-using print_testing::Joined;
+using print_testing::Rows;
 using print_testing::SingleReport;
 
 // Collects the lines; refuses every line after `limit` of them.
@@ -51,22 +51,6 @@ TEST(SaveTextLayoutTest, WidthsFollowFsclAndTheLongestLines) {
   }
 }
 
-TEST(SaveTextLayoutTest, SinglePanelWritesABlankTheCaptionAndEveryRow) {
-  CollectingSink sink;
-  EXPECT_TRUE(WriteSinglePanelText(SingleReport({"I - a", "D - b"}, {"Totals"}), "Cap", sink));
-  EXPECT_EQ(Joined(sink.lines), " |Cap|   1  I - a|   2  D - b| Totals");
-}
-
-TEST(SaveTextLayoutTest, StackedWritesInsertsThenDeletesThenTheSummary) {
-  CollectingSink sink;
-  EXPECT_TRUE(WriteStackedText(DualReport({"I - a", "    c"}, {"D - b", "    c"}, {"Totals"}),
-                               "06/12/24 09:41", sink));
-  EXPECT_EQ(Joined(sink.lines),
-            "Kestrin Double-Stacked Compare Report  06/12/24 09:41|"
-            " New Source + Insert Panel Section|   1  I - a|   2      c| |"
-            " New Source + Delete Panel Section|   1  D - b|   2      c| Totals");
-}
-
 // The lines are W wide, the deletes side starting at its own column:
 // golden/side_by_side.txt (without Fscl) and side_by_side_fscl.txt.
 TEST(SaveTextLayoutTest, SideBySideLinesAreExactlyWWide) {
@@ -81,31 +65,24 @@ TEST(SaveTextLayoutTest, SideBySideLinesAreExactlyWWide) {
   }
 }
 
-TEST(SaveTextLayoutTest, ADeletesRowLongerThanItsSideIsCut) {
-  ReportLines report = DualReport({"I - a"}, {"D - " + std::string(200, 'o')}, {});
-  CollectingSink sink;
-  EXPECT_TRUE(WriteSideBySideText(report, "stamp", DualSaveWidths(report), sink));
-  ASSERT_EQ(sink.lines.size(), 3u);
-  const std::string& line = sink.lines[2];
-  ASSERT_EQ(line.size(), 182u);
-  EXPECT_EQ(line.substr(91), ("   1  D - " + std::string(200, 'o')).substr(0, 90) + " ");
-}
-
-TEST(SaveTextLayoutTest, AReportOfOnlyASummaryHasAnEmptyListing) {
-  CollectingSink stacked;
-  EXPECT_TRUE(WriteStackedText(DualReport({}, {}, {"Totals", "More"}), "s", stacked));
-  EXPECT_EQ(Joined(stacked.lines),
-            "Kestrin Double-Stacked Compare Report  s| New Source + Insert Panel Section| | "
-            "New Source + Delete Panel Section| Totals| More");
-}
-
-TEST(SaveTextLayoutTest, WritingStopsAtTheFirstRefusedLine) {
-  CollectingSink sink(3);
-  EXPECT_FALSE(WriteSinglePanelText(SingleReport({"I - a", "I - b", "I - c"}, {}), "Cap", sink));
-  EXPECT_EQ(Joined(sink.lines), " |Cap|   1  I - a");
-  CollectingSink side(1);
-  EXPECT_FALSE(WriteSideBySideText(DualReport({"I - a"}, {"D - b"}, {}), "s", {90, 90}, side));
-  EXPECT_EQ(side.lines.size(), 1u);
+// The layouts of cases/save_layouts.txt, each line written as "[<line>]",
+// and the line each write stopped at: golden/save_layouts.txt.
+TEST(SaveTextLayoutTest, LayoutsMatchTheirGolden) {
+  std::vector<std::string> written;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/save_layouts.txt")) {
+    const ReportLines report =
+        c[0] == "single" ? SingleReport(Rows(c[1]), Rows(c[3]))
+                         : WithLongestLines(DualReport(Rows(c[1]), Rows(c[2]), Rows(c[3])), false,
+                                            c.Number(4), c.Number(5));
+    CollectingSink sink(c[6] == "-" ? SIZE_MAX : c.Number(6));
+    const bool whole = c[0] == "single" ? WriteSinglePanelText(report, "Cap", sink)
+                       : c[0] == "stacked"
+                           ? WriteStackedText(report, "06/12/24 09:41", sink)
+                           : WriteSideBySideText(report, "stamp", DualSaveWidths(report), sink);
+    written.push_back("case " + c.Where() + (whole ? ": whole" : ": stopped"));
+    for (const std::string& line : sink.lines) written.push_back("[" + line + "]");
+  }
+  testkit::ExpectGoldenLines("tests/views/golden/save_layouts.txt", written);
 }
 
 }  // namespace

@@ -45,27 +45,17 @@ TEST(ViewerOpeningTest, WideRulerIsAddedUnderFsclBeyondColumn80) {
 }
 
 TEST(ViewerOpeningTest, SingleHeaderOnlyForAReportWithChanges) {
-  ReportLines changed = FilledReport({"I - x"});
-  ASSERT_TRUE(SingleHeader(changed, 0).has_value());
-  EXPECT_EQ(*SingleHeader(changed, 0), std::string(kSingleHeader));
-
-  ReportLines matched = FilledReport({"    x"});
-  matched.totals = DirTotals();
-  EXPECT_FALSE(SingleHeader(matched, 0).has_value());
-
-  ReportLines reformatted = matched;
-  reformatted.totals.reformats = 1;
-  EXPECT_TRUE(SingleHeader(reformatted, 0).has_value());
-  ReportLines deleted = matched;
-  deleted.totals.deletions = 3;
-  EXPECT_TRUE(SingleHeader(deleted, 0).has_value());
-
-  ReportLines overall = changed;
-  overall.settings.Ovsum = true;
-  EXPECT_FALSE(SingleHeader(overall, 0).has_value());
-
-  const ReportLines empty;
-  EXPECT_FALSE(SingleHeader(empty, 0).has_value());
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/views/cases/single_headers.txt")) {
+    ReportLines report = c[0] == "-" ? ReportLines() : FilledReport({c[0]});
+    report.totals = DirTotals();
+    report.totals.insertions = static_cast<int32_t>(c.Number(1));
+    report.totals.deletions = static_cast<int32_t>(c.Number(2));
+    report.totals.reformats = static_cast<int32_t>(c.Number(3));
+    report.settings.Ovsum = c.Flag(4);
+    EXPECT_EQ(SingleHeader(report, 0).value_or("none"), c.Flag(5) ? kSingleHeader : "none")
+        << c.Where();
+  }
 }
 
 TEST(ViewerOpeningTest, RunStampFollowsTheSystemsDateAndTimeForms) {

@@ -22,7 +22,8 @@ std::string Utf8Of(const std::u16string& units) {
       code = 0x10000 + ((code - 0xD800) << 10) + (units[++i] - 0xDC00);
     }
     int trailing = code < 0x80 ? 0 : code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
-    text += static_cast<char>(trailing == 0 ? code : ((0xFF << (7 - trailing)) & 0xFF) | (code >> 6 * trailing));
+    text += static_cast<char>(
+        trailing == 0 ? code : ((0xFF << (7 - trailing)) & 0xFF) | (code >> 6 * trailing));
     while (trailing-- > 0) text += static_cast<char>(0x80 | ((code >> 6 * trailing) & 0x3F));
   }
   return text;
