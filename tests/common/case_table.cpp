@@ -12,48 +12,43 @@ namespace {
 
 constexpr char kSeparator = '|';
 
-// Turns the escapes of a field into the characters they stand for.
-std::string Unescape(const std::string& text) {
+// One field as written between separators: trimmed of blanks unless written
+// in double quotes, its escapes turned into the characters they stand for.
+std::string FieldOf(std::string raw) {
+  const size_t first = raw.find_first_not_of(' ');
+  raw = first == std::string::npos ? "" : raw.substr(first, raw.find_last_not_of(' ') - first + 1);
+  if (raw.size() >= 2 && raw.front() == '"' && raw.back() == '"')
+    raw = raw.substr(1, raw.size() - 2);
   std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\\' || i + 1 == text.size()) {
-      out += text[i];
-      continue;
-    }
-    const char code = text[++i];
-    if (code == 'x' && i + 2 < text.size()) {
-      out += static_cast<char>(std::strtol(text.substr(i + 1, 2).c_str(), nullptr, 16));
+  for (size_t i = 0; i < raw.size(); ++i) {
+    const char code = raw[i] == '\\' && i + 1 < raw.size() ? raw[++i] : '\0';
+    if (code == 'x' && i + 2 < raw.size()) {
+      out += static_cast<char>(std::strtol(raw.substr(i + 1, 2).c_str(), nullptr, 16));
       i += 2;
     } else {
-      out += code == 'n' ? '\n' : code == 'r' ? '\r' : code == 't' ? '\t' : code;
+      out += code == '\0'  ? raw[i]
+             : code == 'n' ? '\n'
+             : code == 'r' ? '\r'
+             : code == 't' ? '\t'
+                           : code;
     }
   }
   return out;
-}
-
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  const std::string inner = text.substr(first, text.find_last_not_of(' ') - first + 1);
-  if (inner.size() >= 2 && inner.front() == '"' && inner.back() == '"') {
-    return inner.substr(1, inner.size() - 2);
-  }
-  return inner;
 }
 
 // Splits at each separator that no backslash escapes.
 std::vector<std::string> Fields(const std::string& line) {
   std::vector<std::string> fields(1);
   for (size_t i = 0; i < line.size(); ++i) {
-    if (line[i] == '\\' && i + 1 < line.size()) {
-      fields.back() += line.substr(i++, 2);
-    } else if (line[i] == kSeparator) {
+    if (line[i] == kSeparator) {
+      fields.back() = FieldOf(fields.back());
       fields.emplace_back();
     } else {
-      fields.back() += line[i];
+      fields.back() += line.substr(i, line[i] == '\\' && i + 1 < line.size() ? 2 : 1);
+      if (line[i] == '\\') ++i;
     }
   }
-  for (std::string& field : fields) field = Unescape(Trimmed(field));
+  fields.back() = FieldOf(fields.back());
   return fields;
 }
 
@@ -83,7 +78,8 @@ std::vector<TableCase> ReadCaseTable(const std::string& path) {
   int number = 0;
   for (std::string line; std::getline(in, line);) {
     ++number;
-    if (line.find_first_not_of(' ') == std::string::npos || Trimmed(line).front() == '#') continue;
+    const size_t first = line.find_first_not_of(' ');
+    if (first == std::string::npos || line[first] == '#') continue;
     cases.push_back({path, number, Fields(line)});
   }
   EXPECT_FALSE(cases.empty()) << "no case in " << path;

@@ -44,10 +44,7 @@ class FaultyInputFile : public InputFile {
   int64_t ModifiedTime() override { return file_->ModifiedTime(); }
 
  private:
-  FileFault Fault() const {
-    const auto found = fs_.faults.find(path_);
-    return found == fs_.faults.end() ? FileFault{} : found->second;
-  }
+  FileFault Fault() const { return fs_.FaultOf(path_); }
   bool Fail(int error) {
     fs_.last_error = error;
     return false;
@@ -61,17 +58,11 @@ class FaultyInputFile : public InputFile {
 
 }  // namespace
 
-std::string FaultyFileSystem::Rooted(const std::string& path) const {
-  return root_.empty() || path.starts_with("/") ? path : root_ + "/" + path;
-}
-
 std::unique_ptr<InputFile> FaultyFileSystem::OpenRead(const std::string& path, int* error) {
   opened.push_back(path);
   last_error = 0;
-  const auto found = faults.find(path);
-  const FileFault fault = found == faults.end() ? FileFault{} : found->second;
-  if (fault.open_error != 0) {
-    *error = last_error = fault.open_error;
+  if (FaultOf(path).open_error != 0) {
+    *error = last_error = FaultOf(path).open_error;
     return nullptr;
   }
   std::unique_ptr<InputFile> file = real_.OpenRead(Rooted(path), error);
@@ -79,34 +70,14 @@ std::unique_ptr<InputFile> FaultyFileSystem::OpenRead(const std::string& path, i
   return std::make_unique<FaultyInputFile>(std::move(file), *this, path);
 }
 
-bool FaultyFileSystem::IsFile(const std::string& path) { return real_.IsFile(Rooted(path)); }
-
-bool FaultyFileSystem::IsDirectory(const std::string& path) {
-  return real_.IsDirectory(Rooted(path));
-}
-
 PathStatus FaultyFileSystem::Examine(const std::string& path) {
   if (path == locked_directory) return PathStatus{PathKind::kDirectory, EACCES};
   return real_.Examine(Rooted(path));
-}
-
-std::vector<std::string> FaultyFileSystem::ListFiles(const std::string& directory) {
-  return real_.ListFiles(Rooted(directory));
-}
-
-std::vector<UnusableEntry> FaultyFileSystem::ListUnusable(const std::string& directory) {
-  return real_.ListUnusable(Rooted(directory));
 }
 
 DirectoryEntries FaultyFileSystem::ReadDirectory(const std::string& directory) {
   if (directory == locked_directory) return DirectoryEntries{{}, {}, {}, {}, EACCES};
   return real_.ReadDirectory(Rooted(directory));
 }
-
-std::string FaultyFileSystem::ExecutableDirectory() {
-  return root_.empty() ? real_.ExecutableDirectory() : root_;
-}
-
-int FaultyFileSystem::LastError() { return last_error != 0 ? last_error : real_.LastError(); }
 
 }  // namespace kestrin::testkit

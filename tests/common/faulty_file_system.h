@@ -31,23 +31,36 @@ class FaultyFileSystem : public FileSystem {
   explicit FaultyFileSystem(std::string root = "") : root_(std::move(root)) {}
 
   std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override;
-  bool IsFile(const std::string& path) override;
-  bool IsDirectory(const std::string& path) override;
+  bool IsFile(const std::string& path) override { return real_.IsFile(Rooted(path)); }
+  bool IsDirectory(const std::string& path) override { return real_.IsDirectory(Rooted(path)); }
   PathStatus Examine(const std::string& path) override;
-  std::vector<std::string> ListFiles(const std::string& directory) override;
-  std::vector<UnusableEntry> ListUnusable(const std::string& directory) override;
+  std::vector<std::string> ListFiles(const std::string& directory) override {
+    return real_.ListFiles(Rooted(directory));
+  }
+  std::vector<UnusableEntry> ListUnusable(const std::string& directory) override {
+    return real_.ListUnusable(Rooted(directory));
+  }
   DirectoryEntries ReadDirectory(const std::string& directory) override;
-  std::string ExecutableDirectory() override;
-  int LastError() override;
+  std::string ExecutableDirectory() override {
+    return root_.empty() ? real_.ExecutableDirectory() : root_;
+  }
+  int LastError() override { return last_error != 0 ? last_error : real_.LastError(); }
+  // The fault planted for `path`, if any.
+  FileFault FaultOf(const std::string& path) const {
+    const auto found = faults.find(path);
+    return found == faults.end() ? FileFault{} : found->second;
+  }
 
   std::map<std::string, FileFault> faults;  // by the name the program uses
   std::vector<std::string> opened;          // every name opened for reading
   std::map<std::string, int64_t> bytes_read;
-  int last_error = 0;  // the error number of the last fault played
+  int last_error = 0;            // the error number of the last fault played
   std::string locked_directory;  // a directory that cannot be read
 
  private:
-  std::string Rooted(const std::string& path) const;
+  std::string Rooted(const std::string& path) const {
+    return root_.empty() || path.starts_with("/") ? path : root_ + "/" + path;
+  }
 
   std::string root_;
   FileSystem& real_ = DefaultFileSystem();

@@ -1,9 +1,10 @@
 // The recording fakes of the tests, one per interface the logic talks
-// through: the engine's host and the run's dialogs. Both write into one
-// event log, so that a test reads what was shown, in order, as plain texts.
+// through: the engine's host and the run's dialogs. Each writes into an event
+// log, so that a test reads what was shown, in order, as plain texts.
 #ifndef KESTRIN_TESTS_COMMON_RECORDING_FAKES_H_
 #define KESTRIN_TESTS_COMMON_RECORDING_FAKES_H_
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
@@ -11,7 +12,9 @@
 #include <vector>
 
 #include "engine/engine_host.h"
+#include "report/report_lines.h"
 #include "run/run_dialogs.h"
+#include "tests/common/line_lists.h"
 
 namespace kestrin::testkit {
 
@@ -20,31 +23,51 @@ class EventLog {
  public:
   void Add(std::string event) { events.push_back(std::move(event)); }
   // The events that begin with `kind` ("message:"), without it.
-  std::vector<std::string> Only(std::string_view kind) const;
-  // True iff some event equals `event`.
-  bool Has(std::string_view event) const;
-  // How many events equal `event`.
-  int Count(std::string_view event) const;
+  std::vector<std::string> Only(std::string_view kind) const {
+    std::vector<std::string> found;
+    for (const std::string& event : events) {
+      if (event.starts_with(kind)) found.push_back(event.substr(kind.size()));
+    }
+    return found;
+  }
+  bool Has(std::string_view event) const { return Count(event) > 0; }
+  int Count(std::string_view event) const {
+    return static_cast<int>(std::count(events.begin(), events.end(), event));
+  }
 
   std::vector<std::string> events;
 };
+
+// Logs "ask:<question>" and gives the next of `answers`, taken off it; No
+// when none is left.
+inline bool AskAndAnswer(EventLog& log, std::deque<bool>& answers, const std::string& question) {
+  log.Add("ask:" + question);
+  if (answers.empty()) return false;
+  const bool yes = answers.front();
+  answers.pop_front();
+  return yes;
+}
 
 // Logs "status:<text>", "toggle", "first", "hide", "events", "ask:<question>"
 // and "message:<text>"; answers questions from `answers`.
 class RecordingHost : public EngineHost {
  public:
-  explicit RecordingHost(EventLog* shared_log = nullptr) : log(shared_log ? *shared_log : own_log_) {}
-
   void SetStatus(const std::string& text) override { log.Add("status:" + text); }
   void ToggleProgress() override { log.Add("toggle"); }
   void ShowFirstProgress() override { log.Add("first"); }
   void HideProgress() override { log.Add("hide"); }
-  void ProcessEvents() override;
-  bool AskYesNo(const std::string& question) override;
+  void ProcessEvents() override {
+    log.Add("events");
+    if (halt != nullptr && ++events_ == halt_at_events) *halt = true;
+  }
+  bool AskYesNo(const std::string& question) override {
+    return AskAndAnswer(log, answers, question);
+  }
   void ShowMessage(const std::string& text) override { log.Add("message:" + text); }
 
   std::vector<std::string> Only(std::string_view kind) const { return log.Only(kind); }
 
+  EventLog log;
   std::deque<bool> answers;
   // When set, the halt request is raised at the ProcessEvents call with
   // this number (counting from 1).
@@ -52,32 +75,43 @@ class RecordingHost : public EngineHost {
   int halt_at_events = 0;
 
  private:
-  EventLog own_log_;
-
- public:
-  EventLog& log;
-
- private:
   int events_ = 0;
 };
 
 // Logs "ask:<question>", "message:<text>", "like-name-dialog",
 // "two-list-dialog", "hide-dialog", "lookup:<new>|<old>" and "viewer"
-// (keeping the report's lines); answers questions from `answers`, and acts
-// out the next script while a pair dialog or the lookup is shown.
+// (keeping the report's lines), into its own log or `shared_log`; answers
+// questions from `answers`, and acts out the next script while a pair dialog
+// or the lookup is shown.
 class RecordingRunDialogs : public RunDialogs {
  public:
   explicit RecordingRunDialogs(EventLog* shared_log = nullptr)
       : log(shared_log ? *shared_log : own_log_) {}
 
-  bool AskYesNo(const std::string& question) override;
+  bool AskYesNo(const std::string& question) override {
+    return AskAndAnswer(log, answers, question);
+  }
   void ShowMessage(const std::string& text) override { log.Add("message:" + text); }
-  void ShowLikeNameDialog(LikeNameDialog& dialog) override;
-  void ShowTwoListDialog(TwoListDialog& dialog) override;
+  void ShowLikeNameDialog(LikeNameDialog& dialog) override {
+    log.Add("like-name-dialog");
+    RunNextScript(like_name_scripts, dialog);
+  }
+  void ShowTwoListDialog(TwoListDialog& dialog) override {
+    log.Add("two-list-dialog");
+    RunNextScript(two_list_scripts, dialog);
+  }
   void HidePairDialog() override { log.Add("hide-dialog"); }
   void ShowDirectoryLookup(const std::string& new_directory,
-                           const std::string& old_directory) override;
-  void ShowReportViewer(const ReportLines& report) override;
+                           const std::string& old_directory) override {
+    log.Add("lookup:" + new_directory + "|" + old_directory);
+    if (on_lookup) on_lookup();
+  }
+  void ShowReportViewer(const ReportLines& report) override {
+    viewed = LinesOf(report.Primary);
+    log.Add("viewer");
+  }
+
+  std::vector<std::string> Only(std::string_view kind) const { return log.Only(kind); }
 
   std::deque<bool> answers;
   // What the user does while a pair dialog is shown; the dialog closes after.
@@ -88,9 +122,16 @@ class RecordingRunDialogs : public RunDialogs {
   std::function<void()> on_lookup;
   std::vector<std::string> viewed;  // Primary lines of the report last shown
 
-  std::vector<std::string> Only(std::string_view kind) const { return log.Only(kind); }
-
  private:
+  // Runs and drops the first of `scripts`, if any.
+  template <typename Dialog>
+  static void RunNextScript(std::deque<std::function<void(Dialog&)>>& scripts, Dialog& dialog) {
+    if (scripts.empty()) return;
+    const auto script = std::move(scripts.front());
+    scripts.pop_front();
+    script(dialog);
+  }
+
   EventLog own_log_;
 
  public:

@@ -103,11 +103,6 @@ FileSizeLimit::~FileSizeLimit() {
 
 namespace {
 
-bool UpdatingGoldens() {
-  const char* update = std::getenv("KESTRIN_UPDATE_GOLDEN");
-  return update != nullptr && std::string(update) == "1";
-}
-
 // The first line where two texts differ, for a readable failure.
 std::string FirstDifference(const std::string& expected, const std::string& actual) {
   std::istringstream expected_lines(expected);
@@ -129,7 +124,8 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
 
 void ExpectGoldenText(const std::string& path, const std::string& text) {
   const std::string full_path = JoinPath(KESTRIN_SOURCE_DIR, path);
-  if (UpdatingGoldens()) {
+  const char* update = std::getenv("KESTRIN_UPDATE_GOLDEN");
+  if (update != nullptr && std::string(update) == "1") {
     fs::create_directories(fs::path(full_path).parent_path());
     WriteFile(full_path, text);
     return;
@@ -141,10 +137,7 @@ void ExpectGoldenText(const std::string& path, const std::string& text) {
 
 void ExpectGoldenLines(const std::string& path, const std::vector<std::string>& lines) {
   std::string text;
-  for (const std::string& line : lines) {
-    text += line;
-    text += '\n';
-  }
+  for (const std::string& line : lines) text += line + '\n';
   ExpectGoldenText(path, text);
 }
 
