@@ -8,12 +8,11 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-#include <functional>
 
 #include "report/report_lines.h"
-#include "tests/ui/common/main_support.h"
+#include "tests/ui/common/ui_support.h"
 
-namespace kestrin {
+namespace kestrin::ui_testing {
 namespace {
 
 // What a message box showed.
@@ -36,7 +35,7 @@ void AnswerNextBox(QMessageBox::StandardButton answer, BoxSeen& seen) {
 }
 
 TEST(MainWindowDialogsTest, QuestionsAreModalYesNoBoxesWithTheApplicationTitle) {
-  main_testing::EnsureApplication();
+  EnsureApplication();
   MainWindowDialogs dialogs;
   struct Case {
     QMessageBox::StandardButton answer;
@@ -54,7 +53,7 @@ TEST(MainWindowDialogsTest, QuestionsAreModalYesNoBoxesWithTheApplicationTitle) 
 }
 
 TEST(MainWindowDialogsTest, WithoutItsWindowsASelectionIsToldAndNoViewerOpens) {
-  main_testing::EnsureApplication();
+  EnsureApplication();
   MainWindowDialogs dialogs;
   BoxSeen seen;
   AnswerNextBox(QMessageBox::Ok, seen);
@@ -67,4 +66,4 @@ TEST(MainWindowDialogsTest, WithoutItsWindowsASelectionIsToldAndNoViewerOpens) {
 }
 
 }  // namespace
-}  // namespace kestrin
+}  // namespace kestrin::ui_testing

@@ -6,22 +6,16 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QComboBox>
 #include <QCompleter>
 #include <QFocusEvent>
-#include <QKeySequence>
 #include <QLineEdit>
 #include <map>
 
-#include "tests/ui/common/main_support.h"
+#include "tests/ui/common/ui_support.h"
 #include "ui/main/main_window_name_combo.h"
 
-namespace kestrin {
+namespace kestrin::ui_testing {
 namespace {
-
-using main_testing::Child;
-using main_testing::MainWindowFixture;
-using main_testing::TypeInto;
 
 void LeaveField(QWidget* widget) {
   QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
@@ -51,7 +45,8 @@ TEST(MainWindowKeysTest, StartHaltAndExitHaveAccessKeysNoOtherControlUses) {
   MainWindowFixture fixture;
   TFrmMain& window = fixture.Make();
   std::map<QString, std::vector<std::string>> users;
-  for (QAbstractButton* button : Child<QWidget>(window, "MnPage")->findChildren<QAbstractButton*>()) {
+  for (QAbstractButton* button :
+       Child<QWidget>(window, "MnPage")->findChildren<QAbstractButton*>()) {
     const QKeySequence key = QKeySequence::mnemonic(button->text());
     if (!key.isEmpty()) users[key.toString()].push_back(button->objectName().toStdString());
   }
@@ -66,4 +61,4 @@ TEST(MainWindowKeysTest, StartHaltAndExitHaveAccessKeysNoOtherControlUses) {
 }
 
 }  // namespace
-}  // namespace kestrin
+}  // namespace kestrin::ui_testing

@@ -1,63 +1,48 @@
 // Compares run from the real main window: Start with two typed file names,
-// Halt during a large compare, and closing while a compare runs.
+// Halt during a large compare, and the busy images while a compare runs.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMetaObject>
 #include <QPushButton>
-#include <algorithm>
 #include <functional>
 #include <set>
-#include <string_view>
-#include <utility>
 
 #include "engine/pair_driver.h"
-#include "tests/ui/common/main_support.h"
+#include "tests/ui/common/ui_support.h"
 
-namespace kestrin {
+namespace kestrin::ui_testing {
 namespace {
 
-using main_testing::Child;
-using main_testing::MainWindowFixture;
-using main_testing::NumberedLines;
-using main_testing::TypeInto;
-
-// Records every text the status line shows, in order.
-class StatusRecorder {
- public:
-  explicit StatusRecorder(TFrmMain& window) : status_(Child<QLineEdit>(window, "MnEdStatus")) {
-    QObject::connect(status_, &QLineEdit::textChanged, status_,
-                     [this](const QString& text) { OnStatus(text); });
+// Records every text the status line shows; when it has changed `at` times,
+// runs `action` (queued, so it acts at the engine's next event point).
+struct StatusRecorder {
+  StatusRecorder(TFrmMain& window, int at = 0, std::function<void()> action = {}) {
+    auto* status = Child<QLineEdit>(window, "MnEdStatus");
+    QObject::connect(status, &QLineEdit::textChanged, status, [=, this](const QString& text) {
+      texts.push_back(text.toStdString());
+      if (static_cast<int>(texts.size()) == at) {
+        QMetaObject::invokeMethod(status, action, Qt::QueuedConnection);
+      }
+    });
   }
-  // Runs `action` (queued, so it acts at the engine's next event point) when
-  // the status line has changed `count` times.
-  void At(int count, std::function<void()> action) {
-    trigger_ = count;
-    action_ = std::move(action);
-  }
-  const std::vector<std::string>& Texts() const { return texts_; }
-
- private:
-  void OnStatus(const QString& text) {
-    texts_.push_back(text.toStdString());
-    if (static_cast<int>(texts_.size()) == trigger_ && action_) {
-      QMetaObject::invokeMethod(status_, action_, Qt::QueuedConnection);
-    }
-  }
-
-  QLineEdit* status_;
-  std::vector<std::string> texts_;
-  int trigger_ = 0;
-  std::function<void()> action_;
+  std::vector<std::string> texts;
 };
 
-// Writes the new and the old file with `new_text` and `old_text`, makes the
-// window and types both full names into it.
-TFrmMain& MakeWithTwoFiles(MainWindowFixture& fixture, std::string_view new_text,
-                           std::string_view old_text) {
+// `count` lines "line <n>", every hundredth ending in " <tag>".
+std::string Lines(int count, const std::string& tag) {
+  std::string text;
+  for (int line = 1; line <= count; ++line) {
+    text += "line " + std::to_string(line) + (line % 100 == 0 ? " " + tag : "") + "\n";
+  }
+  return text;
+}
+
+// Writes the new and the old file, makes the window and types both full
+// names into it.
+TFrmMain& MakeWithTwoFiles(MainWindowFixture& fixture, const std::string& new_text,
+                           const std::string& old_text) {
   const std::string new_file = fixture.scratch.Write("new/Prog.c", new_text);
   const std::string old_file = fixture.scratch.Write("old/prog.c", old_text);
   TFrmMain& window = fixture.Make();
@@ -72,15 +57,17 @@ TEST(MainWindowRunTest, StartComparesTwoTypedFilesAndShowsTheReport) {
   StatusRecorder status(window);
   Child<QPushButton>(window, "MnBtnStart")->click();
 
-  ASSERT_FALSE(status.Texts().empty());
-  EXPECT_EQ(status.Texts().front(), "Executing Compare Section.");
-  EXPECT_EQ(Child<QLineEdit>(window, "MnEdStatus")->text().toStdString(), kDifferencesMessage);
+  ASSERT_FALSE(status.texts.empty());
+  EXPECT_EQ(status.texts.front(), "Executing Compare Section.");
+  EXPECT_EQ(status.texts.back(), kDifferencesMessage);
   EXPECT_EQ(fixture.dialogs.log.Count("viewer"), 1);
   EXPECT_TRUE(fixture.dialogs.Only("message:").empty());
-  EXPECT_TRUE(Child<QPushButton>(window, "MnBtnStart")->isEnabled());
-  EXPECT_FALSE(Child<QPushButton>(window, "MnBtnHalt")->isEnabled());
-  EXPECT_TRUE(Child<QPushButton>(window, "MnBtnReShow")->isEnabled());
-  EXPECT_TRUE(Child<QPushButton>(window, "MnBtnExit")->isEnabled());
+  for (const auto& [name, enabled] : {std::pair{"MnBtnStart", true},
+                                      {"MnBtnHalt", false},
+                                      {"MnBtnReShow", true},
+                                      {"MnBtnExit", true}}) {
+    EXPECT_EQ(Child<QPushButton>(window, name)->isEnabled(), enabled) << name;
+  }
   EXPECT_TRUE(Child<QLabel>(window, "MnImgBusy1")->isHidden());
   EXPECT_TRUE(Child<QLabel>(window, "MnImgBusy2")->isHidden());
   EXPECT_EQ(window.NameHistory(NameField::kNew),
@@ -91,29 +78,25 @@ TEST(MainWindowRunTest, StartComparesTwoTypedFilesAndShowsTheReport) {
 
 TEST(MainWindowRunTest, HaltStopsALargeCompare) {
   MainWindowFixture fixture;
-  TFrmMain& window =
-      MakeWithTwoFiles(fixture, NumberedLines(30000, 100, "n"), NumberedLines(30000, 100, "o"));
+  TFrmMain& window = MakeWithTwoFiles(fixture, Lines(30000, "n"), Lines(30000, "o"));
   auto* halt = Child<QPushButton>(window, "MnBtnHalt");
   bool halt_was_enabled = false;
-  StatusRecorder status(window);
-  status.At(3, [&] {
+  StatusRecorder status(window, 3, [&] {
     halt_was_enabled = halt->isEnabled();
     halt->click();
   });
   Child<QPushButton>(window, "MnBtnStart")->click();
 
   EXPECT_TRUE(halt_was_enabled);
-  EXPECT_GT(status.Texts().size(), 3u);
-  EXPECT_EQ(Child<QLineEdit>(window, "MnEdStatus")->text().toStdString(),
-            "INFORM: The User requested a premature program stop. ");
+  EXPECT_GT(status.texts.size(), 3u);
+  EXPECT_EQ(status.texts.back(), "INFORM: The User requested a premature program stop. ");
   EXPECT_FALSE(fixture.dialogs.log.Has("viewer")) << "no report after a halt";
   EXPECT_FALSE(halt->isEnabled());
 }
 
 TEST(MainWindowRunTest, TheBusyImagesAlternateDuringACompare) {
   MainWindowFixture fixture;
-  TFrmMain& window =
-      MakeWithTwoFiles(fixture, NumberedLines(2000, 100, "n"), NumberedLines(2000, 100, "o"));
+  TFrmMain& window = MakeWithTwoFiles(fixture, Lines(2000, "n"), Lines(2000, "o"));
   auto* first = Child<QLabel>(window, "MnImgBusy1");
   auto* second = Child<QLabel>(window, "MnImgBusy2");
   std::set<std::pair<bool, bool>> seen;
@@ -127,4 +110,4 @@ TEST(MainWindowRunTest, TheBusyImagesAlternateDuringACompare) {
 }
 
 }  // namespace
-}  // namespace kestrin
+}  // namespace kestrin::ui_testing

@@ -4,17 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QPixmap>
 #include <QPushButton>
 
-#include "tests/ui/common/main_support.h"
+#include "tests/ui/common/ui_support.h"
 
-namespace kestrin {
+namespace kestrin::ui_testing {
 namespace {
-
-using main_testing::Child;
-using main_testing::MainWindowFixture;
-using main_testing::ScreenshotPath;
 
 TEST(MainWindowScreenshotsTest, RendersEveryPageAfterARun) {
   MainWindowFixture fixture;
@@ -23,17 +18,14 @@ TEST(MainWindowScreenshotsTest, RendersEveryPageAfterARun) {
   TFrmMain& window = fixture.Make({new_file, old_file});
   Child<QCheckBox>(window, "MnCkBypass")->setChecked(true);
   Child<QPushButton>(window, "MnBtnStart")->click();
-  const char* const files[] = {"main_panel.png",      "main_dir_file_select.png",
+  const char* const files[] = {"main_panel.png",       "main_dir_file_select.png",
                                "main_preferences.png", "main_dp_options.png",
                                "main_about.png",       "main_overview.png"};
   for (int page = 0; page < kMainPageCount; ++page) {
     window.GoToPage(static_cast<MainPage>(page));
-    const QPixmap picture = window.grab();
-    EXPECT_EQ(picture.deviceIndependentSize().toSize(), window.size()) << files[page];
-    const QString path = ScreenshotPath(files[page]);
-    EXPECT_TRUE(picture.save(path)) << path.toStdString();
+    SaveScreenshot(window, files[page]);
   }
 }
 
 }  // namespace
-}  // namespace kestrin
+}  // namespace kestrin::ui_testing

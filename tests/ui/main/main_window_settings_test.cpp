@@ -1,21 +1,19 @@
 // The settings round trip of the real main window through a real Kestrin.ini
-// in a scratch program directory.
+// in a scratch program directory, and closing: from another page it only
+// returns to the Main Panel; from the Main Panel it saves the settings and
+// ends, even when the save fails.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
-#include "tests/ui/common/main_support.h"
+#include "tests/ui/common/ui_support.h"
 
-namespace kestrin {
+namespace kestrin::ui_testing {
 namespace {
-
-using main_testing::Child;
-using main_testing::MainWindowFixture;
 
 TEST(MainWindowSettingsTest, UnusableSelectorTextsKeepTheDesignedEntries) {
   MainWindowFixture fixture;
@@ -75,6 +73,7 @@ TEST(MainWindowSettingsTest, EveryChoiceSurvivesARestart) {
     Child<QComboBox>(window, "DpCbUdcYN")->setCurrentText("Yes");
     EXPECT_FALSE(window.close()) << "the first close returns to the Main Panel";
     EXPECT_TRUE(window.close());
+    EXPECT_EQ(fixture.program_endings, 1);
   }
   ExpectSavedSettingsGolden(fixture);
 
@@ -98,5 +97,17 @@ TEST(MainWindowSettingsTest, ADpChoiceLeftByAnotherTabIsStored) {
             std::string::npos);
 }
 
+TEST(MainWindowSettingsTest, ASaveThatFailsIsToldAndTheProgramStillEnds) {
+  MainWindowFixture fixture;
+  // A directory where the settings file belongs cannot be replaced by a file.
+  fixture.scratch.MakeDirectory(MainWindowFixture::kSettingsRelative);
+  TFrmMain& window = fixture.Make();
+  EXPECT_TRUE(window.close());
+  EXPECT_EQ(fixture.program_endings, 1);
+  const std::vector<std::string> messages = fixture.dialogs.Only("message:");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].starts_with("The settings were not saved to")) << messages[0];
+}
+
 }  // namespace
-}  // namespace kestrin
+}  // namespace kestrin::ui_testing

@@ -7,23 +7,20 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
-#include <string>
-#include <vector>
 
-#include "engine/file_system.h"
-#include "tests/ui/common/main_support.h"
+#include "tests/ui/common/ui_support.h"
 #include "ui/browse/dir_browser_windows.h"
 #include "ui/browse/dir_lookup_dialog.h"
 #include "ui/viewer/report_viewer.h"
 #include "views/main_texts.h"
 
-namespace kestrin {
+namespace kestrin::ui_testing {
 namespace {
 
 TEST(ProgramWindowsTest, EveryWindowIsWiredToTheMainWindow) {
-  main_testing::EnsureApplication();
+  EnsureApplication();
   testkit::ScratchDirectory scratch;
-  main_testing::QuietHelpViewer help;
+  QuietHelpViewer help;
   const std::string new_file = scratch.Write("new.txt", "a\n");
   const std::string old_file = scratch.Write("old.txt", "b\n");
   ProgramWindows windows(SettingsPlace{scratch.path(), scratch.path(), ""}, {new_file, old_file},
@@ -35,7 +32,7 @@ TEST(ProgramWindowsTest, EveryWindowIsWiredToTheMainWindow) {
   const auto record = [&shown](QDialog& window) { shown.push_back(&window); };
   main_window.Viewers().SetModalShow(record);
   main_window.BrowserWindows().SetModalLoop(record);
-  main_testing::BoxCloser closer;
+  BoxCloser closer;
 
   windows.Dialogs().ShowMessage("over the main window");
   EXPECT_EQ(closer.owners, std::vector<QWidget*>{&main_window});
@@ -55,4 +52,4 @@ TEST(ProgramWindowsTest, EveryWindowIsWiredToTheMainWindow) {
 }
 
 }  // namespace
-}  // namespace kestrin
+}  // namespace kestrin::ui_testing

@@ -6,17 +6,15 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <string>
-#include <vector>
 
-#include "tests/ui/common/main_support.h"
+#include "tests/ui/common/ui_support.h"
 #include "ui/print_save/rtf_qt_buffer.h"
 
-namespace kestrin {
+namespace kestrin::ui_testing {
 namespace {
 
 TEST(PrintColourLinesTest, AListingLineWiderThanThePageStaysOnePrintedLine) {
-  main_testing::EnsureApplication();
+  EnsureApplication();
   const std::string listing = "I - " + std::string(80, 'x') + " 00001 INSERT(NEW)          1";
   QTextDocument document;
   FillColourDocument(document, {{listing, Rgb{0, 0, 255}}, {"    short", Rgb{0, 0, 0}}});
@@ -29,4 +27,4 @@ TEST(PrintColourLinesTest, AListingLineWiderThanThePageStaysOnePrintedLine) {
 }
 
 }  // namespace
-}  // namespace kestrin
+}  // namespace kestrin::ui_testing

@@ -4,15 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "tests/common/case_table.h"
-#include "tests/ui/common/viewer_support.h"
+#include "tests/ui/common/ui_support.h"
 
-namespace kestrin {
+namespace kestrin::ui_testing {
 namespace {
-
-using viewer_testing::FilledReport;
 
 std::string Show(const std::optional<int64_t>& row) {
   return row ? std::to_string(*row) : "not found";
@@ -46,10 +42,20 @@ TEST(ViewerFindTest, SingleFindStartsBesideTheSelectedRowWithoutWrapping) {
 // The rows hold a UTF-8 line, its Latin-1 twin and another UTF-8 line; the
 // typed text finds each as displayed, without regard to case.
 TEST(ViewerFindTest, FindSearchesTheDisplayedTextOfEitherEncoding) {
-  const ReportLines report = FilledReport(
-      {"    plain", "I - Gr\xC3\xBC\xC3\x9F" "e", "D - Gr\xFC\xDF" "e", "I - \xC3\x84rger"});
-  EXPECT_EQ(Show(FindSingleRow(report, Request("GR\xC3\x9C\xC3\x9F" "E", 0))), "1");
-  EXPECT_EQ(Show(FindSingleRow(report, Request("gr\xC3\xBC\xC3\x9F" "e", 1))), "2");
+  const ReportLines report = FilledReport({"    plain",
+                                           "I - Gr\xC3\xBC\xC3\x9F"
+                                           "e",
+                                           "D - Gr\xFC\xDF"
+                                           "e",
+                                           "I - \xC3\x84rger"});
+  EXPECT_EQ(Show(FindSingleRow(report, Request("GR\xC3\x9C\xC3\x9F"
+                                               "E",
+                                               0))),
+            "1");
+  EXPECT_EQ(Show(FindSingleRow(report, Request("gr\xC3\xBC\xC3\x9F"
+                                               "e",
+                                               1))),
+            "2");
   EXPECT_EQ(Show(FindSingleRow(report, Request("\xC3\xA4rger", 0))), "3");
 }
 
@@ -62,4 +68,4 @@ TEST(ViewerFindTest, DualFindMatchesTheDeletesSideOnly) {
 }
 
 }  // namespace
-}  // namespace kestrin
+}  // namespace kestrin::ui_testing

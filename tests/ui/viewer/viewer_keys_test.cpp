@@ -4,33 +4,17 @@
 // beside the viewer's buttons; a directory summary row jumps to its pair.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <string>
 
 #include "report/report_texts.h"
-#include "tests/ui/common/viewer_support.h"
+#include "tests/ui/common/ui_support.h"
 #include "ui/viewer/legend_window.h"
 #include "ui/viewer/viewer_list_window.h"
-#include "ui/viewer/viewer_split_window.h"
 
-namespace kestrin {
+namespace kestrin::ui_testing {
 namespace {
-
-using viewer_testing::FilledReport;
-using viewer_testing::NumberedLines;
-using viewer_testing::SettleWindows;
-using viewer_testing::ViewerRig;
-
-void PressKey(QWidget* widget, int key) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-  QApplication::sendEvent(widget, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-  QApplication::sendEvent(widget, &release);
-}
 
 // Fires the window's shortcut bound to `key`, as the key would.
 void UseShortcut(QWidget& window, const QKeySequence& key) {
@@ -41,10 +25,6 @@ void UseShortcut(QWidget& window, const QKeySequence& key) {
     }
   }
   ADD_FAILURE() << "no shortcut " << key.toString().toStdString();
-}
-
-QRect ScreenRectOf(QWidget& widget) {
-  return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size());
 }
 
 TEST(ViewerKeysTest, ReturnClosesTheViewerWhicheverButtonHadTheFocus) {
@@ -116,7 +96,9 @@ TEST(ViewerKeysTest, TheLegendNeverCoversTheViewersButtons) {
       SettleWindows();
       viewer.LegendButton().click();
       SettleWindows();
-      const QRect buttons = ScreenRectOf(viewer.ReturnButton()).united(ScreenRectOf(viewer.SaveAsButton()));
+      const auto on_screen = [](QWidget& w) { return QRect(w.mapToGlobal(QPoint()), w.size()); };
+      const QRect buttons =
+          on_screen(viewer.ReturnButton()).united(on_screen(viewer.SaveAsButton()));
       EXPECT_FALSE(rig.Viewers().Legend().frameGeometry().intersects(buttons))
           << place.width() << "x" << place.height();
       rig.Viewers().Legend().close();
@@ -125,14 +107,15 @@ TEST(ViewerKeysTest, TheLegendNeverCoversTheViewersButtons) {
 }
 
 TEST(ViewerKeysTest, ASummaryRowJumpsToItsPairsListingAndBack) {
-  std::vector<std::string> lines = {"New File = new/a.txt  01/02/24 03:04:05",
-                                    "Old File = old/a.txt  01/02/24 03:04:05", "I - changed"};
-  const int summary = static_cast<int>(lines.size());
-  for (const std::string& line :
-       {std::string("  "), std::string(kPairTableHeading),
-        std::string("*     a.txt                      1"), std::string(" ")}) {
-    lines.push_back(line);
-  }
+  const int summary = 3;
+  const std::string heading(kPairTableHeading);
+  const std::vector<std::string> lines = {"New File = new/a.txt  01/02/24 03:04:05",
+                                          "Old File = old/a.txt  01/02/24 03:04:05",
+                                          "I - changed",
+                                          "  ",
+                                          heading,
+                                          "*     a.txt                      1",
+                                          " "};
   ViewerRig rig;
   rig.Show(FilledReport(lines, {}, summary), [&](ViewerWindow& viewer) {
     auto& single = dynamic_cast<TFrmVList&>(viewer);
@@ -148,4 +131,4 @@ TEST(ViewerKeysTest, ASummaryRowJumpsToItsPairsListingAndBack) {
 }
 
 }  // namespace
-}  // namespace kestrin
+}  // namespace kestrin::ui_testing

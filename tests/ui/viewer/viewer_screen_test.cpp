@@ -5,23 +5,16 @@
 
 #include <QScreen>
 #include <QSplitter>
-#include <cstdlib>
-#include <string>
 
 #include "report/report_heading.h"
 #include "report/report_rows.h"
-#include "tests/ui/common/viewer_support.h"
+#include "tests/ui/common/ui_support.h"
 #include "ui/common/display_text.h"
 #include "ui/viewer/viewer_list_window.h"
 #include "ui/viewer/viewer_split_window.h"
 
-namespace kestrin {
+namespace kestrin::ui_testing {
 namespace {
-
-using viewer_testing::FilledReport;
-using viewer_testing::NumberedLines;
-using viewer_testing::SettleWindows;
-using viewer_testing::ViewerRig;
 
 TEST(ViewerScreenTest, TheFirstSizeShowsTheRulerLineClampedToTheScreen) {
   for (const char* font_size : {"8", "10", "16"}) {
@@ -66,4 +59,4 @@ TEST(ViewerScreenTest, TheDualListsKeepTheirShareAsTheWindowChangesSize) {
 }
 
 }  // namespace
-}  // namespace kestrin
+}  // namespace kestrin::ui_testing

@@ -1,0 +1,144 @@
+// Helpers for the widget tests: the one QApplication of a test program on the
+// offscreen platform, keys and screenshots, the real main window in a scratch
+// program directory with recording dialogs, and the viewers with a fake main
+// window and a modal show a test acts inside.
+#ifndef KESTRIN_TESTS_UI_COMMON_UI_SUPPORT_H_
+#define KESTRIN_TESTS_UI_COMMON_UI_SUPPORT_H_
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "report/report_lines.h"
+#include "tests/common/child.h"
+#include "tests/common/recording_fakes.h"
+#include "tests/common/scratch_directory.h"
+#include "tests/views/print_support.h"
+#include "ui/main/main_window.h"
+#include "ui/main/main_window_help.h"
+#include "ui/viewer/report_viewer.h"
+#include "ui/viewer/viewer_messages.h"
+
+namespace kestrin::ui_testing {
+
+using print_testing::FilledReport;
+using testkit::Child;
+
+// Makes the test program's QApplication on first use, on the offscreen
+// platform with one 1600 x 1000 screen (tests/ui/offscreen_screen.json)
+// unless the environment chose another platform.
+void EnsureApplication();
+
+// Lets the windows settle: pending events, layouts and paints.
+void SettleWindows();
+
+// Lets the windows settle and saves a picture of `window` as `name`
+// ("main_panel.png") under the build tree's screenshots folder, the name
+// taking the suffix KESTRIN_SCREENSHOT_SUFFIX names ("main_panel_x1.5.png")
+// so that runs at another scale keep their own; fails unless the picture is
+// of the window's whole size.
+void SaveScreenshot(QWidget& window, const std::string& name);
+
+// Types `text` into `widget` key by key, as the user does.
+void TypeInto(QWidget* widget, const QString& text);
+// Presses and releases `key` on `widget`.
+void PressKey(QWidget* widget, int key);
+
+// A help viewer that opens every page without showing it.
+class QuietHelpViewer : public HelpViewer {
+ public:
+  bool Open(const std::string&) override { return true; }
+};
+
+// The real main window made in a scratch program directory, on the real file
+// system.
+class MainWindowFixture {
+ public:
+  MainWindowFixture() { EnsureApplication(); }
+
+  // Makes the window (again), as the program does at start with `arguments`.
+  TFrmMain& Make(std::vector<std::string> arguments = {});
+  // The settings file: the scratch directory is both the program's
+  // directory and the user's configuration directory.
+  static constexpr char kSettingsRelative[] = "kestrin/Kestrin.ini";
+
+  testkit::ScratchDirectory scratch;
+  testkit::RecordingRunDialogs dialogs;
+  QuietHelpViewer help;
+  int program_endings = 0;
+
+ private:
+  std::unique_ptr<TFrmMain> window_;
+};
+
+// Closes every modal message box as soon as it shows, keeping the window it
+// was modal over; a box nobody closes would stop the test for good.
+class BoxCloser {
+ public:
+  BoxCloser();
+  std::vector<QWidget*> owners;
+
+ private:
+  QTimer timer_;
+};
+
+// `count` listing lines "    00001 line 1", "    00002 line 2", ...
+std::vector<std::string> NumberedLines(int count);
+
+// The report of a real compare of the two small files of common/data/, whose
+// listing shows every change flag (I, D, IM, DM, RN, RO: a reformatted line,
+// three lines moved, one deleted, two inserted, one in UTF-8, and a deleted
+// line in Latin-1), with Fmvl and Lorl and listing type Long; side by side
+// when `side_by_side`.
+ReportLines RealReport(bool side_by_side);
+
+// A viewer message fails the test: none is expected.
+class UnexpectedViewerMessages : public ViewerMessages {
+ public:
+  void ShowMessage(QWidget*, const QString& text) override {
+    ADD_FAILURE() << "a viewer showed the message: " << text.toStdString();
+  }
+};
+
+class FakeViewerMainWindow : public ViewerMainWindow {
+ public:
+  std::string NewDirectoryText() const override { return new_directory; }
+  std::string OldDirectoryText() const override { return old_directory; }
+  bool SbslChecked() const override { return sbsl_checked; }
+  void FocusExitButton() override { ++exit_focus_count; }
+
+  std::string new_directory = "/work/new/";
+  std::string old_directory = "/work/old/";
+  bool sbsl_checked = false;
+  int exit_focus_count = 0;
+};
+
+// The viewers as the main window makes them, with a modal show that shows the
+// viewer, lets a test act on it while it is open and then closes it.
+class ViewerRig {
+ public:
+  explicit ViewerRig(const ViewerLayout& stored = ViewerLayout());
+
+  // Runs ShowReportViewer for `report`, calling `while_open` with the viewer
+  // on display.
+  void Show(const ReportLines& report, const std::function<void(ViewerWindow&)>& while_open);
+
+  ReportViewers& Viewers() { return *viewers_; }
+
+  ViewerLayout layout;
+  FakeViewerMainWindow main_window;
+  UnexpectedViewerMessages messages;
+
+ private:
+  std::unique_ptr<ReportViewers> viewers_;
+};
+
+}  // namespace kestrin::ui_testing
+
+#endif  // KESTRIN_TESTS_UI_COMMON_UI_SUPPORT_H_
