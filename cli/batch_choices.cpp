@@ -24,29 +24,28 @@ int CompareTypeNumber(const std::string& text) {
 // windows keep it; any other rejected value would change what is compared.
 bool OnlyWarned(std::string_view key) { return key == "ListType" || key == "UdcYN"; }
 
-// Takes the settings file's choices into `choices`. Returns false, with the
-// error set, when the file cannot be used.
-bool TakeSettingsFile(const std::string& path, FileSystem& fs, BatchChoices& choices,
+// Takes the settings file's choices into `choices`, or sets its error when
+// the file cannot be used.
+void TakeSettingsFile(const std::string& path, FileSystem& fs, BatchChoices& choices,
                       CompareChoices& taken) {
   CompareChoicesRead read = LoadCompareChoices(path, fs);
   if (!read.choices) {
     choices.error = read.reason;
-    return false;
+    return;
   }
   for (const RejectedValue& value : read.rejected) {
     std::string& lines = OnlyWarned(value.key) ? choices.warnings : choices.error;
     if (!lines.empty()) lines += '\n';
     lines += RejectedValueText(path, value.key, value.value, value.reason);
   }
-  if (!choices.error.empty()) return false;
+  if (!choices.error.empty()) return;
   taken = std::move(*read.choices);
   if (CompareTypeNumber(taken.compare_type) == 0) {
     choices.error = std::string(kUnknownCompareType) + taken.compare_type;
-    return false;
+    return;
   }
   choices.controls = taken.controls;
   choices.include_subdirectories = taken.include_subdirectories;
-  return true;
 }
 
 // Sets the compare type and its selection; sets the error when the settings
@@ -79,12 +78,9 @@ void ChooseCompareType(const BatchOptions& options, const CompareChoices& taken,
 
 BatchChoices ResolveBatchChoices(const BatchOptions& options, FileSystem& fs) {
   BatchChoices choices;
-  CompareChoices taken;
-  taken.compare_type = kCompareTypeTexts[0];
-  if (!options.settings_file.empty() &&
-      !TakeSettingsFile(options.settings_file, fs, choices, taken)) {
-    return choices;
-  }
+  CompareChoices taken;  // without a settings file, no saved selection
+  if (!options.settings_file.empty()) TakeSettingsFile(options.settings_file, fs, choices, taken);
+  if (!choices.error.empty()) return choices;
   if (options.recursive) choices.include_subdirectories = true;
   if (options.listing_type) choices.controls.listing_type_text = *options.listing_type;
   if (options.options_text) {

@@ -82,7 +82,7 @@ class ArgumentReader {
     BatchArguments result;
     std::vector<std::string> files;
     bool options_ended = false;
-    for (next_ = 0; next_ < arguments_.size() && error_.empty();) {
+    while (next_ < arguments_.size() && error_.empty()) {
       const std::string& argument = arguments_[next_++];
       if (options_ended || argument == "-" || !argument.starts_with("-")) {
         files.push_back(argument);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/batch_host.h"
 #include "engine/pair_driver.h"
 #include "tests/common/case_table.h"
 #include "tests/common/faulty_file_system.h"
@@ -21,8 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using testkit::ReadFile;
-
-constexpr char kDiffers[] = "INFORM: The processed files have differences.";
 
 struct BatchResult {
   int exit_status = -1;
@@ -112,11 +111,15 @@ TEST(BatchProgramTest, SecondaryListWithSbsl) {
 }
 
 // The Secondary list never costs a file its contents: without Sbsl nothing
-// is written, a compared file (by its name or through a link) is refused
-// before anything is written, and a link is replaced, not followed.
+// is written, a compared file (by its name or through a link, the first or a
+// later pair of a directory run) is refused before anything is written, and
+// a link is replaced, not followed.
 TEST(BatchProgramTest, SecondaryFileKeepsWhatItMustNotOverwrite) {
   BatchFixture f;
+  const std::string new_file = f.scratch.PathOf("new.txt");
   const std::string old_file = f.scratch.PathOf("old.txt");
+  const std::string new_dir = f.scratch.PathOf("new");
+  const std::string old_dir = f.scratch.PathOf("old");
   const std::string old_bytes = f.scratch.Read("old.txt");
   f.scratch.Write("kept.txt", "kept\n");
   fs::create_symlink(old_file, f.scratch.PathOf("to_old.txt"));
@@ -124,48 +127,65 @@ TEST(BatchProgramTest, SecondaryFileKeepsWhatItMustNotOverwrite) {
   struct Case {
     const char* options;
     std::string secondary;
+    std::string new_name;
+    std::string old_name;
     int exit_status;
-    bool refused;
   } const cases[] = {
-      {"None", f.scratch.PathOf("kept.txt"), 1, false},
-      {"Sbsl", old_file, 2, true},
-      {"Sbsl", f.scratch.PathOf("to_old.txt"), 2, true},
-      {"Sbsl", f.scratch.PathOf("to_kept.txt"), 1, false},
+      {"None", f.scratch.PathOf("kept.txt"), new_file, old_file, 1},
+      {"Sbsl", old_file, new_file, old_file, 2},
+      {"Sbsl", f.scratch.PathOf("to_old.txt"), new_file, old_file, 2},
+      {"Sbsl", f.scratch.PathOf("to_kept.txt"), new_file, old_file, 1},
+      {"Sbsl", f.scratch.PathOf("old/a.txt"), new_dir, old_dir, 2},
+      {"Sbsl", f.scratch.PathOf("new/b.txt"), new_dir, old_dir, 2},
   };
   for (const Case& c : cases) {
     const BatchResult result =
-        f.Run({"--options", c.options, "--secondary", c.secondary, "new.txt", old_file});
+        f.Run({"--options", c.options, "--secondary", c.secondary, c.new_name, c.old_name});
+    const bool refused = c.exit_status == 2;
     EXPECT_EQ(result.exit_status, c.exit_status) << c.secondary;
-    EXPECT_EQ(result.err, c.refused ? "The Secondary list would overwrite the compared file \"" +
-                                          c.secondary + "\"; nothing was written.\n"
-                                    : "")
+    EXPECT_EQ(result.err, refused ? "The Secondary list would overwrite the compared file \"" +
+                                        c.secondary + "\"; nothing was written.\n"
+                                  : "")
         << c.secondary;
-    EXPECT_EQ(result.out.empty(), c.refused) << c.secondary;
+    EXPECT_EQ(result.out.empty(), refused) << c.secondary;
     EXPECT_EQ(f.scratch.Read("old.txt"), old_bytes) << c.secondary;
     EXPECT_EQ(f.scratch.Read("kept.txt"), "kept\n") << c.secondary;
   }
   EXPECT_FALSE(fs::is_symlink(f.scratch.PathOf("to_kept.txt")));
 }
 
+// A Secondary list that cannot be made, or cannot take the place of what
+// the name holds, is told; the report still goes to standard output.
 TEST(BatchProgramTest, SecondaryFileThatCannotBeWritten) {
   BatchFixture f;
-  const std::string secondary = f.scratch.PathOf("no/such/dir/x.txt");
-  const BatchResult result =
-      f.Run({"--options", "Sbsl", "--secondary", secondary, "new.txt", "old.txt"});
-  EXPECT_EQ(result.exit_status, 2);
-  EXPECT_EQ(result.err, "Cannot write the Secondary list to \"" + secondary + "\".\n");
-  EXPECT_FALSE(result.out.empty());
+  for (const std::string& secondary :
+       {f.scratch.PathOf("no/such/dir/x.txt"), f.scratch.PathOf("dir")}) {
+    const BatchResult result =
+        f.Run({"--options", "Sbsl", "--secondary", secondary, "new.txt", "old.txt"});
+    EXPECT_EQ(result.exit_status, 2) << secondary;
+    EXPECT_EQ(result.err, "Cannot write the Secondary list to \"" + secondary + "\".\n");
+    EXPECT_FALSE(result.out.empty()) << secondary;
+  }
 }
 
-TEST(BatchProgramTest, ProgressShowsStatusTextsOnStandardError) {
-  BatchFixture f;
-  const BatchResult result = f.Run({"--progress", "new.txt", "old.txt"});
-  EXPECT_EQ(result.exit_status, 1);
-  const std::vector<std::string> lines = LinesOf(result.err);
-  for (const char* status : {"Reading Data File(0) - Start Line = 1",
-                             "Generating Report   NFile = new.txt   OFile = old.txt", kDiffers}) {
-    EXPECT_NE(std::find(lines.begin(), lines.end(), status), lines.end()) << status;
-  }
+// On a terminal each status text rewrites one status line, which a message
+// or a question ends first; either tells of trouble, which ends the run with
+// status 2.
+TEST(BatchProgramTest, HostRewritesItsStatusLineAndCountsTrouble) {
+  std::ostringstream terminal;
+  BatchHost host(terminal, true, true);
+  host.SetStatus("one");
+  host.SetStatus("two");
+  EXPECT_FALSE(host.ReportedTrouble());
+  host.ShowMessage("told");
+  EXPECT_TRUE(host.ReportedTrouble());
+  host.EndStatusLine();
+  EXPECT_EQ(terminal.str(), "\r\x1b[Kone\r\x1b[Ktwo\ntold\n");
+  std::ostringstream err;
+  BatchHost asked(err, false, false);
+  EXPECT_FALSE(asked.AskYesNo("Exit Now?"));
+  EXPECT_TRUE(asked.ReportedTrouble());
+  EXPECT_EQ(err.str(), "Exit Now? (Yes/No) No\n");
 }
 
 // Regression: a file that cannot be processed must not end with the status
