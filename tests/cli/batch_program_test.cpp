@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -28,15 +27,6 @@ struct BatchResult {
   std::string out;
   std::string err;
 };
-
-// The lines of `text`, each ended by a line feed (a last line without one
-// counts too).
-std::vector<std::string> LinesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) lines.push_back(line);
-  return lines;
-}
 
 // A copy of tests/cli/data, with the names no file holds: a directory, one
 // that cannot be read, broken links and a named pipe.
@@ -71,11 +61,10 @@ TEST(BatchProgramTest, EachRunOfTheTable) {
     testkit::CaseScope scope(c);
     const BatchResult result = f.Run({c.fields.begin() + 3, c.fields.end()});
     EXPECT_EQ(result.exit_status, c.Number(0));
-    const std::vector<std::string> lines = LinesOf(result.out);
     if (c[1].empty()) {
       EXPECT_EQ(result.out, "");
     } else {
-      EXPECT_TRUE(std::find(lines.begin(), lines.end(), c[1]) != lines.end())
+      EXPECT_NE(("\n" + result.out).find("\n" + c[1] + "\n"), std::string::npos)
           << "no line \"" << c[1] << "\" in:\n"
           << result.out;
     }
@@ -87,27 +76,22 @@ TEST(BatchProgramTest, EachRunOfTheTable) {
   }
 }
 
-// The report on standard output is the report the windows show.
-TEST(BatchProgramTest, ReportOnStandardOutput) {
+// Whole outputs, from the golden runs' table: the report on standard output
+// (the report the windows show), and the Secondary list.
+TEST(BatchProgramTest, EachGoldenRunOfTheTable) {
   BatchFixture f;
-  const BatchResult result = f.Run({"--list", "Long", "new.txt", "old.txt"});
-  EXPECT_EQ(result.exit_status, 1);
-  EXPECT_EQ(result.err, "");
-  testkit::ExpectGoldenText("tests/report/golden/example_long_five_lines.txt", result.out);
-}
-
-TEST(BatchProgramTest, SecondaryListWithSbsl) {
-  BatchFixture f;
-  const BatchResult result =
-      f.Run({"--options", "Sbsl", "--secondary", f.scratch.PathOf("right.txt"), "--list", "Long",
-             "new.txt", "old.txt"});
-  EXPECT_EQ(result.exit_status, 1);
-  const std::vector<std::string> left = LinesOf(result.out);
-  const std::vector<std::string> right = LinesOf(f.scratch.Read("right.txt"));
-  ASSERT_EQ(right.size(), 8u);
-  EXPECT_TRUE(right[5].starts_with("D - 3 ")) << right[5];
-  EXPECT_TRUE(left[5].starts_with("I - three ")) << left[5];
-  for (size_t k : {0u, 1u, 2u, 3u, 4u, 6u, 7u}) EXPECT_EQ(left[k], right[k]) << "line " << k;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/cli/cases/golden_runs.txt")) {
+    testkit::CaseScope scope(c);
+    std::vector<std::string> arguments(c.fields.begin() + 3, c.fields.end());
+    for (std::string& argument : arguments) {
+      if (argument.starts_with("<dir>/")) argument = f.scratch.PathOf(argument.substr(6));
+    }
+    const BatchResult result = f.Run(arguments);
+    EXPECT_EQ(result.exit_status, c.Number(0));
+    EXPECT_EQ(result.err, "");
+    testkit::ExpectGoldenText(c[1], result.out);
+    if (!c[2].empty()) testkit::ExpectGoldenText(c[2], f.scratch.Read("right.txt"));
+  }
 }
 
 // The Secondary list never costs a file its contents: without Sbsl nothing
@@ -200,7 +184,7 @@ TEST(BatchProgramTest, FileThatCannotBeProcessedEndsWithStatusTwo) {
   EXPECT_EQ(result.err,
             "Error code \"22\" while trying to seek Input File. \"/proc/self/mem\". Exit Now? "
             "(Yes/No) No\n");
-  EXPECT_EQ(LinesOf(result.out).back(), kProblemsMessage);
+  EXPECT_TRUE(result.out.ends_with("\n" + std::string(kProblemsMessage) + "\n")) << result.out;
 }
 
 // A read error in the middle of a pair is told on standard error and ends
@@ -215,16 +199,6 @@ TEST(BatchProgramTest, ReadErrorInTheMiddleOfAPair) {
             "Error code \"5\" while trying to read Input File. \"new.txt\". The pair is compared "
             "as far as the file could be read.\n");
   testkit::ExpectGoldenText("tests/cli/golden/read_error_long.txt", result.out);
-}
-
-// The settings file sets what the command line cannot: compare columns, the
-// Dudc tag with its embedded choice, the tab size and the listing type.
-TEST(BatchProgramTest, SettingsFileStepsTheCompare) {
-  BatchFixture f;
-  const BatchResult result = f.Run({"--settings", "compare.ini", "new.cfg", "old.cfg"});
-  EXPECT_EQ(result.exit_status, 1);
-  EXPECT_EQ(result.err, "");
-  testkit::ExpectGoldenText("tests/cli/golden/settings_dudc_ccol_long.txt", result.out);
 }
 
 // The built program takes the real file system, with names relative to its
