@@ -1,5 +1,5 @@
 // The single-panel viewer on the offscreen platform: opening a real report,
-// its legend, and its own modal show.
+// and its own modal show with its legend.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -53,35 +53,29 @@ TEST(ViewerSinglePanelTest, RealRunOpensTheSinglePanelWithCaptionHeaderAndRows) 
   EXPECT_EQ(rig.layout.VLHt1, "465");
 }
 
-TEST(ViewerSinglePanelTest, LegendShowsBesideTheViewerAndClosesWithIt) {
-  ViewerRig rig;
-  TFrmChgFlag& legend = rig.Viewers().Legend();
-  rig.Show(FilledReport(NumberedLines(5)), [&](ViewerWindow& viewer) {
-    viewer.LegendButton().click();
-    EXPECT_TRUE(legend.isVisible());
-    EXPECT_EQ(legend.parentWidget(), &viewer);
-    EXPECT_TRUE(legend.isWindow());
-    // A window whose transient parent is the modal viewer stays usable.
-    ASSERT_NE(legend.windowHandle(), nullptr);
-    EXPECT_EQ(legend.windowHandle()->transientParent(), viewer.windowHandle());
-    EXPECT_EQ(viewer.Finder().parentWidget(), &viewer);
-  });
-  EXPECT_FALSE(legend.isVisible());
-}
-
-TEST(ViewerSinglePanelTest, ModalShowWaitsUntilReturnClosesTheViewer) {
+// The legend opens beside the modal viewer, as a window of its own that
+// stays usable, and closes with it.
+TEST(ViewerSinglePanelTest, ModalShowWaitsUntilReturnClosesTheViewerAndItsLegend) {
   ViewerRig rig;  // the viewers' own modal show
   TFrmVList& single = rig.Viewers().SingleViewer();
+  TFrmChgFlag& legend = rig.Viewers().Legend();
   bool was_modal = false;
   QTimer::singleShot(0, &single, [&] {
     was_modal = single.isVisible() && QApplication::activeModalWidget() == &single;
     single.LegendButton().click();
+    EXPECT_TRUE(legend.isVisible());
+    EXPECT_TRUE(legend.isWindow());
+    EXPECT_EQ(legend.parentWidget(), &single);
+    // A window whose transient parent is the modal viewer stays usable.
+    const QWindow* handle = legend.windowHandle();
+    EXPECT_EQ(handle ? handle->transientParent() : nullptr, single.windowHandle());
+    EXPECT_EQ(single.Finder().parentWidget(), &single);
     single.ReturnButton().click();
   });
   rig.Viewers().ShowReportViewer(FilledReport(NumberedLines(5)));
   EXPECT_TRUE(was_modal);
   EXPECT_FALSE(single.isVisible());
-  EXPECT_FALSE(rig.Viewers().Legend().isVisible());
+  EXPECT_FALSE(legend.isVisible());
   EXPECT_EQ(rig.main_window.exit_focus_count, 1);
 }
 
