@@ -214,5 +214,19 @@ TEST(BatchProgramTest, BuiltProgramComparesTheNamedFiles) {
   EXPECT_EQ(f.scratch.Read("out"), f.Run({"new.txt", "old.txt"}).out);
 }
 
+// On a terminal (which `script` gives the built program) --progress rewrites
+// one status line in place.
+TEST(BatchProgramTest, ProgressOnATerminalRewritesOneLine) {
+  if (std::system("command -v script >/dev/null") != 0) GTEST_SKIP() << "no script command";
+  BatchFixture f;
+  const std::string command = "cd '" + f.scratch.path() +
+                              "' && script -qec \"'" KESTRIN_BINARY_DIR
+                              "/bin/kestrin-batch' --progress new.txt old.txt >/dev/null\" "
+                              "/dev/null >out </dev/null";
+  EXPECT_NE(std::system(command.c_str()), -1);
+  EXPECT_TRUE(f.scratch.Read("out").starts_with("\r\x1b[KExecuting Compare Section.\r\x1b[K"))
+      << f.scratch.Read("out");
+}
+
 }  // namespace
 }  // namespace kestrin
