@@ -1,9 +1,11 @@
 // Runs through Start on real files, each case's whole course kept as a
-// transcript: the controls given back in order, like-name pairing without
-// regard to case, the unpaired counts, the compare-type question, Bypass, and
-// Halt during a file or a directory run.
+// transcript: the controls given back in order, the progress shown,
+// like-name pairing without regard to case, the unpaired counts, the
+// compare-type question, Bypass, Halt during a file or a directory run, and
+// a run in progress refusing a second Start.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "run/run_controller.h"
@@ -33,8 +35,10 @@ void WriteFiles(RunHarness& harness, const std::string& files) {
 }
 
 // The cases of cases/runs.txt: new name | old name | compare type (1-4) |
-// files | "bypass", "yes" (the answer to every question) and "halt <n>"
-// (Halt pressed at the n-th pending-events call). What happens -- every
+// files | "bypass", "yes" (the answer to every question), "halt <n>" (Halt
+// pressed at the n-th pending-events call) and "again" (at the first, the
+// run's state logged and Start and Re-Show pressed). Compare type 0 leaves
+// the compare type empty. What happens -- every
 // event in order, the files opened, the pairs run and the report's totals
 // and last line -- is in golden/runs.txt.
 TEST(DirectoryRunTest, RunsGiveTheirTranscripts) {
@@ -43,13 +47,20 @@ TEST(DirectoryRunTest, RunsGiveTheirTranscripts) {
     testkit::FaultyFileSystem fs;
     RunHarness harness(fs);
     WriteFiles(harness, c[3]);
-    harness.Names(harness.scratch.PathOf(c[0]), harness.scratch.PathOf(c[1]), c.Number(2) - 1);
+    harness.Names(harness.scratch.PathOf(c[0]), harness.scratch.PathOf(c[1]),
+                  std::max<int>(static_cast<int>(c.Number(2)) - 1, 0));
+    if (c.Number(2) == 0) harness.view.compare_type = "";
     harness.view.bypass = c[4].find("bypass") != std::string::npos;
     if (c[4].find("yes") != std::string::npos) harness.dialogs.answers = {true, true};
     const size_t halt = c[4].find("halt ");
     const int halt_at = halt == std::string::npos ? 0 : std::stoi(c[4].substr(halt + 5));
-    harness.view.on_events = [&harness, halt_at](int number) {
+    const bool again = c[4].find("again") != std::string::npos;
+    harness.view.on_events = [&harness, halt_at, again](int number) {
       if (number == halt_at) harness.controller.HaltClicked();
+      if (!again || number != 1) return;
+      harness.log.Add(harness.controller.RunInProgress() ? "in progress" : "idle");
+      harness.controller.StartClicked();
+      harness.controller.ReShowClicked();
     };
     harness.controller.StartClicked();
     transcript.push_back("case " + c.Where());

@@ -1,5 +1,5 @@
 // Start's checks, messages and questions, each with the case that raises it,
-// and a run in progress refusing closing and a second Start.
+// and Start at once.
 #include <gtest/gtest.h>
 
 #include "engine/pair_driver.h"
@@ -66,31 +66,6 @@ TEST(RunStartTest, StartAtOnceTakesTheCompareTypeFromWhatTheNamesAre) {
     EXPECT_EQ(harness.log.Only("message:").size(), static_cast<size_t>(c.Number(4)));
     EXPECT_TRUE(harness.log.Only("ask:").empty());
   }
-}
-
-TEST(RunStartTest, EmptyCompareTypeDoesNothingAtAll) {
-  RunHarness harness;
-  harness.view.new_name = Place(harness, Name::kFile, "new");
-  harness.view.old_name = Place(harness, Name::kFile, "old");
-  harness.view.compare_type = "";
-  harness.controller.StartClicked();
-  EXPECT_EQ(harness.log.events, Strings{});
-}
-
-TEST(RunStartTest, ARunInProgressRefusesClosingAndASecondStart) {
-  RunHarness harness;
-  harness.Names(Place(harness, Name::kFile, "new"), Place(harness, Name::kFile, "old"), 0);
-  bool in_progress_seen = false;
-  harness.view.on_events = [&](int) {
-    in_progress_seen = harness.controller.RunInProgress();
-    harness.controller.StartClicked();
-    harness.controller.ReShowClicked();
-  };
-  harness.controller.StartClicked();
-  EXPECT_TRUE(in_progress_seen);
-  EXPECT_FALSE(harness.controller.RunInProgress());
-  EXPECT_EQ(harness.log.Only("status:Executing").size(), 1u);
-  EXPECT_EQ(harness.log.Count("viewer"), 1u);
 }
 
 }  // namespace

@@ -91,14 +91,9 @@ void FakeMainView::SetFocus(MainFocus target) {
   log_.Add(std::string("focus:") + FocusName(target));
 }
 
-void FakeMainView::ShowRunProgress(const RunProgress& shown) {
-  progress.push_back(shown);
-  log_.Add("progress:" + ProgressText(shown));
-}
-
-std::string ProgressText(const RunProgress& p) {
-  return std::to_string(p.pairs_done) + "/" + std::to_string(p.pair_count) + " " +
-         std::to_string(p.bytes_read) + "/" + std::to_string(p.pair_bytes);
+void FakeMainView::ShowRunProgress(const RunProgress& p) {
+  log_.Add("progress:" + std::to_string(p.pairs_done) + "/" + std::to_string(p.pair_count) + " " +
+           std::to_string(p.bytes_read) + "/" + std::to_string(p.pair_bytes));
 }
 
 void FakeMainView::ProcessEvents() {

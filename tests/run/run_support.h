@@ -32,7 +32,8 @@ using FakeRunDialogs = testkit::RecordingRunDialogs;
 // The main view logs into the same event log as the dialogs:
 // "status:<text>", "enable:<control>=<0|1>", "focus:<target>", "toggle",
 // "first", "hide", "events", "history:<new|old>:<text>", "remember",
-// "type:<index>", "dp:<choice>", "progress:<ProgressText>".
+// "type:<index>", "dp:<choice>" and "progress:<pairs done>/<pair count>
+// <bytes read>/<pair bytes>".
 class FakeMainView : public MainView {
  public:
   explicit FakeMainView(RunLog& log) : log_(log) {}
@@ -64,7 +65,6 @@ class FakeMainView : public MainView {
   bool bypass = false;
   bool subdirectories = false;
   ControlValues controls;
-  std::vector<RunProgress> progress;  // every progress shown, in order
   // Called at every ProcessEvents with its number (counting from 1).
   std::function<void(int)> on_events;
 
@@ -110,9 +110,6 @@ template <typename Dialog>
 std::vector<std::string> DialogTranscript(
     const testkit::TableCase& c, int compare_type, const std::string& kinds,
     std::function<std::string(Dialog&, const std::string&)> act);
-
-// "<pairs done>/<pair count> <bytes read>/<pair bytes>".
-std::string ProgressText(const RunProgress& progress);
 
 // `count` lines "line <n>" each ended by CR LF.
 std::string RunLines(int count);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <string>
@@ -18,15 +17,12 @@ namespace {
 const char kOldContents[] =
     "[Other]\nkeep=this\n\n[Kestrin]\nTop=12\nLeft=34\nOutFn=/old/report.txt\n";
 
-// The names in a directory, sorted, "|" after each.
+// The names in a directory, "|" after each.
 std::string DirectoryNames(const std::string& directory) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(directory)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
   std::string text;
-  for (const std::string& name : names) text += name + "|";
+  for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+    text += entry.path().filename().string() + "|";
+  }
   return text;
 }
 

@@ -40,14 +40,5 @@ TEST(SettingsLoadTest, EachKeyFollowsItsRule) {
   }
 }
 
-TEST(SettingsLoadTest, OnlyTheKestrinSectionIsRead) {
-  testkit::ScratchDirectory directory;
-  const KestrinSettings settings = SettingsLoadedFromText(
-      directory,
-      "Top=1\n[Other]\nTop=2\nLeft=3\n [KESTRIN] \nLeft=4\n[Third]\nTop=5\n[kestrin]\nTop=6\n");
-  EXPECT_EQ(settings.Top, 6);
-  EXPECT_EQ(settings.Left, 4);
-}
-
 }  // namespace
 }  // namespace kestrin
