@@ -49,23 +49,17 @@ TEST_F(PrintOperationsTest, PrintsInCourierNewAtThePrintFontSize) {
   EXPECT_EQ(recorders_.feedback.focus_count, 1);
 }
 
+// A size that is no number, and one no page of 64 lines can hold.
 TEST_F(PrintOperationsTest, AFontSizeThatIsRefusedStopsThePrint) {
-  struct Case {
-    const char* size;
-    const char* message;
-  };
-  const Case cases[] = {
-      {"1O", "\"1O\" is not a valid whole number."},
-      // A size no page of 64 lines can hold.
-      {"99", "The print font size 99 is too large for the page."},
-  };
-  for (const Case& c : cases) {
+  for (const auto& [size, message] :
+       {std::pair{"1O", "\"1O\" is not a valid whole number."},
+        {"99", "The print font size 99 is too large for the page."}}) {
     RecordingPrintSurface surface(1000, 1280, 10, 20 * 99 / 8);
     RecordingPorts recorders(&surface);
-    PrintListing(PrintPanel::kSingle, State(c.size), recorders.ports);
-    EXPECT_EQ(Joined(recorders.feedback.messages), c.message) << c.size;
-    EXPECT_FALSE(surface.begun) << c.size;
-    EXPECT_TRUE(surface.texts.empty()) << c.size;
+    PrintListing(PrintPanel::kSingle, State(size), recorders.ports);
+    EXPECT_EQ(Joined(recorders.feedback.messages), message) << size;
+    EXPECT_FALSE(surface.begun) << size;
+    EXPECT_TRUE(surface.texts.empty()) << size;
   }
 }
 
