@@ -68,7 +68,6 @@ void DirectoryPairing::RunAllPairs() {
   DirectoryListing new_listing = RunListing(NameField::kNew);
   DirectoryListing old_listing = RunListing(NameField::kOld);
   const std::vector<NamePair> pairs = PairListings(new_listing, old_listing);
-  controller_.Flags().ReListRequested = false;
   if (pairs.empty()) {
     controller_.Dialogs().ShowMessage(kNoLikeNamePairsMessage);
     return;
@@ -120,14 +119,14 @@ void DirectoryPairing::OfferPairs(bool first_pass) {
   OpenLikeNameDialog();
 }
 
-bool DirectoryPairing::OpenLikeNameDialog() {
+void DirectoryPairing::OpenLikeNameDialog() {
   MainView& view = controller_.View();
   LikeNameDialog& dialog = controller_.LikeNames();
   dialog.PointAt(view.NameText(NameField::kNew), view.NameText(NameField::kOld));
   if (dialog.ListLikeNames() == 0) {
     controller_.Dialogs().ShowMessage(kNoCommonNamesMessage);
     view.SetFocus(MainFocus::kNewName);
-    return false;
+    return;
   }
   const std::string saved = controller_.TakeSavedLikeNames();
   if (!saved.empty()) dialog.RestoreSelection(saved);
@@ -135,7 +134,6 @@ bool DirectoryPairing::OpenLikeNameDialog() {
   dialog.ShowDirectoryCaptions();
   FlagGuard open(controller_.Flags().LikeNameDialogOpen);
   controller_.Dialogs().ShowLikeNameDialog(dialog);
-  return true;
 }
 
 void DirectoryPairing::OpenTwoListDialog() {

@@ -28,9 +28,9 @@ class DirectoryPairing {
   // fields, then runs them (kRunAll) or opens the like-name dialog until it
   // closes without a re-list request.
   void BuildLikeNamePairs(PairingKind kind);
-  // Lists the like-names and opens the like-name dialog on them. Returns
-  // false when there is none (after telling the user).
-  bool OpenLikeNameDialog();
+  // Lists the like-names and opens the like-name dialog on them; tells the
+  // user when there is none.
+  void OpenLikeNameDialog();
   // Lists the two directories and opens the two-list dialog until it closes
   // without a re-list request.
   void OpenTwoListDialog();

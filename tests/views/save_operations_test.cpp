@@ -24,11 +24,11 @@ using testkit::ReadFile;
 
 class SaveOperationsTest : public ::testing::Test {
  protected:
-  // Saves from `panel` into the dialog's answer `name` ("" cancels) and
+  // Saves from `panel` into the dialog's answer `name` ("-" cancels) and
   // writes down what followed.
   void Save(PrintPanel panel, const std::string& name) {
     RecordingPorts recorders(nullptr);
-    recorders.save_dialog.answer = name.empty() ? std::nullopt : std::optional(name);
+    recorders.save_dialog.answer = name == "-" ? std::nullopt : std::optional(name);
     recorders.sbs_dialog.answer = sbs_answer_;
     recorders.feedback.yes = yes_;
     const ReportLines report = panel == PrintPanel::kSingle
@@ -49,7 +49,7 @@ class SaveOperationsTest : public ::testing::Test {
          Joined(recorders.feedback.messages) + "] " + Joined(recorders.feedback.busy_changes) +
          " focus " + std::to_string(recorders.feedback.focus_count) + " OutFn " + out_fn_ +
          " SbsRp " + std::to_string(sbs_rp_));
-    if (!name.empty() && !IsRtfName(name)) {
+    if (name != "-" && !IsRtfName(name)) {
       Note("holds [" + ReadFile(CompleteSaveName(name)) + "]");
     }
   }
@@ -71,7 +71,9 @@ class SaveOperationsTest : public ::testing::Test {
   std::vector<std::string> transcript_;
 };
 
-TEST_F(SaveOperationsTest, ACancelledDialogWritesNothing) { Save(PrintPanel::kSingle, ""); }
+TEST_F(SaveOperationsTest, ACancelledDialogWritesNothing) { Save(PrintPanel::kSingle, "-"); }
+
+TEST_F(SaveOperationsTest, AnEmptyNameWritesNothing) { Save(PrintPanel::kSingle, ""); }
 
 TEST_F(SaveOperationsTest, TheSinglePanelSavesItsRowsAsText) {
   Save(PrintPanel::kSingle, directory_.PathOf("report"));

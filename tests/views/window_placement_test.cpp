@@ -65,6 +65,8 @@ TEST(ViewerSplitShareTest, ListsShareEquallyUntilAStoredOrDraggedWidthKeepsItsSh
   EXPECT_EQ(share.LeftWidth(800), 600);
   share.Dragged(2000, 1600);
   EXPECT_EQ(share.LeftWidth(1000), 1000) << "a drag past the room takes all of it";
+  share.Dragged(0, 1);
+  EXPECT_EQ(share.LeftWidth(1000), 0) << "a room of one takes the drag";
 
   share.SetStoredWidth(5000);
   EXPECT_EQ(share.LeftWidth(1000), 900) << "a stored width wider than the room leaves room";
