@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
+#include "tests/common/case_table.h"
 #include "tests/common/scratch_directory.h"
 #include "tests/views/print_support.h"
 #include "views/rtf_buffer.h"
@@ -17,24 +19,15 @@ namespace kestrin {
 namespace {
 
 constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kBlue{0, 0, 255};
-constexpr Rgb kTeal{0, 128, 128};
 
+// The lines of cases/rtf_lines.txt, each in its colour.
 TEST(RtfWriterTest, DocumentMatchesItsGolden) {
-  const std::vector<ColouredLine> lines = {
-      {"caption", kRed},
-      {" ", kRed},
-      {"   1  I - x", kBlue},
-      {"   2  RN- y", kTeal},
-      {"", kTeal},
-      {"a{b}c\\d \\par \\u65? {\\rtf1}", kRed},
-      {"tab\there", kBlue},
-      {"caf\xC3\xA9 (UTF-8) caf\xE9 (Latin-1)", kBlue},
-      {"\xE2\x82\xAC 5 \xF0\x9F\x98\x80!", kTeal},
-      {"bell\x07"
-       "del\x7F",
-       kRed},
-      {"  leading and trailing  ", kRed}};
+  const std::map<std::string, Rgb> colours = {
+      {"red", kRed}, {"blue", {0, 0, 255}}, {"teal", {0, 128, 128}}};
+  std::vector<ColouredLine> lines;
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/rtf_lines.txt")) {
+    lines.push_back({c[1], colours.at(c[0])});
+  }
   testkit::ExpectGoldenText("tests/views/golden/rtf_document.rtf", RtfDocument(lines));
 }
 

@@ -49,7 +49,7 @@ class SaveOperationsTest : public ::testing::Test {
          Joined(recorders.feedback.messages) + "] " + Joined(recorders.feedback.busy_changes) +
          " focus " + std::to_string(recorders.feedback.focus_count) + " OutFn " + out_fn_ +
          " SbsRp " + std::to_string(sbs_rp_));
-    if (name != "-" && !IsRtfName(name)) {
+    if (name != "-" && !name.empty() && !IsRtfName(name)) {
       Note("holds [" + ReadFile(CompleteSaveName(name)) + "]");
     }
   }
