@@ -98,5 +98,25 @@ TEST(DirectoryTreeTest, SubdirectoriesBelowTheDepthLimitAreNotEntered) {
   EXPECT_EQ(Joined(tree.not_compared), relative + "=" + kTooDeepReason);
 }
 
+// A file or subdirectory whose relative path is as long as the limit is
+// listed or entered; one a character longer is not compared.
+TEST(DirectoryTreeTest, RelativePathsLongerThanTheLimitAreNotCompared) {
+  ScratchDirectory scratch{kRunFileTime};
+  std::string stem;
+  for (int level = 0; level < 5; ++level) stem += std::string(200, 'd') + "/";
+  const auto at_limit = [&](char letter, size_t over) {
+    return stem + std::string(kMaxRelativePathLength + over - stem.size(), letter);
+  };
+  scratch.Write("t/" + at_limit('a', 0), "x");
+  scratch.Write("t/" + at_limit('b', 1), "x");
+  scratch.Write("t/" + at_limit('c', 0) + "/in.txt", "x");
+  scratch.Write("t/" + at_limit('e', 1) + "/in.txt", "x");
+  const TreeListing tree = ListTree(DefaultFileSystem(), scratch.PathOf("t"), "*.*");
+  EXPECT_EQ(Joined(tree.files), at_limit('a', 0));
+  EXPECT_EQ(Joined(tree.not_compared), at_limit('b', 1) + "=" + kPathTooLongReason + "," +
+                                           at_limit('c', 0) + "/in.txt=" + kPathTooLongReason +
+                                           "," + at_limit('e', 1) + "=" + kPathTooLongReason);
+}
+
 }  // namespace
 }  // namespace kestrin
