@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/common/case_table.h"
@@ -42,9 +43,13 @@ TEST(PrintPageTest, MeasuresCharactersLinesAndPositions) {
   }
 }
 
-TEST(PrintPageTest, AFontWithoutWidthCannotBeMeasured) {
-  RecordingPrintSurface surface(1000, 1000, 0, 20, 0);
-  EXPECT_FALSE(MeasurePage(surface, 8, PrintPanel::kSingle));
+// A font without width, bold width or height.
+TEST(PrintPageTest, AFontWithoutASizeCannotBeMeasured) {
+  for (const auto& [width, height, bold_width] :
+       {std::tuple{0, 20, 10}, {10, 0, 10}, {10, 20, 0}}) {
+    RecordingPrintSurface surface(1000, 1000, width, height, bold_width);
+    EXPECT_FALSE(MeasurePage(surface, 8, PrintPanel::kSingle)) << width << height << bold_width;
+  }
 }
 
 TEST(PrintPageTest, LongTitlesAreCutWithDots) {
