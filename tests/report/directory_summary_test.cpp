@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "tests/common/case_table.h"
-#include "tests/common/line_lists.h"
 #include "tests/report/report_support.h"
 
 namespace kestrin {
@@ -38,10 +37,6 @@ struct DirectoryFixture : report_support::HandRun {
     run.pair.old_binary_size = old_size;
     run.pair.PairRC = new_size == old_size ? 0 : 1;
     FoldPair(run, new_size != old_size);
-  }
-  std::vector<std::string> Write() {
-    WriteDirectorySummary(run, info, lines, store);
-    return LinesOf(lines.Primary);
   }
 
  private:
@@ -119,7 +114,7 @@ TEST(DirectorySummaryTest, EveryCaseMatchesTheGolden) {
     DirectoryFixture f;
     std::istringstream steps(c[1]);
     for (std::string step; std::getline(steps, step, ';');) Apply(f, step);
-    f.Write();
+    WriteDirectorySummary(f.run, f.info, f.lines, f.store);
     all.push_back("==== " + c[0] + ": summary from " + std::to_string(f.lines.SummaryStartIndex) +
                   ", highest code " + std::to_string(f.run.totals.highest_pair_rc) +
                   ", changed pairs " + std::to_string(f.run.totals.changed_pairs));
