@@ -19,8 +19,7 @@ void RecordingReport::BeginTextPair() {
 
 void RecordingReport::ReportStep(CompareRun& run) {
   calls.push_back("Step(" + std::to_string(run.state.CurrentPair) + ")");
-  steps.push_back({run.state.CurrentPair, run.new_side.SectionStart, run.old_side.SectionStart,
-                   run.new_section.count, run.old_section.count, run.pair});
+  steps.push_back({run.state.CurrentPair, run.pair});
   if (on_step) on_step(run);
 }
 

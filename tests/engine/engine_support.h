@@ -29,10 +29,6 @@ std::string NumberedLines(int count);
 // What the report driver saw at one step.
 struct ReportedStep {
   int32_t pair = 0;
-  int64_t new_start = 0;
-  int64_t old_start = 0;
-  int32_t new_count = 0;
-  int32_t old_count = 0;
   PairResult result;
 };
 
