@@ -212,15 +212,9 @@ CorpusPair MakePair(Random& random, int number) {
               std::string(DpKeyword(dp));
   const int count = kind == Kind::kSection ? 8100 + random.Below(300) : 3 + random.Below(45);
   Lines old_lines = BaseText(random, dp, count);
-  if (kind == Kind::kRepeated) {
-    for (std::string& line : old_lines) {
-      if (random.Chance(60)) line = random.Chance(50) ? "}" : "end";
-    }
-  }
-  if (kind == Kind::kLong) {
-    for (std::string& line : old_lines) {
-      if (random.Chance(25)) line = LongLine(random);
-    }
+  for (std::string& line : old_lines) {
+    if (kind == Kind::kRepeated && random.Chance(60)) line = random.Chance(50) ? "}" : "end";
+    if (kind == Kind::kLong && random.Chance(25)) line = LongLine(random);
   }
   Lines new_lines = old_lines;
   const int edits = kind == Kind::kEdits ? 2 + random.Below(6) : random.Below(3);
