@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 
 #include "settings/settings_file.h"
 #include "settings/settings_texts.h"
 #include "tests/common/case_table.h"
+#include "tests/common/faulty_file_system.h"
 #include "tests/settings/settings_support.h"
 
 namespace kestrin {
@@ -61,6 +63,11 @@ TEST_F(SettingsCompareChoicesTest, FileThatGivesNoChoicesSaysWhy) {
     EXPECT_FALSE(read.choices.has_value()) << c.Where();
     EXPECT_EQ(read.reason, reason) << c.Where();
   }
+  testkit::FaultyFileSystem unreadable;
+  const std::string locked = directory_.Write("locked.ini", "[Kestrin]\n");
+  unreadable.faults[locked].open_error = EACCES;
+  EXPECT_EQ(LoadCompareChoices(locked, unreadable).reason,
+            "Cannot read the settings file \"" + locked + "\": Permission denied.");
 }
 
 }  // namespace

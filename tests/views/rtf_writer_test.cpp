@@ -36,6 +36,19 @@ TEST(RtfWriterTest, ATildeIsKeptAsItIs) {
   EXPECT_NE(RtfDocument({{"a~b", kRed}}).find("a~b"), std::string::npos);
 }
 
+TEST(RtfWriterTest, ClearingPutsTheColourBackToBlack) {
+  testkit::ScratchDirectory directory;
+  print_testing::RecordingRichText buffer;
+  buffer.SetColour(kRed);
+  buffer.AddLine("x");
+  buffer.Clear();
+  buffer.AddLine("y");
+  EXPECT_EQ(buffer.SaveAsRtf(directory.PathOf("a.rtf")), "");
+  EXPECT_NE(
+      testkit::ReadFile(directory.PathOf("a.rtf")).find("{\\colortbl;\\red0\\green0\\blue0;}"),
+      std::string::npos);
+}
+
 TEST(RtfWriterTest, AFileThatCannotBeWrittenIsNamedWithTheReason) {
   testkit::ScratchDirectory directory;
   print_testing::RecordingRichText buffer;
