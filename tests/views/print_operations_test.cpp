@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/views/print_support.h"
+#include "views/print_save_texts.h"
 
 namespace kestrin {
 namespace {
@@ -61,6 +62,13 @@ TEST_F(PrintOperationsTest, AFontSizeThatIsRefusedStopsThePrint) {
     EXPECT_FALSE(surface.begun) << size;
     EXPECT_TRUE(surface.texts.empty()) << size;
   }
+}
+
+TEST_F(PrintOperationsTest, ColourPrintsAreJobsNamedForTheirPanel) {
+  PrintInColour(PrintPanel::kSingle, State("8"), recorders_.ports);
+  PrintInColour(PrintPanel::kDual, State("8"), recorders_.ports);
+  EXPECT_EQ(recorders_.colour_buffer.print_jobs,
+            (std::vector<std::string>{kSingleColourJobTitle, kDualColourJobTitle}));
 }
 
 TEST_F(PrintOperationsTest, APrinterThatCannotStartIsReported) {
