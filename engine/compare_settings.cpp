@@ -115,12 +115,11 @@ void SetDpOption(DpChoice option, CompareSettings& settings) {
 // An unknown listing-type text (never offered by the selector) lists as Chng.
 void SetListingType(std::string_view text, CompareSettings& settings) {
   settings.ListingTypeText = std::string(text.substr(0, 5));
-  settings.ListingType = ListingKind::kChng;
-  for (size_t index = 0; index < kListingTypeKeywords.size(); ++index) {
-    if (settings.ListingTypeText == kListingTypeKeywords[index]) {
-      settings.ListingType = static_cast<ListingKind>(index);
-    }
-  }
+  const auto known = std::find(kListingTypeKeywords.begin(), kListingTypeKeywords.end(),
+                               settings.ListingTypeText);
+  settings.ListingType = known == kListingTypeKeywords.end()
+                             ? ListingKind::kChng
+                             : static_cast<ListingKind>(known - kListingTypeKeywords.begin());
   settings.Chng = settings.ListingType == ListingKind::kChng;
   settings.Delta = settings.ListingType == ListingKind::kDelta;
   settings.Long = settings.ListingType == ListingKind::kLong;

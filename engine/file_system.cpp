@@ -301,7 +301,7 @@ class PosixFileSystem : public FileSystem {
 }  // namespace
 
 PathStatus FileSystem::Examine(const std::string& path) {
-  if (IsFile(path)) return PathStatus{PathKind::kFile, 0};
+  if (IsFile(path)) return PathStatus{PathKind::kFile};
   if (IsDirectory(path)) return PathStatus{PathKind::kDirectory, ReadDirectory(path).error};
   const int error = LastError();
   return PathStatus{PathKind::kMissing, error != 0 ? error : ENOENT};

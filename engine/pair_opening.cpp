@@ -104,12 +104,11 @@ void OpenPair(CompareRun& run, ControlValues& controls) {
     entry.equal_by_aeqf = true;
     ++run.totals.aeqf_equal_pairs;
   }
-  entry.is_text = true;
   if (!settings.Txal && NewFileLooksBinary(run.new_side)) {
     run.pair.IsBinary = true;
     entry.is_binary = true;
-    entry.is_text = false;
   }
+  entry.is_text = !run.pair.IsBinary;
   // A text pair's reader goes on from the block the test read; the binary
   // compare reads the file from its start.
   if (run.pair.IsBinary && !run.new_side.handle->Seek(0)) {
