@@ -1,6 +1,7 @@
 // Opening a pair: snapshot, files, lengths, dates, and classification.
 #include "engine/pair_opening.h"
 
+#include <bit>
 #include <cstring>
 
 #include "engine/byte_words.h"
@@ -126,10 +127,13 @@ void ClosePair(CompareRun& run) {
 bool StartLooksBinary(std::string_view start) {
   int control_characters = 0;
   for (size_t i = 0; i < start.size(); ++i) {
-    // Eight bytes at a time while none of them is below 32.
+    // Eight bytes at a time up to the first byte below 32.
     for (uint64_t word = 0; i + 8 <= start.size(); i += 8) {
       std::memcpy(&word, start.data() + i, sizeof word);
-      if (HasControlByte(word)) break;
+      if (const uint64_t controls = ControlBytes(word); controls != 0) {
+        i += static_cast<size_t>(std::countr_zero(controls) / 8);
+        break;
+      }
     }
     if (i == start.size()) break;
     if (start[i] == kCarriageReturn && i + 1 < start.size() && start[i + 1] == kLineFeed) {
