@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "settings/ini_text.h"
 #include "settings/settings_file.h"
 #include "tests/common/case_table.h"
 #include "tests/settings/settings_support.h"
@@ -37,6 +38,15 @@ TEST(SettingsLoadTest, EachKeyFollowsItsRule) {
     for (std::string line; std::getline(expected, line);) {
       EXPECT_NE(shown.find("\n" + line + "\n"), std::string::npos) << line << " not in" << shown;
     }
+  }
+}
+
+// Keys, sections and choices match in any letter case, every letter folded.
+TEST(SettingsLoadTest, EveryLetterMatchesItsOtherCase) {
+  for (char upper = 'A'; upper <= 'Z'; ++upper) {
+    const char lower = static_cast<char>(upper - 'A' + 'a');
+    EXPECT_TRUE(EqualIgnoringCase(std::string{'x', upper}, std::string{'x', lower})) << upper;
+    EXPECT_FALSE(EqualIgnoringCase(std::string{upper}, std::string{'@'})) << upper;
   }
 }
 
