@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/file_system.h"
 #include "engine/section_reader.h"
 #include "report/directory_summary.h"
 #include "report/equal_pair_listing.h"
@@ -16,8 +15,8 @@ namespace kestrin {
 namespace {
 
 PairHeading HeadingOf(const CompareRun& run) {
-  return PairHeading{run.new_side.file_name, FormatFileTime(run.new_side.file_age),
-                     run.old_side.file_name, FormatFileTime(run.old_side.file_age),
+  return PairHeading{run.new_side.file_name, run.new_side.file_age, run.old_side.file_name,
+                     run.old_side.file_age,
                      std::max(run.new_side.LongestLine, run.old_side.LongestLine)};
 }
 

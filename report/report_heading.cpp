@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/file_system.h"
 #include "report/report_format.h"
 #include "report/report_texts.h"
 
@@ -21,8 +22,10 @@ std::string RulerLine(bool fscl, int32_t longest_line) {
 }
 
 std::vector<std::string> HeadingLines(const PairHeading& heading, bool fscl) {
-  return {FormatText(kNewFileFormat, heading.new_file_name.c_str(), heading.new_file_time.c_str()),
-          FormatText(kOldFileFormat, heading.old_file_name.c_str(), heading.old_file_time.c_str()),
+  return {FormatText(kNewFileFormat, heading.new_file_name.c_str(),
+                     FormatFileTime(heading.new_file_age).c_str()),
+          FormatText(kOldFileFormat, heading.old_file_name.c_str(),
+                     FormatFileTime(heading.old_file_age).c_str()),
           RulerLine(fscl, heading.longest_line)};
 }
 

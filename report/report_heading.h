@@ -10,11 +10,13 @@
 namespace kestrin {
 
 // What the current pair's file heading shows.
+// The times are kept as they were read and formatted only when the heading
+// is written: most pairs of a directory run are alike and show none.
 struct PairHeading {
   std::string new_file_name;  // full path
-  std::string new_file_time;  // the system's short date and long time
+  int64_t new_file_age = 0;   // packed last-modified time
   std::string old_file_name;
-  std::string old_file_time;
+  int64_t old_file_age = 0;
   int32_t longest_line = 0;  // the longer of the two sides' longest lines
 };
 
@@ -23,8 +25,8 @@ struct PairHeading {
 // with Fscl the ruler goes on over the longest line's columns past 80, up to 128.
 std::string RulerLine(bool fscl, int32_t longest_line);
 
-// The heading's three lines:
-// "New File = new/a.txt  01/02/24 03:04:05",
+// The heading's three lines, the times in the system's short date and long
+// time form: "New File = new/a.txt  01/02/24 03:04:05",
 // "Old File = old/a.txt  01/02/24 03:04:05" and the ruler.
 std::vector<std::string> HeadingLines(const PairHeading& heading, bool fscl);
 

@@ -11,6 +11,7 @@
 #include "report/report_sink.h"
 #include "tests/common/case_table.h"
 #include "tests/common/line_lists.h"
+#include "tests/common/scratch_directory.h"
 #include "tests/report/report_support.h"
 
 namespace kestrin {
@@ -19,7 +20,8 @@ namespace {
 using report_support::RecordingHost;
 
 PairHeading TestHeading(int32_t longest_line = 10) {
-  return PairHeading{"new/a.txt", "01/02/24 03:04:05", "old/a.txt", "01/02/24 03:04:05",
+  testkit::UseUtcFileTimes();
+  return PairHeading{"new/a.txt", testkit::kFixedFileTime, "old/a.txt", testkit::kFixedFileTime,
                      longest_line};
 }
 
