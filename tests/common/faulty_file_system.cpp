@@ -65,19 +65,19 @@ std::unique_ptr<InputFile> FaultyFileSystem::OpenRead(const std::string& path, i
     *error = last_error = FaultOf(path).open_error;
     return nullptr;
   }
-  std::unique_ptr<InputFile> file = real_.OpenRead(Rooted(path), error);
+  std::unique_ptr<InputFile> file = real_.OpenRead(path, error);
   if (file == nullptr) return nullptr;
   return std::make_unique<FaultyInputFile>(std::move(file), *this, path);
 }
 
 PathStatus FaultyFileSystem::Examine(const std::string& path) {
   if (path == locked_directory) return PathStatus{PathKind::kDirectory, EACCES};
-  return real_.Examine(Rooted(path));
+  return real_.Examine(path);
 }
 
 DirectoryEntries FaultyFileSystem::ReadDirectory(const std::string& directory) {
   if (directory == locked_directory) return DirectoryEntries{{}, {}, {}, {}, EACCES};
-  return real_.ReadDirectory(Rooted(directory));
+  return real_.ReadDirectory(directory);
 }
 
 }  // namespace kestrin::testkit

@@ -26,24 +26,18 @@ struct FileFault {
 
 class FaultyFileSystem : public FileSystem {
  public:
-  // With a `root`, relative names are taken inside it and it is the
-  // program's directory, so that a report names files as a test wrote them.
-  explicit FaultyFileSystem(std::string root = "") : root_(std::move(root)) {}
-
   std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override;
-  bool IsFile(const std::string& path) override { return real_.IsFile(Rooted(path)); }
-  bool IsDirectory(const std::string& path) override { return real_.IsDirectory(Rooted(path)); }
+  bool IsFile(const std::string& path) override { return real_.IsFile(path); }
+  bool IsDirectory(const std::string& path) override { return real_.IsDirectory(path); }
   PathStatus Examine(const std::string& path) override;
   std::vector<std::string> ListFiles(const std::string& directory) override {
-    return real_.ListFiles(Rooted(directory));
+    return real_.ListFiles(directory);
   }
   std::vector<UnusableEntry> ListUnusable(const std::string& directory) override {
-    return real_.ListUnusable(Rooted(directory));
+    return real_.ListUnusable(directory);
   }
   DirectoryEntries ReadDirectory(const std::string& directory) override;
-  std::string ExecutableDirectory() override {
-    return root_.empty() ? real_.ExecutableDirectory() : root_;
-  }
+  std::string ExecutableDirectory() override { return real_.ExecutableDirectory(); }
   int LastError() override { return last_error != 0 ? last_error : real_.LastError(); }
   // The fault planted for `path`, if any.
   FileFault FaultOf(const std::string& path) const {
@@ -58,11 +52,6 @@ class FaultyFileSystem : public FileSystem {
   std::string locked_directory;  // a directory that cannot be read
 
  private:
-  std::string Rooted(const std::string& path) const {
-    return root_.empty() || path.starts_with("/") ? path : root_ + "/" + path;
-  }
-
-  std::string root_;
   FileSystem& real_ = DefaultFileSystem();
 };
 

@@ -38,20 +38,38 @@ class EventLog {
   std::vector<std::string> events;
 };
 
-// Logs "ask:<question>" and gives the next of `answers`, taken off it; No
-// when none is left.
-inline bool AskAndAnswer(EventLog& log, std::deque<bool>& answers, const std::string& question) {
-  log.Add("ask:" + question);
-  if (answers.empty()) return false;
-  const bool yes = answers.front();
-  answers.pop_front();
-  return yes;
-}
-
-// Logs "status:<text>", "toggle", "first", "hide", "events", "ask:<question>"
-// and "message:<text>"; answers questions from `answers`.
-class RecordingHost : public EngineHost {
+// What both fakes do alike: log "ask:<question>" and answer from `answers`
+// (No when none is left), and log "message:<text>"; into their own log or
+// `shared_log`.
+template <typename Interface>
+class Recording : public Interface {
  public:
+  explicit Recording(EventLog* shared_log) : log(shared_log ? *shared_log : own_log_) {}
+
+  bool AskYesNo(const std::string& question) override {
+    log.Add("ask:" + question);
+    if (answers.empty()) return false;
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+  }
+  void ShowMessage(const std::string& text) override { log.Add("message:" + text); }
+  std::vector<std::string> Only(std::string_view kind) const { return log.Only(kind); }
+
+  std::deque<bool> answers;
+
+ private:
+  EventLog own_log_;
+
+ public:
+  EventLog& log;
+};
+
+// Also logs "status:<text>", "toggle", "first", "hide" and "events".
+class RecordingHost : public Recording<EngineHost> {
+ public:
+  RecordingHost() : Recording(nullptr) {}
+
   void SetStatus(const std::string& text) override { log.Add("status:" + text); }
   void ToggleProgress() override { log.Add("toggle"); }
   void ShowFirstProgress() override { log.Add("first"); }
@@ -60,15 +78,7 @@ class RecordingHost : public EngineHost {
     log.Add("events");
     if (halt != nullptr && ++events_ == halt_at_events) *halt = true;
   }
-  bool AskYesNo(const std::string& question) override {
-    return AskAndAnswer(log, answers, question);
-  }
-  void ShowMessage(const std::string& text) override { log.Add("message:" + text); }
 
-  std::vector<std::string> Only(std::string_view kind) const { return log.Only(kind); }
-
-  EventLog log;
-  std::deque<bool> answers;
   // When set, the halt request is raised at the ProcessEvents call with
   // this number (counting from 1).
   bool* halt = nullptr;
@@ -78,20 +88,13 @@ class RecordingHost : public EngineHost {
   int events_ = 0;
 };
 
-// Logs "ask:<question>", "message:<text>", "like-name-dialog",
-// "two-list-dialog", "hide-dialog", "lookup:<new>|<old>" and "viewer"
-// (keeping the report's lines), into its own log or `shared_log`; answers
-// questions from `answers`, and acts out the next script while a pair dialog
-// or the lookup is shown.
-class RecordingRunDialogs : public RunDialogs {
+// Also logs "like-name-dialog", "two-list-dialog", "hide-dialog",
+// "lookup:<new>|<old>" and "viewer" (keeping the report's lines), and acts
+// out the next script while a pair dialog or the lookup is shown.
+class RecordingRunDialogs : public Recording<RunDialogs> {
  public:
-  explicit RecordingRunDialogs(EventLog* shared_log = nullptr)
-      : log(shared_log ? *shared_log : own_log_) {}
+  explicit RecordingRunDialogs(EventLog* shared_log = nullptr) : Recording(shared_log) {}
 
-  bool AskYesNo(const std::string& question) override {
-    return AskAndAnswer(log, answers, question);
-  }
-  void ShowMessage(const std::string& text) override { log.Add("message:" + text); }
   void ShowLikeNameDialog(LikeNameDialog& dialog) override {
     log.Add("like-name-dialog");
     RunNextScript(like_name_scripts, dialog);
@@ -111,9 +114,6 @@ class RecordingRunDialogs : public RunDialogs {
     log.Add("viewer");
   }
 
-  std::vector<std::string> Only(std::string_view kind) const { return log.Only(kind); }
-
-  std::deque<bool> answers;
   // What the user does while a pair dialog is shown; the dialog closes after.
   // Each opening takes the next script; an opening without one only closes.
   std::deque<std::function<void(LikeNameDialog&)>> like_name_scripts;
@@ -131,11 +131,6 @@ class RecordingRunDialogs : public RunDialogs {
     scripts.pop_front();
     script(dialog);
   }
-
-  EventLog own_log_;
-
- public:
-  EventLog& log;
 };
 
 }  // namespace kestrin::testkit
