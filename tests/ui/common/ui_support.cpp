@@ -43,20 +43,15 @@ void SaveScreenshot(QWidget& window, const std::string& name) {
   EXPECT_TRUE(picture.save(folder + QLatin1Char('/') + file)) << name;
 }
 
-void TypeInto(QWidget* widget, const QString& text) {
-  for (const QChar character : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
-    QApplication::sendEvent(widget, &release);
-  }
+void PressKey(QWidget* widget, int key, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(widget, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(widget, &release);
 }
 
-void PressKey(QWidget* widget, int key) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-  QApplication::sendEvent(widget, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-  QApplication::sendEvent(widget, &release);
+void TypeInto(QWidget* widget, const QString& text) {
+  for (const QChar character : text) PressKey(widget, 0, QString(character));
 }
 
 TFrmMain& MainWindowFixture::Make(std::vector<std::string> arguments) {

@@ -47,8 +47,8 @@ void SaveScreenshot(QWidget& window, const std::string& name);
 
 // Types `text` into `widget` key by key, as the user does.
 void TypeInto(QWidget* widget, const QString& text);
-// Presses and releases `key` on `widget`.
-void PressKey(QWidget* widget, int key);
+// Presses and releases `key` (typing `text`) on `widget`.
+void PressKey(QWidget* widget, int key, const QString& text = QString());
 
 // A help viewer that opens every page without showing it.
 class QuietHelpViewer : public HelpViewer {
