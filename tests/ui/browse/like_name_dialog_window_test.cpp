@@ -29,10 +29,6 @@ Strings Rows(const QListWidget* list) {
   return rows;
 }
 
-std::string Label(QWidget& window, const char* name) {
-  return Child<QLabel>(window, name)->text().toStdString();
-}
-
 // The program's windows over directories "new" and "old" holding the
 // like-named files A.c, b.txt, c.h and d.txt (b.txt and d.txt differ) and
 // "only-new.txt" in "new", with compare type 3 chosen. In the window, b.txt
@@ -69,9 +65,9 @@ TEST(LikeNameDialogWindowTest, PickedNamesRunFromTheModalWindow) {
     Click(*window, "LNBtnSelect");
     EXPECT_EQ(Rows(Child<QListWidget>(*window, "LNSelLBx")), (Strings{"b.txt", "d.txt"}));
     EXPECT_EQ(Rows(available), (Strings{"A.c", "c.h"}));
-    EXPECT_EQ(Label(*window, "LNLblPairedCount"), "(2)");
-    EXPECT_EQ(Label(*window, "LNLblSelectedCount"), "(2)");
-    EXPECT_EQ(Label(*window, "LNLblNewPath"), scratch.PathOf("new"));
+    EXPECT_EQ(Child<QLabel>(*window, "LNLblPairedCount")->text().toStdString(), "(2)");
+    EXPECT_EQ(Child<QLabel>(*window, "LNLblSelectedCount")->text().toStdString(), "(2)");
+    EXPECT_EQ(Child<QLabel>(*window, "LNLblNewPath")->text().toStdString(), scratch.PathOf("new"));
     Click(*window, "LNBtnSelectAll");
     QObject::connect(
         Child<QLineEdit>(main_window, "MnEdStatus"), &QLineEdit::textChanged, window, [&, window] {

@@ -38,11 +38,9 @@ void EnsureApplication();
 // Lets the windows settle: pending events, layouts and paints.
 void SettleWindows();
 
-// Lets the windows settle and saves a picture of `window` as `name`
-// ("main_panel.png") under the build tree's screenshots folder, the name
-// taking the suffix KESTRIN_SCREENSHOT_SUFFIX names ("main_panel_x1.5.png")
-// so that runs at another scale keep their own; fails unless the picture is
-// of the window's whole size.
+// Lets the windows settle and saves a picture of `window`, of its whole size,
+// as build/screenshots/<name> with KESTRIN_SCREENSHOT_SUFFIX before the
+// extension ("main_panel_x1.5.png"), so that each scale keeps its own.
 void SaveScreenshot(QWidget& window, const std::string& name);
 
 // Types `text` into `widget` key by key, as the user does.
@@ -56,8 +54,7 @@ class QuietHelpViewer : public HelpViewer {
   bool Open(const std::string&) override { return true; }
 };
 
-// The real main window made in a scratch program directory, on the real file
-// system.
+// The real main window in a scratch program directory, on the real files.
 class MainWindowFixture {
  public:
   MainWindowFixture() { EnsureApplication(); }
@@ -91,11 +88,9 @@ class BoxCloser {
 // `count` listing lines "    00001 line 1", "    00002 line 2", ...
 std::vector<std::string> NumberedLines(int count);
 
-// The report of a real compare of the two small files of common/data/, whose
-// listing shows every change flag (I, D, IM, DM, RN, RO: a reformatted line,
-// three lines moved, one deleted, two inserted, one in UTF-8, and a deleted
-// line in Latin-1), with Fmvl and Lorl and listing type Long; side by side
-// when `side_by_side`.
+// The Long report, with Fmvl and Lorl, of the files of common/data/, which
+// shows every change flag (I, D, IM, DM, RN, RO) and UTF-8 and Latin-1 lines;
+// side by side when `side_by_side`.
 ReportLines RealReport(bool side_by_side);
 
 // A viewer message fails the test: none is expected.
@@ -113,8 +108,8 @@ class FakeViewerMainWindow : public ViewerMainWindow {
   bool SbslChecked() const override { return sbsl_checked; }
   void FocusExitButton() override { ++exit_focus_count; }
 
-  std::string new_directory = "/work/new/";
-  std::string old_directory = "/work/old/";
+  std::string new_directory = KESTRIN_SOURCE_DIR "/tests/ui/common/data/new.c";
+  std::string old_directory = KESTRIN_SOURCE_DIR "/tests/ui/common/data/old.c";
   bool sbsl_checked = false;
   int exit_focus_count = 0;
 };

@@ -17,11 +17,6 @@
 namespace kestrin::ui_testing {
 namespace {
 
-void LeaveField(QWidget* widget) {
-  QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(widget, &leave);
-}
-
 TEST(MainWindowKeysTest, ATypedPrefixOfAHistoryEntryIsUsedAsTyped) {
   MainWindowFixture fixture;
   const std::string directory = fixture.scratch.MakeDirectory("proj-new");
@@ -37,7 +32,8 @@ TEST(MainWindowKeysTest, ATypedPrefixOfAHistoryEntryIsUsedAsTyped) {
   EXPECT_EQ(field->completer()->completionCount(), 1) << "the history entry is offered";
   EXPECT_EQ(field->lineEdit()->text().toStdString(), directory);
   field->completer()->popup()->hide();
-  LeaveField(field);
+  QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(field, &leave);
   EXPECT_EQ(window.NameText(NameField::kNew), directory);
 }
 

@@ -20,10 +20,7 @@ TEST(MainWindowScreenTest, TheWindowFitsTheAvailableAreaWhereverItWasStored) {
     fixture.scratch.Write("Kestrin.ini", std::string("[Kestrin]\n") + place);
     TFrmMain& window = fixture.Make();
     SettleWindows();
-    const QRect available = window.screen()->availableGeometry();
-    EXPECT_TRUE(available.contains(window.frameGeometry()))
-        << place << " frame " << window.frameGeometry().x() << "," << window.frameGeometry().y()
-        << " " << window.frameGeometry().width() << "x" << window.frameGeometry().height();
+    EXPECT_TRUE(window.screen()->availableGeometry().contains(window.frameGeometry())) << place;
     // Pages larger than the window scroll rather than being cut off.
     auto* scroller = Child<QScrollArea>(window, "MnScroller");
     EXPECT_GE(scroller->widget()->width() + 1, scroller->viewport()->width()) << place;

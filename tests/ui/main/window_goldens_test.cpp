@@ -73,19 +73,15 @@ std::string State(const QWidget& widget) {
   std::string state;
   if (widget.isHidden()) state += " hidden";
   if (!widget.isEnabled()) state += " disabled";
-  if (auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
-    if (button->isCheckable()) state += button->isChecked() ? " checked" : " unchecked";
-  }
-  if (auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
-    if (edit->isReadOnly()) state += " read-only";
-    if (edit->maxLength() != 32767) state += " max=" + std::to_string(edit->maxLength());
-  }
-  if (auto* combo = qobject_cast<const QComboBox*>(&widget)) {
-    if (combo->isEditable()) state += " editable";
-  }
-  if (auto* tabs = qobject_cast<const QTabWidget*>(&widget)) {
-    state += " current=" + std::to_string(tabs->currentIndex());
-  }
+  const auto* button = qobject_cast<const QAbstractButton*>(&widget);
+  if (button && button->isCheckable()) state += button->isChecked() ? " checked" : " unchecked";
+  const auto* edit = qobject_cast<const QLineEdit*>(&widget);
+  if (edit && edit->isReadOnly()) state += " read-only";
+  if (edit && edit->maxLength() != 32767) state += " max=" + std::to_string(edit->maxLength());
+  const auto* combo = qobject_cast<const QComboBox*>(&widget);
+  if (combo && combo->isEditable()) state += " editable";
+  const auto* tabs = qobject_cast<const QTabWidget*>(&widget);
+  if (tabs) state += " current=" + std::to_string(tabs->currentIndex());
   return state;
 }
 

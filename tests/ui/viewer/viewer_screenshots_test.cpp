@@ -18,8 +18,6 @@ namespace {
 class ViewerScreenshotsTest : public ::testing::Test {
  protected:
   ViewerScreenshotsTest() {
-    rig.main_window.new_directory = KESTRIN_SOURCE_DIR "/tests/ui/common/data/new.c";
-    rig.main_window.old_directory = KESTRIN_SOURCE_DIR "/tests/ui/common/data/old.c";
     ConnectPrintAndSave(rig.Viewers().SingleViewer(), sbs, {out_fn, sbs_rp});
     ConnectPrintAndSave(rig.Viewers().DualViewer(), sbs, {out_fn, sbs_rp});
   }
