@@ -61,16 +61,12 @@ const std::string& TableCase::operator[](size_t index) const {
   return kMissing;
 }
 
-int64_t TableCase::Number(size_t index) const { return std::stoll((*this)[index]); }
-
 bool TableCase::Flag(size_t index) const {
   const std::string& field = (*this)[index];
   if (field != "yes" && field != "no")
     ADD_FAILURE_AT(file.c_str(), line) << "not yes/no: " << field;
   return field == "yes";
 }
-
-std::string TableCase::Where() const { return file + ":" + std::to_string(line); }
 
 std::vector<TableCase> ReadCaseTable(const std::string& path) {
   std::istringstream in(ReadFile(JoinPath(KESTRIN_SOURCE_DIR, path)));

@@ -24,11 +24,11 @@ struct TableCase {
   // The field at `index`; fails the test (and gives "") when the line has
   // fewer fields.
   const std::string& operator[](size_t index) const;
-  int64_t Number(size_t index) const;
+  int64_t Number(size_t index) const { return std::stoll((*this)[index]); }
   // "yes" or "no".
   bool Flag(size_t index) const;
   // "file:line", for a failure message.
-  std::string Where() const;
+  std::string Where() const { return file + ":" + std::to_string(line); }
 };
 
 // Every case of the table at `path` (relative to the source tree); fails the

@@ -70,14 +70,4 @@ std::unique_ptr<InputFile> FaultyFileSystem::OpenRead(const std::string& path, i
   return std::make_unique<FaultyInputFile>(std::move(file), *this, path);
 }
 
-PathStatus FaultyFileSystem::Examine(const std::string& path) {
-  if (path == locked_directory) return PathStatus{PathKind::kDirectory, EACCES};
-  return real_.Examine(path);
-}
-
-DirectoryEntries FaultyFileSystem::ReadDirectory(const std::string& directory) {
-  if (directory == locked_directory) return DirectoryEntries{{}, {}, {}, {}, EACCES};
-  return real_.ReadDirectory(directory);
-}
-
 }  // namespace kestrin::testkit

@@ -3,6 +3,7 @@
 #ifndef KESTRIN_TESTS_COMMON_FAULTY_FILE_SYSTEM_H_
 #define KESTRIN_TESTS_COMMON_FAULTY_FILE_SYSTEM_H_
 
+#include <cerrno>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -29,14 +30,20 @@ class FaultyFileSystem : public FileSystem {
   std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override;
   bool IsFile(const std::string& path) override { return real_.IsFile(path); }
   bool IsDirectory(const std::string& path) override { return real_.IsDirectory(path); }
-  PathStatus Examine(const std::string& path) override;
+  PathStatus Examine(const std::string& path) override {
+    return path == locked_directory ? PathStatus{PathKind::kDirectory, EACCES}
+                                    : real_.Examine(path);
+  }
   std::vector<std::string> ListFiles(const std::string& directory) override {
     return real_.ListFiles(directory);
   }
   std::vector<UnusableEntry> ListUnusable(const std::string& directory) override {
     return real_.ListUnusable(directory);
   }
-  DirectoryEntries ReadDirectory(const std::string& directory) override;
+  DirectoryEntries ReadDirectory(const std::string& directory) override {
+    if (directory == locked_directory) return DirectoryEntries{{}, {}, {}, {}, EACCES};
+    return real_.ReadDirectory(directory);
+  }
   std::string ExecutableDirectory() override { return real_.ExecutableDirectory(); }
   int LastError() override { return last_error != 0 ? last_error : real_.LastError(); }
   // The fault planted for `path`, if any.

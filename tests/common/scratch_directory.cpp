@@ -13,8 +13,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/path.h"
-
 namespace kestrin::testkit {
 
 namespace fs = std::filesystem;
@@ -37,10 +35,6 @@ ScratchDirectory::~ScratchDirectory() {
   fs::remove_all(path_, ignored);
 }
 
-std::string ScratchDirectory::PathOf(std::string_view relative) const {
-  return JoinPath(path_, std::string(relative));
-}
-
 std::string ScratchDirectory::MakeDirectory(std::string_view relative) const {
   const std::string path = PathOf(relative);
   fs::create_directories(path);
@@ -54,12 +48,6 @@ std::string ScratchDirectory::Write(std::string_view relative, std::string_view 
   SetModifiedTime(path, file_time_);
   return path;
 }
-
-std::string ScratchDirectory::Read(std::string_view relative) const {
-  return ReadFile(PathOf(relative));
-}
-
-void ScratchDirectory::Remove(std::string_view relative) const { fs::remove(PathOf(relative)); }
 
 std::string ReadFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);

@@ -4,11 +4,17 @@
 #define KESTRIN_TESTS_COMMON_SCRATCH_DIRECTORY_H_
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/path.h"
+
 namespace kestrin::testkit {
+
+// The bytes of the file at `path`; empty when it cannot be read.
+std::string ReadFile(const std::string& path);
 
 // The file time written files get unless told otherwise: 2024-01-02 03:04:05
 // UTC, shown as "01/02/24 03:04:05" with LC_ALL=C and TZ=UTC.
@@ -26,23 +32,23 @@ class ScratchDirectory {
 
   const std::string& path() const { return path_; }
   // The full path of `relative` inside the directory.
-  std::string PathOf(std::string_view relative) const;
+  std::string PathOf(std::string_view relative) const {
+    return JoinPath(path_, std::string(relative));
+  }
   // Makes directory `relative` and its parents; returns its full path.
   std::string MakeDirectory(std::string_view relative) const;
   // Writes file `relative` (making its parents) with `bytes` and the
   // directory's file time; returns its full path.
   std::string Write(std::string_view relative, std::string_view bytes) const;
   // The bytes of file `relative`; empty when it cannot be read.
-  std::string Read(std::string_view relative) const;
-  void Remove(std::string_view relative) const;
+  std::string Read(std::string_view relative) const { return ReadFile(PathOf(relative)); }
+  void Remove(std::string_view relative) const { std::filesystem::remove(PathOf(relative)); }
 
  private:
   std::string path_;
   int64_t file_time_;
 };
 
-// The bytes of the file at `path`; empty when it cannot be read.
-std::string ReadFile(const std::string& path);
 // Makes `path` hold exactly `bytes`; fails the test when it cannot.
 void WriteFile(const std::string& path, std::string_view bytes);
 // Sets a file's last-modified time (seconds since the epoch).
