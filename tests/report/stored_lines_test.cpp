@@ -131,7 +131,8 @@ TEST(StoredLinesTest, RemovesOnlyTheSpillFilesOfEndedProcesses) {
   const std::string ended_prefix = "kestrin-report-" + std::to_string(ended);
   const std::vector<std::string> kept = {SpillName(getpid()),        SpillName(ended) + ".txt",
                                          ended_prefix + "-.spill",   ended_prefix + "_0.spill",
-                                         "kestrin-report-x-0.spill", "notes.txt"};
+                                         "kestrin-report-x-0.spill", "notes.txt",
+                                         ended_prefix + "-0.spilx",  "x" + SpillName(ended).substr(1)};
   for (const std::string& name : kept) scratch.Write(name, "kept");
   scratch.Write(SpillName(ended), "stale");
 
