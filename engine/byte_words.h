@@ -3,7 +3,10 @@
 #ifndef KESTRIN_ENGINE_BYTE_WORDS_H_
 #define KESTRIN_ENGINE_BYTE_WORDS_H_
 
+#include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace kestrin {
 
@@ -20,6 +23,20 @@ inline uint64_t ControlBytes(uint64_t word) {
 
 // True iff one of the eight bytes of `word` is below 32.
 inline bool HasControlByte(uint64_t word) { return ControlBytes(word) != 0; }
+
+// The index of the first byte of `bytes` below 32, found eight bytes at a
+// time; when fewer than eight bytes are left and no word held one, the index
+// of the first of those left, which are not looked at. `size` bytes are read.
+inline size_t SkipToControlByte(const char* bytes, size_t size) {
+  size_t at = 0;
+  for (uint64_t word = 0; at + sizeof word <= size; at += sizeof word) {
+    std::memcpy(&word, bytes + at, sizeof word);
+    if (const uint64_t controls = ControlBytes(word); controls != 0) {
+      return at + static_cast<size_t>(std::countr_zero(controls) / 8);
+    }
+  }
+  return at;
+}
 
 // True iff one of the eight bytes of `word` is a blank.
 inline bool HasBlank(uint64_t word) {

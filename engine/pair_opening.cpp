@@ -1,9 +1,6 @@
 // Opening a pair: snapshot, files, lengths, dates, and classification.
 #include "engine/pair_opening.h"
 
-#include <bit>
-#include <cstring>
-
 #include "engine/byte_words.h"
 #include "engine/engine_texts.h"
 #include "engine/side_file.h"
@@ -127,14 +124,7 @@ void ClosePair(CompareRun& run) {
 bool StartLooksBinary(std::string_view start) {
   int control_characters = 0;
   for (size_t i = 0; i < start.size(); ++i) {
-    // Eight bytes at a time up to the first byte below 32.
-    for (uint64_t word = 0; i + 8 <= start.size(); i += 8) {
-      std::memcpy(&word, start.data() + i, sizeof word);
-      if (const uint64_t controls = ControlBytes(word); controls != 0) {
-        i += static_cast<size_t>(std::countr_zero(controls) / 8);
-        break;
-      }
-    }
+    i += SkipToControlByte(start.data() + i, start.size() - i);
     if (i == start.size()) break;
     if (start[i] == kCarriageReturn && i + 1 < start.size() && start[i + 1] == kLineFeed) {
       return false;

@@ -3,7 +3,6 @@
 #include "engine/side_file.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
 #include "engine/byte_words.h"
@@ -117,21 +116,13 @@ int32_t TakePlainRun(SideFile& side, int32_t length) {
   const char* bytes = side.ReadBlock.data() + side.block_pos;
   const int64_t limit = std::min<int64_t>(side.block_fill, kMaxLineLength - length);
   int64_t run = 0;
-  // Eight bytes at a time: a word's first control character, the only kind
-  // of byte that can stop a plain run, is found at once; one that is plain
-  // is stepped over.
-  for (uint64_t word = 0; run + 8 <= limit;) {
-    std::memcpy(&word, bytes + run, sizeof word);
-    const uint64_t controls = ControlBytes(word);
-    if (controls == 0) {
-      run += 8;
-      continue;
-    }
-    run += std::countr_zero(controls) / 8;
-    if (!IsPlainCharacter(bytes[run])) break;
+  // A control character is the only kind of byte that can stop a plain run;
+  // one that is plain text is stepped over.
+  for (;;) {
+    run += static_cast<int64_t>(SkipToControlByte(bytes + run, static_cast<size_t>(limit - run)));
+    if (run == limit || !IsPlainCharacter(bytes[run])) break;
     ++run;
   }
-  while (run < limit && IsPlainCharacter(bytes[run])) ++run;
   std::memcpy(side.LineBuffer + length, bytes, static_cast<size_t>(run));
   side.block_pos += run;
   side.block_fill -= run;

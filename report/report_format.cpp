@@ -50,8 +50,6 @@ class Composer {
     return at;
   }
 
-  void Put(char c) { *Take(1) = c; }
-
  private:
   void Flush() {
     out_.append(room_, used_);
@@ -133,7 +131,7 @@ void AppendNumbers(std::string& out, std::string_view format,
     }
     assert(conversion < format.size());
     if (format[conversion] == '%') {
-      composed.Put('%');
+      *composed.Take(1) = '%';
     } else {
       assert(value != values.end());
       AppendNumber(composed, format.substr(at + 1, conversion - at - 1), *value++);

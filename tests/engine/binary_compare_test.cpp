@@ -39,8 +39,8 @@ std::string Compare(PairFixture& fixture) {
 }
 
 // The bytes a file of the outcomes' table stands for.
-std::string TableBytes(const std::string& spec) {
-  std::istringstream in(spec);
+std::string TableBytes(const std::string& shape) {
+  std::istringstream in(shape);
   size_t size = 0;
   int fill = 1;
   int last = -1;
