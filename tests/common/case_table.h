@@ -36,12 +36,8 @@ struct TableCase {
 std::vector<TableCase> ReadCaseTable(const std::string& path);
 
 // Names the case in every failure while it lives.
-class CaseScope {
- public:
-  explicit CaseScope(const TableCase& c) : trace_(c.file.c_str(), c.line, "case") {}
-
- private:
-  testing::ScopedTrace trace_;
+struct CaseScope : testing::ScopedTrace {
+  explicit CaseScope(const TableCase& c) : ScopedTrace(c.file.c_str(), c.line, "case") {}
 };
 
 }  // namespace kestrin::testkit

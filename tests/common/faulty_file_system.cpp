@@ -60,14 +60,13 @@ class FaultyInputFile : public InputFile {
 
 std::unique_ptr<InputFile> FaultyFileSystem::OpenRead(const std::string& path, int* error) {
   opened.push_back(path);
-  last_error = 0;
-  if (FaultOf(path).open_error != 0) {
-    *error = last_error = FaultOf(path).open_error;
+  last_error = FaultOf(path).open_error;
+  if (last_error != 0) {
+    *error = last_error;
     return nullptr;
   }
   std::unique_ptr<InputFile> file = real_.OpenRead(path, error);
-  if (file == nullptr) return nullptr;
-  return std::make_unique<FaultyInputFile>(std::move(file), *this, path);
+  return file ? std::make_unique<FaultyInputFile>(std::move(file), *this, path) : nullptr;
 }
 
 }  // namespace kestrin::testkit

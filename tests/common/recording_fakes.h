@@ -44,7 +44,7 @@ class EventLog {
 template <typename Interface>
 class Recording : public Interface {
  public:
-  explicit Recording(EventLog* shared_log) : log(shared_log ? *shared_log : own_log_) {}
+  explicit Recording(EventLog* shared_log = nullptr) : log(shared_log ? *shared_log : own_log_) {}
 
   bool AskYesNo(const std::string& question) override {
     log.Add("ask:" + question);
@@ -57,19 +57,15 @@ class Recording : public Interface {
   std::vector<std::string> Only(std::string_view kind) const { return log.Only(kind); }
 
   std::deque<bool> answers;
+  EventLog& log;
 
  private:
   EventLog own_log_;
-
- public:
-  EventLog& log;
 };
 
 // Also logs "status:<text>", "toggle", "first", "hide" and "events".
 class RecordingHost : public Recording<EngineHost> {
  public:
-  RecordingHost() : Recording(nullptr) {}
-
   void SetStatus(const std::string& text) override { log.Add("status:" + text); }
   void ToggleProgress() override { log.Add("toggle"); }
   void ShowFirstProgress() override { log.Add("first"); }
@@ -93,7 +89,7 @@ class RecordingHost : public Recording<EngineHost> {
 // out the next script while a pair dialog or the lookup is shown.
 class RecordingRunDialogs : public Recording<RunDialogs> {
  public:
-  explicit RecordingRunDialogs(EventLog* shared_log = nullptr) : Recording(shared_log) {}
+  using Recording::Recording;
 
   void ShowLikeNameDialog(LikeNameDialog& dialog) override {
     log.Add("like-name-dialog");

@@ -3,9 +3,9 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <ctime>
@@ -73,42 +73,17 @@ void UseUtcFileTimes() {
 }
 
 FileSizeLimit::FileSizeLimit(uint64_t bytes) {
-  rlimit limit{};
-  getrlimit(RLIMIT_FSIZE, &limit);
-  saved_current_ = limit.rlim_cur;
+  getrlimit(RLIMIT_FSIZE, &saved_);
   previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit = saved_;
   limit.rlim_cur = bytes;
   applied_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
 }
 
 FileSizeLimit::~FileSizeLimit() {
-  rlimit limit{};
-  getrlimit(RLIMIT_FSIZE, &limit);
-  limit.rlim_cur = saved_current_;
-  setrlimit(RLIMIT_FSIZE, &limit);
+  setrlimit(RLIMIT_FSIZE, &saved_);
   std::signal(SIGXFSZ, previous_handler_);
 }
-
-namespace {
-
-// The first line where two texts differ, for a readable failure.
-std::string FirstDifference(const std::string& expected, const std::string& actual) {
-  std::istringstream expected_lines(expected);
-  std::istringstream actual_lines(actual);
-  std::string e;
-  std::string a;
-  for (int number = 1;; ++number) {
-    const bool more_e = static_cast<bool>(std::getline(expected_lines, e));
-    const bool more_a = static_cast<bool>(std::getline(actual_lines, a));
-    if (!more_e && !more_a) return "texts differ only in their final line feed";
-    if (!more_e || !more_a || e != a) {
-      return "line " + std::to_string(number) + "\n  golden: [" + (more_e ? e : "<end>") +
-             "]\n  actual: [" + (more_a ? a : "<end>") + "]";
-    }
-  }
-}
-
-}  // namespace
 
 void ExpectGoldenText(const std::string& path, const std::string& text) {
   const std::string full_path = JoinPath(KESTRIN_SOURCE_DIR, path);
@@ -119,8 +94,16 @@ void ExpectGoldenText(const std::string& path, const std::string& text) {
     return;
   }
   const std::string golden = ReadFile(full_path);
-  EXPECT_TRUE(golden == text) << path << " differs at " << FirstDifference(golden, text)
-                              << "\n(KESTRIN_UPDATE_GOLDEN=1 rewrites the golden files)";
+  if (golden == text) return;
+  // Both texts from the start of the first line where they differ.
+  const size_t differs =
+      std::mismatch(golden.begin(), golden.end(), text.begin(), text.end()).first - golden.begin();
+  const size_t line = golden.substr(0, differs).rfind('\n') + 1;  // 0 when in the first
+  ADD_FAILURE() << path << " differs at line "
+                << std::count(golden.begin(), golden.begin() + line, '\n') + 1 << "\n  golden: ["
+                << golden.substr(line, golden.find('\n', line) - line) << "]\n  actual: ["
+                << text.substr(line, text.find('\n', line) - line)
+                << "]\n(KESTRIN_UPDATE_GOLDEN=1 rewrites the golden files)";
 }
 
 void ExpectGoldenLines(const std::string& path, const std::vector<std::string>& lines) {

@@ -3,6 +3,8 @@
 #ifndef KESTRIN_TESTS_COMMON_SCRATCH_DIRECTORY_H_
 #define KESTRIN_TESTS_COMMON_SCRATCH_DIRECTORY_H_
 
+#include <sys/resource.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -69,7 +71,7 @@ class FileSizeLimit {
   bool applied() const { return applied_; }
 
  private:
-  uint64_t saved_current_ = 0;
+  rlimit saved_{};  // the limits before
   void (*previous_handler_)(int) = nullptr;
   bool applied_ = false;
 };

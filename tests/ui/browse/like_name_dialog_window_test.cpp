@@ -29,22 +29,18 @@ Strings Rows(const QListWidget* list) {
   return rows;
 }
 
-// The program's windows over directories "new" and "old" holding the
-// like-named files A.c, b.txt, c.h and d.txt (b.txt and d.txt differ) and
+// The program's windows over browse/data/new and browse/data/old, which hold
+// the like-named files A.c, b.txt, c.h and d.txt (b.txt and d.txt differ) and
 // "only-new.txt" in "new", with compare type 3 chosen. In the window, b.txt
 // and d.txt are picked and then all names; a report viewer is counted
 // instead of shown.
 TEST(LikeNameDialogWindowTest, PickedNamesRunFromTheModalWindow) {
   EnsureApplication();
   testkit::ScratchDirectory scratch;
-  for (const char* name : {"new/A.c", "old/A.c", "new/c.h", "old/c.h"})
-    scratch.Write(name, "same\n");
-  for (const char* name : {"new/b.txt", "new/d.txt", "new/only-new.txt"})
-    scratch.Write(name, "x\n");
-  for (const char* name : {"old/b.txt", "old/d.txt"}) scratch.Write(name, "y\n");
+  const std::string data = KESTRIN_SOURCE_DIR "/tests/ui/browse/data/";
   QuietHelpViewer help;
   ProgramWindows windows(SettingsPlace{scratch.path(), scratch.path(), ""},
-                         {scratch.PathOf("new"), scratch.PathOf("old")}, DefaultFileSystem(), help);
+                         {data + "new", data + "old"}, DefaultFileSystem(), help);
   TFrmMain& main_window = windows.MainWindow();
   main_window.show();
   main_window.SetCompareTypeIndex(2);
@@ -67,7 +63,7 @@ TEST(LikeNameDialogWindowTest, PickedNamesRunFromTheModalWindow) {
     EXPECT_EQ(Rows(available), (Strings{"A.c", "c.h"}));
     EXPECT_EQ(Child<QLabel>(*window, "LNLblPairedCount")->text().toStdString(), "(2)");
     EXPECT_EQ(Child<QLabel>(*window, "LNLblSelectedCount")->text().toStdString(), "(2)");
-    EXPECT_EQ(Child<QLabel>(*window, "LNLblNewPath")->text().toStdString(), scratch.PathOf("new"));
+    EXPECT_EQ(Child<QLabel>(*window, "LNLblNewPath")->text().toStdString(), data + "new");
     Click(*window, "LNBtnSelectAll");
     QObject::connect(
         Child<QLineEdit>(main_window, "MnEdStatus"), &QLineEdit::textChanged, window, [&, window] {

@@ -4,9 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPixmap>
-#include <cstdio>
 
 #include "run/headless_run.h"
 
@@ -65,24 +63,17 @@ TFrmMain& MainWindowFixture::Make(std::vector<std::string> arguments) {
   return *window_;
 }
 
-BoxCloser::BoxCloser() {
-  QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
+BoxCloser::BoxCloser(QMessageBox::StandardButton answer) {
+  QObject::connect(&timer_, &QTimer::timeout, &timer_, [this, answer] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) return;
     owners.push_back(box->parentWidget());
-    box->done(QMessageBox::Ok);
+    const bool yes_no = box->standardButtons() == (QMessageBox::Yes | QMessageBox::No);
+    shown.push_back(box->windowTitle().toStdString() + "|" + box->text().toStdString() +
+                    (yes_no ? "|yes/no" : "|other"));
+    box->done(answer);
   });
   timer_.start(10);
-}
-
-std::vector<std::string> NumberedLines(int count) {
-  std::vector<std::string> lines;
-  for (int i = 1; i <= count; ++i) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%.5d", i);
-    lines.push_back("    " + std::string(number) + " line " + std::to_string(i));
-  }
-  return lines;
 }
 
 ReportLines RealReport(bool side_by_side) {

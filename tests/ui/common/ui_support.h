@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QMessageBox>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -28,6 +29,7 @@
 namespace kestrin::ui_testing {
 
 using print_testing::FilledReport;
+using print_testing::NumberedLines;
 using testkit::Child;
 
 // Makes the test program's QApplication on first use, on the offscreen
@@ -74,19 +76,19 @@ class MainWindowFixture {
   std::unique_ptr<TFrmMain> window_;
 };
 
-// Closes every modal message box as soon as it shows, keeping the window it
-// was modal over; a box nobody closes would stop the test for good.
+// Answers every modal message box with `answer` as soon as it shows, keeping
+// the window it was modal over and what it showed, "<title>|<text>|yes/no"
+// (or "|other" for other buttons); a box nobody closes would stop the test
+// for good.
 class BoxCloser {
  public:
-  BoxCloser();
+  explicit BoxCloser(QMessageBox::StandardButton answer = QMessageBox::Ok);
   std::vector<QWidget*> owners;
+  std::vector<std::string> shown;
 
  private:
   QTimer timer_;
 };
-
-// `count` listing lines "    00001 line 1", "    00002 line 2", ...
-std::vector<std::string> NumberedLines(int count);
 
 // The Long report, with Fmvl and Lorl, of the files of common/data/, which
 // shows every change flag (I, D, IM, DM, RN, RO) and UTF-8 and Latin-1 lines;

@@ -9,17 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAbstractSpinBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
-#include <QTabBar>
 #include <QTabWidget>
-#include <QTextEdit>
 #include <QTreeWidget>
 #include <filesystem>
 #include <set>
@@ -37,16 +30,16 @@ std::string Quoted(QString text) {
   return "\"" + text.toStdString() + "\"";
 }
 
+// The property that holds the caption of each kind of control.
+constexpr std::pair<const char*, const char*> kCaptionProperties[] = {
+    {"QAbstractButton", "text"},    {"QLabel", "text"},           {"QLineEdit", "text"},
+    {"QGroupBox", "title"},         {"QComboBox", "currentText"}, {"QTextEdit", "plainText"},
+    {"QPlainTextEdit", "plainText"}};
+
 std::string Caption(const QWidget& widget) {
   if (widget.isWindow()) return Quoted(widget.windowTitle());
-  if (auto* button = qobject_cast<const QAbstractButton*>(&widget)) return Quoted(button->text());
-  if (auto* label = qobject_cast<const QLabel*>(&widget)) return Quoted(label->text());
-  if (auto* edit = qobject_cast<const QLineEdit*>(&widget)) return Quoted(edit->text());
-  if (auto* group = qobject_cast<const QGroupBox*>(&widget)) return Quoted(group->title());
-  if (auto* combo = qobject_cast<const QComboBox*>(&widget)) return Quoted(combo->currentText());
-  if (auto* text = qobject_cast<const QTextEdit*>(&widget)) return Quoted(text->toPlainText());
-  if (auto* plain = qobject_cast<const QPlainTextEdit*>(&widget)) {
-    return Quoted(plain->toPlainText());
+  for (const auto& [type, property] : kCaptionProperties) {
+    if (widget.inherits(type)) return Quoted(widget.property(property).toString());
   }
   return {};
 }
@@ -87,12 +80,11 @@ std::string State(const QWidget& widget) {
 
 // Controls whose insides are Qt's own, not the window's.
 bool IsLeaf(const QWidget& widget) {
-  return qobject_cast<const QComboBox*>(&widget) != nullptr ||
-         qobject_cast<const QAbstractSpinBox*>(&widget) != nullptr ||
-         qobject_cast<const QAbstractItemView*>(&widget) != nullptr ||
-         qobject_cast<const QTabBar*>(&widget) != nullptr ||
-         qobject_cast<const QTextEdit*>(&widget) != nullptr ||
-         qobject_cast<const QPlainTextEdit*>(&widget) != nullptr;
+  for (const char* type : {"QComboBox", "QAbstractSpinBox", "QAbstractItemView", "QTabBar",
+                           "QTextEdit", "QPlainTextEdit"}) {
+    if (widget.inherits(type)) return true;
+  }
+  return false;
 }
 
 void Walk(const QWidget& widget, int depth, std::string& out) {
