@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include "run/headless_run.h"
+#include "ui/print_save/print_save_wiring.h"
 
 namespace kestrin::ui_testing {
 
@@ -90,6 +91,8 @@ ReportLines RealReport(bool side_by_side) {
 ViewerRig::ViewerRig(const ViewerLayout& stored) : layout(stored) {
   EnsureApplication();
   viewers_ = std::make_unique<ReportViewers>(layout, main_window, messages);
+  ConnectPrintAndSave(viewers_->SingleViewer(), sbs, {out_fn, sbs_rp});
+  ConnectPrintAndSave(viewers_->DualViewer(), sbs, {out_fn, sbs_rp});
 }
 
 void ViewerRig::Show(const ReportLines& report,

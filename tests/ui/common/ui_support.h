@@ -116,8 +116,9 @@ class FakeViewerMainWindow : public ViewerMainWindow {
   int exit_focus_count = 0;
 };
 
-// The viewers as the main window makes them, with a modal show that shows the
-// viewer, lets a test act on it while it is open and then closes it.
+// The viewers as the main window makes them, print and save connected, with a
+// modal show that shows the viewer, lets a test act on it while it is open
+// and then closes it.
 class ViewerRig {
  public:
   explicit ViewerRig(const ViewerLayout& stored = ViewerLayout());
@@ -131,6 +132,9 @@ class ViewerRig {
   ViewerLayout layout;
   FakeViewerMainWindow main_window;
   UnexpectedViewerMessages messages;
+  print_testing::AnsweringSbsDialog sbs;  // asked for the dual panel's layout
+  std::string out_fn;                     // the stored OutFn and SbsRp
+  bool sbs_rp = false;
 
  private:
   std::unique_ptr<ReportViewers> viewers_;

@@ -23,7 +23,6 @@ TEST(MainWindowKeysTest, ATypedPrefixOfAHistoryEntryIsUsedAsTyped) {
   const std::string file = fixture.scratch.Write("proj-new/mod3.c", "x\n");
   TFrmMain& window = fixture.Make();
   window.InsertNameHistoryTop(NameField::kNew, file);
-  window.show();
   auto* field = Child<NameComboBox>(window, "MnCbNewName");
   field->setEditText("");
   field->setFocus();

@@ -8,13 +8,12 @@
 #include <QTimer>
 
 #include "tests/ui/common/ui_support.h"
-#include "ui/print_save/print_save_wiring.h"
 
 namespace kestrin::ui_testing {
 namespace {
 
-// `Save` shows a real report in `viewer` (its print and save connected) and
-// answers the save dialog with `path`, returning the bytes saved to `saved`.
+// `Save` shows a real report in `viewer` and answers the save dialog with
+// `path`, returning the bytes saved to `saved`.
 class PrintWiringTest : public ::testing::Test {
  protected:
   std::string Save(ViewerWindow& viewer, bool side_by_side, const std::string& path,
@@ -29,20 +28,16 @@ class PrintWiringTest : public ::testing::Test {
       });
       shown.SaveAsButton().click();
     });
-    EXPECT_EQ(out_fn_, saved);
+    EXPECT_EQ(rig_.out_fn, saved);
     return testkit::ReadFile(saved);
   }
 
   testkit::ScratchDirectory directory_;
   ViewerRig rig_;
-  print_testing::AnsweringSbsDialog sbs_;
-  std::string out_fn_;
-  bool sbs_rp_ = false;
 };
 
 TEST_F(PrintWiringTest, TheSinglePanelSavesTheReportOnDisplay) {
   TFrmVList& viewer = rig_.Viewers().SingleViewer();
-  ConnectPrintAndSave(viewer, sbs_, {out_fn_, sbs_rp_});
   const std::string path = directory_.PathOf("single");
   const std::string content = Save(viewer, false, path, path + ".txt");
   EXPECT_TRUE(content.starts_with(" \n" + viewer.Caption() + "\n")) << content;
@@ -50,14 +45,13 @@ TEST_F(PrintWiringTest, TheSinglePanelSavesTheReportOnDisplay) {
 }
 
 TEST_F(PrintWiringTest, TheDualPanelSavesTheChosenLayout) {
-  sbs_.answer = SbsAnswer{true, "Dual title", false};
+  rig_.sbs.answer = SbsAnswer{true, "Dual title", false};
   rig_.main_window.sbsl_checked = true;
-  ConnectPrintAndSave(rig_.Viewers().DualViewer(), sbs_, {out_fn_, sbs_rp_});
   const std::string path = directory_.PathOf("dual.txt");
   const std::string content = Save(rig_.Viewers().DualViewer(), true, path, path);
-  EXPECT_TRUE(sbs_rp_);
-  ASSERT_EQ(sbs_.requests.size(), 1u);
-  EXPECT_FALSE(sbs_.requests[0].file_exists);
+  EXPECT_TRUE(rig_.sbs_rp);
+  ASSERT_EQ(rig_.sbs.requests.size(), 1u);
+  EXPECT_FALSE(rig_.sbs.requests[0].file_exists);
   EXPECT_TRUE(content.starts_with("Dual title\nKestrin Double-Stacked Compare Report  "))
       << content;
   EXPECT_NE(content.find("\n New Source + Delete Panel Section\n"), std::string::npos);

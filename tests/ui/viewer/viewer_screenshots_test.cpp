@@ -3,32 +3,14 @@
 // legend, saved under the build tree's screenshots folder to be looked at.
 #include <gtest/gtest.h>
 
-#include <QPushButton>
-
 #include "run/headless_run.h"
 #include "tests/ui/common/ui_support.h"
-#include "ui/print_save/print_save_wiring.h"
-#include "ui/print_save/sbs_window.h"
 
 namespace kestrin::ui_testing {
 namespace {
 
-// Viewers opened as after a run, with print and save connected as the main
-// window connects them.
-class ViewerScreenshotsTest : public ::testing::Test {
- protected:
-  ViewerScreenshotsTest() {
-    ConnectPrintAndSave(rig.Viewers().SingleViewer(), sbs, {out_fn, sbs_rp});
-    ConnectPrintAndSave(rig.Viewers().DualViewer(), sbs, {out_fn, sbs_rp});
-  }
-
+TEST(ViewerScreenshotsTest, SinglePanelAndLegend) {
   ViewerRig rig;
-  TFrmSbS sbs;
-  std::string out_fn;
-  bool sbs_rp = false;
-};
-
-TEST_F(ViewerScreenshotsTest, SinglePanelAndLegend) {
   rig.Show(RealReport(false), [&](ViewerWindow& viewer) {
     EXPECT_TRUE(viewer.PrintButton().isEnabled());
     SaveScreenshot(viewer, "viewer_single_panel.png");
@@ -38,16 +20,18 @@ TEST_F(ViewerScreenshotsTest, SinglePanelAndLegend) {
 }
 
 // The UTF-8 sample pair: UTF-8 lines, wide characters and a Latin-1 line.
-TEST_F(ViewerScreenshotsTest, Utf8Listing) {
+TEST(ViewerScreenshotsTest, Utf8Listing) {
   HeadlessRequest request;
   request.new_name = KESTRIN_SOURCE_DIR "/tests/report/data/utf8/new.txt";
   request.old_name = KESTRIN_SOURCE_DIR "/tests/report/data/utf8/old.txt";
   request.controls.listing_type_text = "Long";
+  ViewerRig rig;
   rig.Show(RunHeadless(request, DefaultFileSystem()).report,
            [&](ViewerWindow& viewer) { SaveScreenshot(viewer, "viewer_utf8.png"); });
 }
 
-TEST_F(ViewerScreenshotsTest, DualPanel) {
+TEST(ViewerScreenshotsTest, DualPanel) {
+  ViewerRig rig;
   rig.main_window.sbsl_checked = true;
   rig.Show(RealReport(true), [&](ViewerWindow& viewer) {
     EXPECT_TRUE(viewer.SaveAsButton().isEnabled());
