@@ -4,6 +4,7 @@
 // beside the viewer's buttons; a directory summary row jumps to its pair.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 

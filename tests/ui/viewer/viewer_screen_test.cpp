@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QScreen>
+#include <QSplitter>
 
 #include "report/report_heading.h"
 #include "report/report_rows.h"
