@@ -3,6 +3,8 @@
 // legend, saved under the build tree's screenshots folder to be looked at.
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+
 #include "run/headless_run.h"
 #include "tests/ui/common/ui_support.h"
 
