@@ -24,7 +24,7 @@ namespace kestrin {
 namespace {
 
 struct CorpusPair {
-  std::string name;  // what the pair shows, for a failure message: "7 moved Dcpp"
+  std::string name;               // what the pair shows, for a failure message: "7 moved Dcpp"
   DpChoice dp = DpChoice::kNone;  // the Dp option whose comments the pair holds
   std::string new_bytes;
   std::string old_bytes;
@@ -61,18 +61,55 @@ constexpr int kSectionEvery = 80;
 constexpr std::array<const char*, kKinds> kKindNames = {
     "edits", "moved", "repeated", "reformat", "case", "long", "line-ends", "edge", "section"};
 
-constexpr std::array<const char*, 12> kWords = {"alpha", "beta", "count", "total", "index", "name",
-                                                "Value", "ITEM", "Zeta", "buffer", "size", "x"};
+constexpr std::array<const char*, 12> kWords = {"alpha", "beta", "count", "total",  "index", "name",
+                                                "Value", "ITEM", "Zeta",  "buffer", "size",  "x"};
 constexpr std::array<const char*, 8> kShapes = {
-    "%a = %b + %n;", "if (%a < %b) {", "}", "return %a;", "call %a(%b, %n)", "%a := %b * %n",
-    "while %a do", "end"};
+    "%a = %b + %n;",   "if (%a < %b) {", "}",           "return %a;",
+    "call %a(%b, %n)", "%a := %b * %n",  "while %a do", "end"};
+
+// The comments of one Dp option.
+struct DpComments {
+  // Comment lines and comments after code, each taken by its chance in a
+  // hundred when none before it was; the last one otherwise.
+  std::vector<std::pair<int, const char*>> lines;
+  // A comment spanning lines; two comment lines where there is none.
+  Lines block = {};
+};
+
+// In DpChoice order.
+const DpComments kDpComments[kDpOptionCount] = {
+    {{{50, ""}, {0, "    "}}},
+    {{{50, "; %p"}, {0, "   ;%p"}}},
+    {{{70, "rem %p"}, {0, "REM %p"}}},
+    {{{50, ""}, {0, "    "}}},
+    {{{40, "{ %p }"}, {50, "x := 1; (* %p *)"}, {0, "{$define %p}"}},
+     {"{ %p", "  more %p", "end }"}},
+    {{{40, "// %p"}, {50, "{ don't %p }"}, {0, "s := '// %p'; // %p"}},
+     {"{ %p", "  more %p", "end }"}},
+    {{{40, "// %p"}, {50, "s = \"http://%p\";"}, {0, "a = b; /* %p */"}},
+     {"/* %p", " * \"quoted */", "x = 2; // %p"}},
+    {{{30, "' %p"}, {40, "x = 1 ' %p"}, {50, "s = \"it's\" ' %p"}, {0, "10 REM %p"}}},
+    {{{0, "<p>%p<!-- hidden %p --></p>"}}, {"<!-- %p", "%p -->"}},
+    {{{0, "000%c* %p"}}},
+    {{{50, "# %p"}, {0, "code(1) # %p"}}},
+};
+
+// `shape` with its slots filled: %p with `prose`, %n with a number below
+// 100, %c with a number from 100 to 899, any other with a word.
+std::string Filled(std::string shape, Random& random, const std::string& prose = "") {
+  for (size_t at = shape.find('%'); at != std::string::npos; at = shape.find('%')) {
+    const char slot = shape[at + 1];
+    shape.replace(at, 2,
+                  slot == 'p'   ? prose
+                  : slot == 'n' ? std::to_string(random.Below(100))
+                  : slot == 'c' ? std::to_string(100 + random.Below(800))
+                                : std::string(random.Pick(kWords)));
+  }
+  return shape;
+}
 
 std::string Statement(Random& random) {
-  std::string line = random.Pick(kShapes);
-  for (size_t at = line.find('%'); at != std::string::npos; at = line.find('%')) {
-    const char slot = line[at + 1];
-    line.replace(at, 2, slot == 'n' ? std::to_string(random.Below(100)) : random.Pick(kWords));
-  }
+  const std::string line = Filled(random.Pick(kShapes), random);
   return std::string(static_cast<size_t>(random.Below(4) * 2), ' ') + line;
 }
 
@@ -80,44 +117,18 @@ std::string Statement(Random& random) {
 std::string Comment(Random& random, DpChoice dp) {
   const std::string prose =
       std::string(random.Pick(kWords)) + " note " + std::to_string(random.Below(50));
-  switch (dp) {
-    case DpChoice::kDsem: return random.Chance(50) ? "; " + prose : "   ;" + prose;
-    case DpChoice::kDrem: return random.Chance(70) ? "rem " + prose : "REM " + prose;
-    case DpChoice::kDdlc:
-      return random.Chance(40)   ? "{ " + prose + " }"
-             : random.Chance(50) ? "x := 1; (* " + prose + " *)"
-                                 : "{$define " + prose + "}";
-    case DpChoice::kDdl2:
-      return random.Chance(40)   ? "// " + prose
-             : random.Chance(50) ? "{ don't " + prose + " }"
-                                 : "s := '// " + prose + "'; // " + prose;
-    case DpChoice::kDcpp:
-      return random.Chance(40) ? "// " + prose
-             : random.Chance(50) ? "s = \"http://" + prose + "\";" : "a = b; /* " + prose + " */";
-    case DpChoice::kDvbc:
-      return random.Chance(30)   ? "' " + prose
-             : random.Chance(40) ? "x = 1 ' " + prose
-             : random.Chance(50) ? "s = \"it's\" ' " + prose
-                                 : "10 REM " + prose;
-    case DpChoice::kDhtm: return "<p>" + prose + "<!-- hidden " + prose + " --></p>";
-    case DpChoice::kDcob: return "000" + std::to_string(100 + random.Below(800)) + "* " + prose;
-    case DpChoice::kDudc: return random.Chance(50) ? "# " + prose : "code(1) # " + prose;
-    case DpChoice::kNone:
-    case DpChoice::kDblk: return random.Chance(50) ? "" : "    ";
-  }
-  return prose;
+  const auto& lines = kDpComments[static_cast<size_t>(dp)].lines;
+  size_t k = 0;
+  while (k + 1 < lines.size() && !random.Chance(lines[k].first)) ++k;
+  return Filled(lines[k].second, random, prose);
 }
 
-// A comment spanning lines, for the options whose comments carry over.
 Lines BlockComment(Random& random, DpChoice dp) {
   const std::string prose = std::string("spanning ") + random.Pick(kWords);
-  switch (dp) {
-    case DpChoice::kDdlc:
-    case DpChoice::kDdl2: return {"{ " + prose, "  more " + prose, "end }"};
-    case DpChoice::kDcpp: return {"/* " + prose, " * \"quoted */", "x = 2; // " + prose};
-    case DpChoice::kDhtm: return {"<!-- " + prose, prose + " -->"};
-    default: return {Comment(random, dp), Comment(random, dp)};
-  }
+  Lines block = kDpComments[static_cast<size_t>(dp)].block;
+  if (block.empty()) return {Comment(random, dp), Comment(random, dp)};
+  for (std::string& line : block) line = Filled(line, random, prose);
+  return block;
 }
 
 Lines BaseText(Random& random, DpChoice dp, int count) {
@@ -137,14 +148,16 @@ Lines BaseText(Random& random, DpChoice dp, int count) {
   return lines;
 }
 
+// A line inserted, a comment inserted, a line removed or a line replaced.
 void Edit(Random& random, DpChoice dp, Lines& lines) {
-  const int at = random.Below(static_cast<int>(lines.size()) + 1);
-  switch (random.Below(4)) {
-    case 0: lines.insert(lines.begin() + at, Statement(random)); break;
-    case 1: lines.insert(lines.begin() + at, Comment(random, dp)); break;
-    case 2: if (at < static_cast<int>(lines.size())) lines.erase(lines.begin() + at); break;
-    default:
-      if (at < static_cast<int>(lines.size())) lines[static_cast<size_t>(at)] = Statement(random);
+  const auto at = lines.begin() + random.Below(static_cast<int>(lines.size()) + 1);
+  const int action = random.Below(4);
+  if (action < 2) {
+    lines.insert(at, action == 0 ? Statement(random) : Comment(random, dp));
+  } else if (action == 2 && at != lines.end()) {
+    lines.erase(at);
+  } else if (at != lines.end()) {
+    *at = Statement(random);
   }
 }
 
@@ -163,13 +176,11 @@ void MoveBlock(Random& random, Lines& lines) {
 void Reformat(Random& random, Lines& lines) {
   for (std::string& line : lines) {
     if (!random.Chance(30)) continue;
-    switch (random.Below(3)) {
-      case 0: line = "  " + line; break;
-      case 1: line.erase(std::remove(line.begin(), line.end(), ' '), line.end()); break;
-      default:
-        for (size_t at = line.find("  "); at != std::string::npos; at = line.find("  ")) {
-          line.replace(at, 2, "\t");
-        }
+    const int way = random.Below(3);
+    if (way == 0) line = "  " + line;
+    if (way == 1) std::erase(line, ' ');
+    for (size_t at = line.find("  "); way == 2 && at != std::string::npos; at = line.find("  ")) {
+      line.replace(at, 2, "\t");
     }
   }
 }
@@ -217,26 +228,18 @@ CorpusPair MakePair(Random& random, int number) {
     if (kind == Kind::kLong && random.Chance(25)) line = LongLine(random);
   }
   Lines new_lines = old_lines;
-  const int edits = kind == Kind::kEdits ? 2 + random.Below(6) : random.Below(3);
+  int edits = kind == Kind::kEdits ? 2 + random.Below(6) : random.Below(3);
+  if (kind == Kind::kSection) edits += 4;
   for (int k = 0; k < edits; ++k) Edit(random, dp, new_lines);
-  switch (kind) {
-    case Kind::kMoved:
-      MoveBlock(random, new_lines);
-      if (random.Chance(50)) MoveBlock(random, new_lines);
-      break;
-    case Kind::kRepeated: MoveBlock(random, new_lines); break;
-    case Kind::kReformat: Reformat(random, new_lines); break;
-    case Kind::kCase: ChangeCase(random, new_lines); break;
-    case Kind::kLong: new_lines.insert(new_lines.begin(), LongLine(random)); break;
-    case Kind::kSection:
-      for (int k = 0; k < 4; ++k) Edit(random, dp, new_lines);
-      break;
-    case Kind::kEdge:
-      if (random.Chance(30)) new_lines.clear();
-      else if (random.Chance(40)) old_lines.clear();
-      break;
-    case Kind::kEdits:
-    case Kind::kLineEnds: break;
+  if (kind == Kind::kMoved || kind == Kind::kRepeated) MoveBlock(random, new_lines);
+  if (kind == Kind::kMoved && random.Chance(50)) MoveBlock(random, new_lines);
+  if (kind == Kind::kReformat) Reformat(random, new_lines);
+  if (kind == Kind::kCase) ChangeCase(random, new_lines);
+  if (kind == Kind::kLong) new_lines.insert(new_lines.begin(), LongLine(random));
+  if (kind == Kind::kEdge && random.Chance(30)) {
+    new_lines.clear();
+  } else if (kind == Kind::kEdge && random.Chance(40)) {
+    old_lines.clear();
   }
   const bool mixed = kind == Kind::kLineEnds;
   pair.new_bytes = Joined(random, new_lines, mixed, !random.Chance(10));
@@ -259,8 +262,8 @@ struct OptionSet {
   const char* golden;
   const char* listing_type;
   const char* options;
-  bool with_pair_dp;  // adds the Dp option whose comments the pair holds
-  bool lists_whole_sections;  // also runs the pairs longer than a section
+  bool with_pair_dp;                  // adds the Dp option whose comments the pair holds
+  bool lists_whole_sections;          // also runs the pairs longer than a section
   const char* new_columns = nullptr;  // with Ccol: the column ranges of each side
   const char* old_columns = nullptr;
 };
