@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "engine_support.h"
 #include "tests/common/case_table.h"
 
 namespace kestrin {
@@ -75,57 +76,35 @@ TEST(CompareSettingsTest, CheckOptionsTextNamesTheFirstWordAtFault) {
     EXPECT_EQ(check.text, c[3]);
   }
 }
-TEST(CompareSettingsTest, DpChoiceSwitchesOnItsOneFlag) {
-  ControlValues controls;
-  controls.dp_choice = 9;
-  controls.dudc_embedded = "Yes";
-  CompareSettings settings;
-  TakeSnapshot(controls, settings);
-  EXPECT_TRUE(settings.DpActive);
-  EXPECT_EQ(settings.DpOption, DpChoice::kDcob);
-  EXPECT_TRUE(settings.Dcob);
-  EXPECT_FALSE(settings.Dudc || settings.Dsem);
-  EXPECT_TRUE(settings.DudcEmbedded);
-
-  ControlValues out_of_range;
-  out_of_range.dp_choice = 42;
-  CompareSettings none;
-  TakeSnapshot(out_of_range, none);
-  EXPECT_EQ(out_of_range.dp_choice, 0);
-  EXPECT_FALSE(none.DpActive);
-}
-
-TEST(CompareSettingsTest, SubcAndXtabFieldsAreReadOrFaultTheSnapshot) {
-  for (const TableCase& c : ReadCaseTable("tests/engine/cases/subc_xtab_fields.txt")) {
-    CaseScope scope(c);
-    ControlValues controls;
-    controls.preferences = PreferencesNamed(c[0]);
-    controls.subc_text = c[1];
-    controls.tab_size_text = c[2];
-    CompareSettings settings;
-    const SnapshotVerdict verdict = TakeSnapshot(controls, settings);
-    EXPECT_EQ(verdict == SnapshotVerdict::kValid ? "valid" : "fault", c[3]);
-    if (verdict != SnapshotVerdict::kValid) continue;
-    EXPECT_EQ(std::string(settings.SubcChar != 0, settings.SubcChar), c[4]);
-    EXPECT_EQ(settings.TabSize, c.Number(5));
+// The verdict of a snapshot of the controls `words` name (see ControlsOf),
+// and for a valid one what it took: the Dp choice kept, the Dp option and
+// the option flags set, the Subc character, the tab size and the Ccol ranges.
+std::string Snapshot(const std::string& words) {
+  ControlValues controls = engine_support::ControlsOf(words);
+  CompareSettings s;
+  const SnapshotVerdict verdict = TakeSnapshot(controls, s);
+  if (verdict != SnapshotVerdict::kValid) {
+    return verdict == SnapshotVerdict::kFault ? "fault" : s.Ccol ? "invalid Ccol on" : "invalid";
   }
+  std::string text = "valid dp=" + std::to_string(controls.dp_choice);
+  if (s.DpActive) text += " " + std::string(DpKeyword(s.DpOption)) + " flags:";
+  const bool flags[] = {s.Dsem, s.Drem, s.Dblk, s.Ddlc, s.Ddl2,
+                        s.Dcpp, s.Dvbc, s.Dhtm, s.Dcob, s.Dudc};
+  for (int k = 0; k < kDpOptionCount - 1; ++k) {
+    if (flags[k]) text += " " + std::string(DpKeyword(static_cast<DpChoice>(k + 1)));
+  }
+  if (s.DudcEmbedded) text += " embedded";
+  if (s.SubcChar != 0) text += " subc=" + std::string(1, s.SubcChar);
+  text += " tab=" + std::to_string(s.TabSize);
+  if (s.Ccol) text += " Ccol new=" + RangesText(s.new_ranges) + " old=" + RangesText(s.old_ranges);
+  return text;
 }
 
-TEST(CompareSettingsTest, CcolIsOnOnlyWithValidRanges) {
-  ControlValues controls;
-  controls.SetChecked(Preference::kCcol, true);
-  controls.new_range1 = "5:20";
-  controls.old_range2 = "30:eol";
-  CompareSettings settings;
-  EXPECT_EQ(TakeSnapshot(controls, settings), SnapshotVerdict::kValid);
-  EXPECT_TRUE(settings.Ccol);
-  EXPECT_EQ(RangesText(settings.new_ranges), "5-20");
-  EXPECT_EQ(RangesText(settings.old_ranges), "1-0 30-0");
-
-  controls.new_range1 = "10";
-  CompareSettings invalid;
-  EXPECT_EQ(TakeSnapshot(controls, invalid), SnapshotVerdict::kInvalidCcol);
-  EXPECT_FALSE(invalid.Ccol);
+TEST(CompareSettingsTest, SnapshotsOfTheTable) {
+  for (const TableCase& c : ReadCaseTable("tests/engine/cases/snapshots.txt")) {
+    CaseScope scope(c);
+    EXPECT_EQ(Snapshot(c[0]), c[1]);
+  }
 }
 
 }  // namespace

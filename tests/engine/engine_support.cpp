@@ -1,6 +1,7 @@
 // Test doubles and helpers for the engine spine's tests.
 #include "engine_support.h"
 
+#include <sstream>
 #include <stdexcept>
 
 namespace kestrin::engine_support {
@@ -35,6 +36,24 @@ PairFixture::PairFixture() {
 
 std::string PairFixture::Run() {
   return RunPairs(RunRequest{pairs, controls, halt, host, report, fs});
+}
+
+ControlValues ControlsOf(const std::string& words) {
+  ControlValues controls;
+  std::istringstream in(words);
+  std::string keywords;
+  for (std::string word; in >> word;) {
+    const std::string value = word.substr(word.find('=') + 1);
+    if (word.starts_with("dp=")) controls.dp_choice = std::stoi(value);
+    if (word.starts_with("tab=")) controls.tab_size_text = value;
+    if (word.starts_with("subc=")) controls.subc_text = value;
+    if (word.starts_with("embedded=")) controls.dudc_embedded = value;
+    if (word.starts_with("range=")) controls.new_range1 = value;
+    if (word.starts_with("old2=")) controls.old_range2 = value;
+    if (word.find('=') == std::string::npos) keywords += word + " ";
+  }
+  controls.preferences = ParseOptionsText(keywords).preferences;
+  return controls;
 }
 
 void OpenSideFile(FileSystem& fs, const std::string& path, SideFile& side) {

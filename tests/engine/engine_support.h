@@ -64,6 +64,11 @@ struct PairFixture {
   testkit::FaultyFileSystem fs;
 };
 
+// The controls `words` name: preference keywords, and dp=N for the Dp
+// choice, tab=T, subc=S, embedded=E for Dudc, range=R for the first new
+// Ccol range and old2=R for the second old one.
+ControlValues ControlsOf(const std::string& words);
+
 // Opens `path` as `side` is opened for a pair: handle, length and file time.
 void OpenSideFile(FileSystem& fs, const std::string& path, SideFile& side);
 

@@ -11,6 +11,7 @@
 #include "engine/line_form.h"
 #include "tests/common/case_table.h"
 #include "tests/common/recording_fakes.h"
+#include "tests/common/scratch_directory.h"
 
 namespace kestrin {
 namespace {
@@ -165,17 +166,7 @@ TEST_F(LineMatcherTest, ShowsCycleStatusOnTheFirstCycleAndEveryFiftieth) {
   options.new_section_start = 100;
   options.old_section_start = 200;
   Match(new_words, old_words, options);
-  const std::vector<std::string>& events = host_.log.events;
-  ASSERT_EQ(events.size(), 6u);
-  EXPECT_EQ(
-      events[1],
-      "status:Compare Lines Pass Count (0) Compare Cycles (101) New Counter, (201) Old Counter");
-  EXPECT_TRUE(events[4].starts_with("status:Compare Lines Pass Count (50) Compare Cycles ("))
-      << events[4];
-  for (size_t k = 0; k < events.size(); k += 3) {
-    EXPECT_EQ(events[k], "toggle");
-    EXPECT_EQ(events[k + 2], "events");
-  }
+  testkit::ExpectGoldenLines("tests/engine/golden/cycle_status.txt", host_.log.events);
   for (int32_t k = 1; k <= fresh_.count; ++k) {
     EXPECT_EQ(fresh_.line[k].Matched, k % 2 == 1) << "new line " << k;
   }

@@ -97,22 +97,6 @@ void ActOnStep(const std::string& words, CompareRun& run) {
   }
 }
 
-// The controls the final messages' table names.
-ControlValues ControlsOf(const std::string& words) {
-  ControlValues controls;
-  std::istringstream in(words);
-  std::string keywords;
-  for (std::string word; in >> word;) {
-    const std::string value = word.substr(word.find('=') + 1);
-    if (word.starts_with("dp=")) controls.dp_choice = std::stoi(value);
-    if (word.starts_with("tab=")) controls.tab_size_text = value;
-    if (word.starts_with("range=")) controls.new_range1 = value;
-    if (word.find('=') == std::string::npos) keywords += word + " ";
-  }
-  controls.preferences = ParseOptionsText(keywords).preferences;
-  return controls;
-}
-
 TEST(PairDriverTest, FinalMessageRules) {
   const std::map<std::string, const char*> messages = {{"fault", kFaultMessage},
                                                        {"stop", kUserStopMessage},
@@ -128,7 +112,7 @@ TEST(PairDriverTest, FinalMessageRules) {
     fixture.scratch.Write("a", "same\n");
     fixture.pairs.Add("a", "a");
     fixture.report.on_step = [&c](CompareRun& run) { ActOnStep(c[1], run); };
-    fixture.controls = ControlsOf(c[2]);
+    fixture.controls = engine_support::ControlsOf(c[2]);
     const std::string message = messages.at(c[3]);
     EXPECT_EQ(fixture.Run(), message);
     EXPECT_EQ(fixture.report.calls.back(), "EndRun:" + message);

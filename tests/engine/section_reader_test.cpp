@@ -18,14 +18,9 @@ using engine_support::NumberedLines;
 using engine_support::OpenSideFile;
 using engine_support::PairFixture;
 using engine_support::ReadRemainingLines;
-using engine_support::RecordingHost;
-using engine_support::ScratchDirectory;
-using testkit::FaultyFileSystem;
 
 // A compare run over two files whose sides are opened and ready to read.
-struct SectionFixture {
-  SectionFixture() : run(pairs, halt, host, fs) {}
-
+struct SectionFixture : PairFixture {
   void Open(const std::string& new_bytes, const std::string& old_bytes) {
     OpenSideFile(fs, scratch.Write("new.txt", new_bytes), run.new_side);
     OpenSideFile(fs, scratch.Write("old.txt", old_bytes), run.old_side);
@@ -34,12 +29,7 @@ struct SectionFixture {
     run.old_side.ranges = run.settings.old_ranges;
   }
 
-  ScratchDirectory scratch;
-  PairList pairs;
-  bool halt = false;
-  RecordingHost host;
-  FaultyFileSystem fs;
-  CompareRun run;
+  CompareRun run{pairs, halt, host, fs};
 };
 
 TEST(SectionReaderTest, IdentityTestSetsDiffersOnAnyDifference) {
@@ -80,7 +70,6 @@ TEST(SectionReaderTest, SectionsHoldAtMost7999LinesAndShowReadProgress) {
 TEST(SectionReaderTest, HaltStopsTheReadAtTheNextLine) {
   SectionFixture fixture;
   fixture.Open(NumberedLines(3000), NumberedLines(3000));
-  fixture.host.halt = &fixture.halt;
   fixture.host.halt_at_events = 2;
   ReadSection(fixture.run);
   EXPECT_EQ(fixture.run.new_section.count, 1000);
