@@ -2,12 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <iterator>
-#include <random>
 
-#include "engine/line_form.h"
 #include "engine_support.h"
 #include "tests/common/case_table.h"
 
@@ -107,32 +103,6 @@ TEST(SectionReaderTest, CcolCountsShortLinesPerSide) {
   EXPECT_EQ(fixture.run.pair.old_ccol_blank_count, 1);
   const InputLine& second = fixture.run.new_section.line[2];
   EXPECT_EQ(second.Text.substr(0, second.CmpLen), "efg");
-}
-
-// The squeeze and hash take eight bytes at a time; they must give what a
-// byte-by-byte pass gives, wherever the blanks fall among the words.
-TEST(SectionReaderTest, SqueezeAndHashAgreeWithAPlainPass) {
-  std::mt19937 random(15);
-  for (int round = 0; round < 3000; ++round) {
-    std::string text(random() % (round < 100 ? kMaxLineLength : 40), ' ');
-    for (char& c : text) {
-      if (random() % 4 != 0) c = static_cast<char>(33 + random() % 223);
-    }
-    std::string expected;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(expected),
-                 [](char c) { return c != ' '; });
-    if (expected.empty()) expected.push_back('\0');
-    if (expected.size() % 2 != 0) expected.push_back('\0');
-    uint16_t sum = 0;
-    for (size_t i = 0; i < expected.size(); i += 2) {
-      sum += static_cast<uint16_t>(static_cast<unsigned char>(expected[i]) |
-                                   static_cast<unsigned char>(expected[i + 1]) << 8);
-    }
-    std::string squeezed = text;
-    const int32_t length = Squeeze(squeezed, static_cast<int32_t>(text.size()));
-    ASSERT_EQ(squeezed, expected) << text;
-    ASSERT_EQ(HashSqueezed(squeezed, length), sum == 0 ? 65535 : sum) << text;
-  }
 }
 
 TEST(SectionReaderTest, ASideThatCannotBePositionedIsReadAsEmpty) {
