@@ -19,14 +19,24 @@ namespace {
 
 using report_support::RecordingHost;
 
-PairHeading TestHeading(int32_t longest_line = 10) {
+PairHeading TestHeading() {
   testkit::UseUtcFileTimes();
   return PairHeading{"new/a.txt", testkit::kFixedFileTime, "old/a.txt", testkit::kFixedFileTime,
-                     longest_line};
+                     10};
 }
 
+// Keeps what a sink is given, list by list.
+struct RecordingSink : ReportSink {
+  void TakeLine(ReportList list, std::string_view line) override {
+    (list == ReportList::kPrimary ? primary : secondary).emplace_back(line);
+  }
+  std::vector<std::string> primary;
+  std::vector<std::string> secondary;
+};
+
 struct StoreFixture {
-  explicit StoreFixture(size_t capacity = kUnlimitedLines) : store(lines, host, capacity) {
+  explicit StoreFixture(size_t capacity = kUnlimitedLines, ReportSink* sink = nullptr)
+      : store(lines, host, capacity, sink) {
     store.SetPair(0, 1, TestHeading());
   }
   ReportLines lines;
@@ -75,41 +85,29 @@ TEST(ReportStoreTest, FullStoreShowsOneMessageAndTakesNoMoreLines) {
   EXPECT_EQ(f.lines.OutputLineCount, 1);
 }
 
-// Keeps what a sink is given, list by list.
-struct RecordingSink : ReportSink {
-  void TakeLine(ReportList list, std::string_view line) override {
-    (list == ReportList::kPrimary ? primary : secondary).emplace_back(line);
-  }
-  std::vector<std::string> primary;
-  std::vector<std::string> secondary;
-};
-
 TEST(ReportStoreTest, SinkGetsTheLinesTheListsWouldHold) {
-  const auto write = [](ReportStore& store, ReportLines& lines) {
-    lines.settings.Sbsl = true;
-    store.SetPair(0, 1, TestHeading());
-    store.ArmHeading();
+  const auto write = [](StoreFixture& f) {
+    f.lines.settings.Sbsl = true;
+    f.store.ArmHeading();
     for (const char* line : {"I - a", "D - b", "D - c", "    d", "RN- e", "IM- f", "DM- g"}) {
-      store.WriteListingLine(line);
+      f.store.WriteListingLine(line);
     }
-    store.WriteListingLine("    " + std::string(140, 'h'));
-    store.Equalize();
-    lines.SummaryStarted = true;
-    store.AddLine("summary");
-    store.AppendFinalLine("final");
+    f.store.WriteListingLine("    " + std::string(140, 'h'));
+    f.store.Equalize();
+    f.lines.SummaryStarted = true;
+    f.store.AddLine("summary");
+    f.store.AppendFinalLine("final");
   };
   StoreFixture kept;
-  write(kept.store, kept.lines);
-  ReportLines streamed_lines;
-  RecordingHost host;
+  write(kept);
   RecordingSink sink;
-  ReportStore streamed(streamed_lines, host, kUnlimitedLines, &sink);
-  write(streamed, streamed_lines);
+  StoreFixture streamed(kUnlimitedLines, &sink);
+  write(streamed);
   EXPECT_EQ(sink.primary, LinesOf(kept.lines.Primary));
   EXPECT_EQ(sink.secondary, LinesOf(kept.lines.Secondary));
-  EXPECT_EQ(streamed.PrimaryLineCount(), kept.lines.Primary.size());
-  EXPECT_TRUE(streamed_lines.Primary.empty());
-  EXPECT_TRUE(streamed_lines.Secondary.empty());
+  EXPECT_EQ(streamed.store.PrimaryLineCount(), kept.lines.Primary.size());
+  EXPECT_TRUE(streamed.lines.Primary.empty());
+  EXPECT_TRUE(streamed.lines.Secondary.empty());
 }
 
 }  // namespace

@@ -1,16 +1,8 @@
 // Helpers for the report tests.
 #include "tests/report/report_support.h"
 
-#include <fcntl.h>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <utility>
 
 #include "engine/file_system.h"
 #include "engine/pair_driver.h"

@@ -3,21 +3,15 @@
 #ifndef KESTRIN_TESTS_REPORT_REPORT_SUPPORT_H_
 #define KESTRIN_TESTS_REPORT_REPORT_SUPPORT_H_
 
-#include <cstdint>
 #include <string>
-#include <string_view>
-#include <utility>
 #include <vector>
 
 #include "engine/compare_settings.h"
-#include "engine/engine_host.h"
 #include "engine/file_system.h"
 #include "engine/pair_run.h"
-#include "report/context_writer.h"
 #include "report/directory_run_info.h"
 #include "report/report_lines.h"
 #include "report/report_store.h"
-#include "report/section_listing.h"
 #include "tests/common/recording_fakes.h"
 #include "tests/common/scratch_directory.h"
 
