@@ -12,30 +12,10 @@ std::string NumberedLines(int count) {
   return text;
 }
 
-void RecordingReport::BeginRun() { calls.push_back("BeginRun"); }
-void RecordingReport::BeginTextPair() {
-  calls.push_back("BeginTextPair");
-  full = false;
-}
-
 void RecordingReport::ReportStep(CompareRun& run) {
   calls.push_back("Step(" + std::to_string(run.state.CurrentPair) + ")");
   steps.push_back({run.state.CurrentPair, run.pair});
   if (on_step) on_step(run);
-}
-
-void RecordingReport::EndRun(const std::string& final_message) {
-  calls.push_back("EndRun:" + final_message);
-}
-
-PairFixture::PairFixture() {
-  pairs.new_directory = scratch.path();
-  pairs.old_directory = scratch.path();
-  host.halt = &halt;
-}
-
-std::string PairFixture::Run() {
-  return RunPairs(RunRequest{pairs, controls, halt, host, report, fs});
 }
 
 ControlValues ControlsOf(const std::string& words) {

@@ -37,11 +37,16 @@ struct ReportedStep {
 // Like the report store, it is no longer full when a text pair begins.
 class RecordingReport : public ReportDriver {
  public:
-  void BeginRun() override;
-  void BeginTextPair() override;
+  void BeginRun() override { calls.push_back("BeginRun"); }
+  void BeginTextPair() override {
+    calls.push_back("BeginTextPair");
+    full = false;
+  }
   bool ReportFull() const override { return full; }
   void ReportStep(CompareRun& run) override;
-  void EndRun(const std::string& final_message) override;
+  void EndRun(const std::string& final_message) override {
+    calls.push_back("EndRun:" + final_message);
+  }
 
   std::vector<std::string> calls;
   std::vector<ReportedStep> steps;
@@ -51,9 +56,12 @@ class RecordingReport : public ReportDriver {
 
 // A run over one pair of files, with a recording host and report.
 struct PairFixture {
-  PairFixture();
+  PairFixture() {
+    pairs.new_directory = pairs.old_directory = scratch.path();
+    host.halt = &halt;
+  }
   // Runs every pair added and returns the final message.
-  std::string Run();
+  std::string Run() { return RunPairs(RunRequest{pairs, controls, halt, host, report, fs}); }
 
   ScratchDirectory scratch;
   PairList pairs;

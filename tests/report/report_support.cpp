@@ -74,13 +74,4 @@ ControlValues ControlsWith(const std::string& listing_type, const std::string& o
   return controls;
 }
 
-void ExpectGolden(const std::string& name, const std::vector<std::string>& lines) {
-  testkit::ExpectGoldenLines("tests/report/golden/" + name, lines);
-}
-
-HandRun::HandRun() : run(pairs, halt, host, DefaultFileSystem()), store(lines, host) {
-  testkit::UseUtcFileTimes();
-  run.settings.ListingTypeText = "Chng";
-}
-
 }  // namespace kestrin::report_support

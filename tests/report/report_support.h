@@ -49,12 +49,17 @@ void RunOnePair(const std::string& new_bytes, const std::string& old_bytes, Cont
 ControlValues ControlsWith(const std::string& listing_type, const std::string& options_text);
 
 // Compares `lines` with golden file `name` under tests/report/golden/.
-void ExpectGolden(const std::string& name, const std::vector<std::string>& lines);
+inline void ExpectGolden(const std::string& name, const std::vector<std::string>& lines) {
+  testkit::ExpectGoldenLines("tests/report/golden/" + name, lines);
+}
 
 // A compare run without files, its counts set by hand, and a report to
 // write its summaries into.
 struct HandRun {
-  HandRun();
+  HandRun() : run(pairs, halt, host, DefaultFileSystem()), store(lines, host) {
+    testkit::UseUtcFileTimes();
+    run.settings.ListingTypeText = "Chng";
+  }
 
   PairList pairs;
   bool halt = false;
