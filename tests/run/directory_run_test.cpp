@@ -29,8 +29,10 @@ void WriteFiles(RunHarness& harness, const std::string& files) {
     const int count = star == std::string::npos ? 0 : std::stoi(word.substr(star + 1));
     word = word.substr(0, star);
     const size_t equals = word.find('=');
-    const std::string last = equals == std::string::npos ? "same" : word.substr(equals + 1);
-    harness.scratch.Write(word.substr(0, equals), run_support::RunLines(count) + last + "\r\n");
+    std::string text;
+    for (int n = 1; n <= count; ++n) text += "line " + std::to_string(n) + "\r\n";
+    text += (equals == std::string::npos ? "same" : word.substr(equals + 1)) + "\r\n";
+    harness.scratch.Write(word.substr(0, equals), text);
   }
 }
 

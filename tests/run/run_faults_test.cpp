@@ -83,6 +83,8 @@ TEST(RunFaultsTest, AFileThatEndsEarlyIsNamedWithWhereItEnded) {
 }
 
 // Inputs that are no plain files: each is refused or named, and nothing hangs.
+// Start's questions speak of the window's fields: the host of a refused
+// start sees neither them nor the refusal, and they are answered No.
 TEST(RunFaultsTest, OddInputsAreRefusedOrNamed) {
   ScratchDirectory scratch{kRunFileTime};
   const std::string file = scratch.Write("file.txt", "x\n");
@@ -98,6 +100,9 @@ TEST(RunFaultsTest, OddInputsAreRefusedOrNamed) {
     request.new_name = placed(c[0]);
     request.old_name = placed(c[1]);
     request.compare_type = static_cast<int>(c.Number(2));
+    RecordingHost host;
+    if (!c.Flag(3)) host.answers = {true};
+    request.host = &host;
     FaultyFileSystem fs;
     const HeadlessOutcome outcome = RunHeadless(request, fs);
     std::string said;
@@ -107,6 +112,8 @@ TEST(RunFaultsTest, OddInputsAreRefusedOrNamed) {
     EXPECT_NE(said.find(c[4]), std::string::npos) << c.Where() << "\n" << said;
     if (outcome.ran) {
       EXPECT_EQ(outcome.final_message, kProblemsMessage) << c.Where();
+    } else {
+      EXPECT_TRUE(host.Only("ask:").empty() && host.Only("message:").empty()) << c.Where();
     }
   }
 }

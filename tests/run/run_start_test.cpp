@@ -14,36 +14,20 @@ namespace {
 using run_support::RunHarness;
 using Strings = std::vector<std::string>;
 
-// The kinds of names a Start case puts into the two fields.
-enum class Name { kFile, kDirectory, kMissing, kEmpty };
-
-std::string Place(RunHarness& harness, Name kind, const std::string& stem) {
-  switch (kind) {
-    case Name::kFile:
-      return harness.scratch.Write(stem + ".txt", "same\r\n");
-    case Name::kDirectory:
-      return harness.scratch.MakeDirectory(stem);
-    case Name::kMissing:
-      return harness.scratch.PathOf(stem + ".gone");
-    case Name::kEmpty:
-      return "";
-  }
-  return "";
-}
-
-// The kind of name a case table calls `kind`.
-Name NameKind(const std::string& kind) {
-  if (kind == "file") return Name::kFile;
-  if (kind == "directory") return Name::kDirectory;
-  return kind == "missing" ? Name::kMissing : Name::kEmpty;
+// A name of the `kind` a case table gives: a "file" or "directory" made in
+// the scratch directory, a "missing" name there, or none ("empty").
+std::string Place(RunHarness& harness, const std::string& kind, const std::string& stem) {
+  if (kind == "file") return harness.scratch.Write(stem + ".txt", "same\r\n");
+  if (kind == "directory") return harness.scratch.MakeDirectory(stem);
+  return kind == "missing" ? harness.scratch.PathOf(stem + ".gone") : "";
 }
 
 TEST(RunStartTest, EveryRefusalShowsItsMessageAndRunsNothing) {
   for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/run/cases/start_refusals.txt")) {
     testkit::CaseScope scope(c);
     RunHarness harness;
-    harness.view.new_name = Place(harness, NameKind(c[0]), "new");
-    harness.view.old_name = Place(harness, NameKind(c[1]), "old");
+    harness.view.new_name = Place(harness, c[0], "new");
+    harness.view.old_name = Place(harness, c[1], "old");
     harness.view.compare_type = c[2].size() == 1 ? kCompareTypeTexts[c.Number(2) - 1] : c[2];
     harness.controller.StartClicked();
     EXPECT_EQ(harness.log.Only("message:"), Strings{c[3]});
@@ -56,7 +40,7 @@ TEST(RunStartTest, StartAtOnceTakesTheCompareTypeFromWhatTheNamesAre) {
   for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/run/cases/start_at_once.txt")) {
     testkit::CaseScope scope(c);
     RunHarness harness;
-    harness.Names(Place(harness, NameKind(c[0]), "new"), Place(harness, NameKind(c[1]), "old"), 3);
+    harness.Names(Place(harness, c[0], "new"), Place(harness, c[1], "old"), 3);
     if (c[0] == "directory") harness.scratch.Write("new/a.txt", "x\r\n");
     if (c[1] == "directory") harness.scratch.Write("old/a.txt", "y\r\n");
     harness.view.bypass = true;

@@ -1,10 +1,7 @@
 // Test doubles for run control.
 #include "tests/run/run_support.h"
 
-#include <filesystem>
 #include <sstream>
-
-#include "report/report_lines.h"
 
 namespace kestrin::run_support {
 namespace {
@@ -110,27 +107,10 @@ void RunHarness::Names(const std::string& new_name, const std::string& old_name,
   view.compare_type = kCompareTypeTexts[compare_type];
 }
 
-void RunHarness::LookupReturns(const std::string& new_relative, const std::string& old_relative) {
-  dialogs.on_lookup = [this, new_relative, old_relative] {
-    view.new_name = scratch.PathOf(new_relative);
-    view.old_name = scratch.PathOf(old_relative);
-  };
-}
-
 std::string Joined(const std::vector<std::string>& names, const char* between) {
   std::string text;
   for (const std::string& name : names) text += (text.empty() ? "" : between) + name;
   return text;
-}
-
-void CopyDataTree(const std::string& name, const ScratchDirectory& scratch) {
-  const std::filesystem::path root =
-      std::filesystem::path(KESTRIN_SOURCE_DIR) / "tests/run/data" / name;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-    if (!entry.is_regular_file()) continue;
-    scratch.Write(entry.path().lexically_relative(root).string(),
-                  testkit::ReadFile(entry.path().string()));
-  }
 }
 
 std::string Placed(std::string line, const std::string& scratch) {
@@ -138,13 +118,6 @@ std::string Placed(std::string line, const std::string& scratch) {
     line.replace(at, scratch.size(), "<dir>");
   }
   return line;
-}
-
-void ExpectReportGolden(const ReportLines& report, const std::string& scratch,
-                        const std::string& name) {
-  std::string text;
-  for (const std::string& line : report.Primary) text += Placed(line, scratch) + "\n";
-  testkit::ExpectGoldenText("tests/run/golden/" + name + ".txt", text);
 }
 
 std::vector<std::string> RunTranscript(const RunHarness& harness, const std::string& kinds) {
@@ -168,12 +141,6 @@ std::vector<std::string> RunTranscript(const RunHarness& harness, const std::str
   return lines;
 }
 
-std::string RunLines(int count) {
-  std::string text;
-  for (int i = 1; i <= count; ++i) text += "line " + std::to_string(i) + "\r\n";
-  return text;
-}
-
 template <typename Dialog>
 std::vector<std::string> DialogTranscript(
     const testkit::TableCase& c, int compare_type, const std::string& kinds,
@@ -185,7 +152,10 @@ std::vector<std::string> DialogTranscript(
   if (compare_type == 3) harness.scratch.Write("new/only-new", "x");
   harness.Names(harness.scratch.PathOf("new"), harness.scratch.PathOf("old"), compare_type - 1);
   harness.view.bypass = true;
-  harness.LookupReturns("new2", "old2");
+  harness.dialogs.on_lookup = [&harness] {
+    harness.view.new_name = harness.scratch.PathOf("new2");
+    harness.view.old_name = harness.scratch.PathOf("old2");
+  };
   const std::string saved = c.fields.size() > 2 ? c[2] : "";
   harness.controller.RestoreSavedSelections(compare_type == 3 ? saved : "",
                                             compare_type == 4 ? saved : "");

@@ -78,9 +78,6 @@ struct RunHarness {
   explicit RunHarness(FileSystem& fs = DefaultFileSystem());
   // Sets the two name fields and the compare type (0-3).
   void Names(const std::string& new_name, const std::string& old_name, int compare_type);
-  // Makes the directory lookup return the scratch directories `new_relative`
-  // and `old_relative` into the name fields.
-  void LookupReturns(const std::string& new_relative, const std::string& old_relative);
 
   ScratchDirectory scratch{kRunFileTime};
   RunLog log;
@@ -88,10 +85,6 @@ struct RunHarness {
   FakeRunDialogs dialogs{&log};
   RunController controller;
 };
-
-// Writes the files of the data folder tests/run/data/<name> into `scratch`,
-// each with its file time.
-void CopyDataTree(const std::string& name, const ScratchDirectory& scratch);
 
 // `line` with every `scratch` in it written as "<dir>".
 std::string Placed(std::string line, const std::string& scratch);
@@ -111,16 +104,8 @@ std::vector<std::string> DialogTranscript(
     const testkit::TableCase& c, int compare_type, const std::string& kinds,
     std::function<std::string(Dialog&, const std::string&)> act);
 
-// `count` lines "line <n>" each ended by CR LF.
-std::string RunLines(int count);
-
 // `names` joined by `between`: "a.txt,sub/b.txt".
 std::string Joined(const std::vector<std::string>& names, const char* between = ",");
-
-// Compares the Primary lines of `report`, each ended by a line feed and with
-// `scratch` written as "<dir>", with tests/run/golden/<name>.txt.
-void ExpectReportGolden(const ReportLines& report, const std::string& scratch,
-                        const std::string& name);
 
 // The events of the harness's log of `kinds` (as DialogTranscript), and
 // for "*" the pairs run and the saved selections.
