@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "engine/path.h"
 #include "settings/settings_file.h"
 #include "settings/settings_texts.h"
 #include "tests/common/case_table.h"
@@ -16,26 +17,15 @@
 namespace kestrin {
 namespace {
 
-class SettingsCompareChoicesTest : public ::testing::Test {
- protected:
-  testkit::ScratchDirectory directory_;
-  const std::string path_ = directory_.PathOf("choices.ini");
-};
-
-// The choices are the loaded record's own: put back into a record, it saves
+// The choices of data/choices.ini are the loaded record's own: put back into a record, it saves
 // as the record loaded from the file does. (The keys' rules are
 // settings_load_test's.)
-TEST_F(SettingsCompareChoicesTest, FileChoicesAreTheLoadedRecordsChoices) {
-  testkit::WriteFile(
-      path_,
-      "[Kestrin]\nCompareType=2. All Like-Named Files\nListType=Long\n"
-      "OptsUsed=Dudc Icas Subc Xtab Ccol\nSubC=\"~\"\nXTab=8\nDpEdUdc=%\nUdcYN=Yes\n"
-      "CmpSt1Col=3:40\nCmpSt2Col=50:eol\nCmpOSt1Col=1:eol\nInclSubDirs=1\nSvLList=a;b;\n"
-      "SvULList=a : b;\n");
-  const CompareChoicesRead read = LoadCompareChoices(path_, DefaultFileSystem());
+TEST(SettingsCompareChoicesTest, FileChoicesAreTheLoadedRecordsChoices) {
+  const std::string path = JoinPath(KESTRIN_SOURCE_DIR, "tests/settings/data/choices.ini");
+  const CompareChoicesRead read = LoadCompareChoices(path, DefaultFileSystem());
   ASSERT_TRUE(read.choices.has_value()) << read.reason;
   EXPECT_EQ(read.reason, "");
-  const KestrinSettings loaded = LoadSettings(path_, DefaultFileSystem());
+  const KestrinSettings loaded = LoadSettings(path, DefaultFileSystem());
   KestrinSettings record;
   record.OptsUsed = loaded.OptsUsed;  // the choices hold it as the controls' ticks
   record.controls = read.choices->controls;
@@ -46,17 +36,18 @@ TEST_F(SettingsCompareChoicesTest, FileChoicesAreTheLoadedRecordsChoices) {
   EXPECT_EQ(SettingsDescription(record), SettingsDescription(loaded));
 }
 
-TEST_F(SettingsCompareChoicesTest, FileThatGivesNoChoicesSaysWhy) {
-  directory_.MakeDirectory("folder.ini");
-  std::filesystem::resize_file(directory_.Write("large.ini", ""),
+TEST(SettingsCompareChoicesTest, FileThatGivesNoChoicesSaysWhy) {
+  testkit::ScratchDirectory directory;
+  directory.MakeDirectory("folder.ini");
+  std::filesystem::resize_file(directory.Write("large.ini", ""),
                                static_cast<uintmax_t>(kLargestSettingsFile) + 1);
   // A pipe is named without being opened, which would wait for a writer.
-  ASSERT_EQ(mkfifo(directory_.PathOf("pipe.ini").c_str(), 0600), 0);
-  directory_.Write("other.ini", "[Other]\nListType=Long\n");
-  directory_.Write("bytes.ini", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff[Kestrin\0", 25));
+  ASSERT_EQ(mkfifo(directory.PathOf("pipe.ini").c_str(), 0600), 0);
+  directory.Write("other.ini", "[Other]\nListType=Long\n");
+  directory.Write("bytes.ini", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff[Kestrin\0", 25));
   for (const testkit::TableCase& c :
        testkit::ReadCaseTable("tests/settings/cases/no_choices.txt")) {
-    const std::string path = c[0].starts_with("/") ? c[0] : directory_.PathOf(c[0]);
+    const std::string path = c[0].starts_with("/") ? c[0] : directory.PathOf(c[0]);
     const CompareChoicesRead read = LoadCompareChoices(path, DefaultFileSystem());
     std::string reason = c[1];
     reason.replace(reason.find("<path>"), 6, path);
@@ -64,7 +55,7 @@ TEST_F(SettingsCompareChoicesTest, FileThatGivesNoChoicesSaysWhy) {
     EXPECT_EQ(read.reason, reason) << c.Where();
   }
   testkit::FaultyFileSystem unreadable;
-  const std::string locked = directory_.Write("locked.ini", "[Kestrin]\n");
+  const std::string locked = directory.Write("locked.ini", "[Kestrin]\n");
   unreadable.faults[locked].open_error = EACCES;
   EXPECT_EQ(LoadCompareChoices(locked, unreadable).reason,
             "Cannot read the settings file \"" + locked + "\": Permission denied.");

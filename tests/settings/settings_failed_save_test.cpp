@@ -18,19 +18,12 @@ const char kOldContents[] =
     "[Other]\nkeep=this\n\n[Kestrin]\nTop=12\nLeft=34\nOutFn=/old/report.txt\n";
 
 // The names in a directory, "|" after each.
-std::string DirectoryNames(const std::string& directory) {
+std::string DirectoryNames(const std::filesystem::path& directory) {
   std::string text;
   for (const auto& entry : std::filesystem::directory_iterator(directory)) {
     text += entry.path().filename().string() + "|";
   }
   return text;
-}
-
-KestrinSettings ChangedSettings() {
-  KestrinSettings settings;
-  settings.Top = 999;
-  settings.OutFn = "/new/report.txt";
-  return settings;
 }
 
 std::string ErrorText(int error) { return std::generic_category().message(error); }
@@ -39,14 +32,17 @@ class SettingsFailedSaveTest : public ::testing::Test {
  protected:
   void SetUp() override { testkit::WriteFile(path_, kOldContents); }
 
-  // Saves changed settings, expecting the failure `reason` and the old file kept.
-  void ExpectSaveFails(FileSystem& file_system, const std::string& reason) {
-    const std::string old_contents = testkit::ReadFile(path_);
-    const SaveOutcome outcome = SaveSettings(ChangedSettings(), path_, file_system);
+  // Saves the default settings (which differ from the old file's) to `path`,
+  // expecting the failure `reason`, the file kept and nothing else left in
+  // its directory.
+  void ExpectSaveFails(FileSystem& file_system, const std::string& reason,
+                       const std::string& path) {
+    const std::string old_contents = testkit::ReadFile(path);
+    const SaveOutcome outcome = SaveSettings(KestrinSettings{}, path, file_system);
     EXPECT_FALSE(outcome.saved);
     EXPECT_EQ(outcome.reason, reason);
-    EXPECT_EQ(testkit::ReadFile(path_), old_contents);
-    EXPECT_EQ(DirectoryNames(directory_.path()), "Kestrin.ini|");
+    EXPECT_EQ(testkit::ReadFile(path), old_contents);
+    EXPECT_EQ(DirectoryNames(std::filesystem::path(path).parent_path()), "Kestrin.ini|");
   }
 
   testkit::ScratchDirectory directory_;
@@ -57,7 +53,7 @@ TEST_F(SettingsFailedSaveTest, FullDiskLeavesTheOldFile) {
   testkit::FileSizeLimit limit(64);
   ASSERT_TRUE(limit.applied());
   ExpectSaveFails(DefaultFileSystem(),
-                  SaveFailureText(path_, kCannotWriteTemporary, ErrorText(EFBIG)));
+                  SaveFailureText(path_, kCannotWriteTemporary, ErrorText(EFBIG)), path_);
 }
 
 TEST_F(SettingsFailedSaveTest, ReadOnlyDirectoryLeavesTheOldFile) {
@@ -65,27 +61,23 @@ TEST_F(SettingsFailedSaveTest, ReadOnlyDirectoryLeavesTheOldFile) {
   std::filesystem::permissions(
       directory_.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   ExpectSaveFails(DefaultFileSystem(),
-                  SaveFailureText(path_, kCannotCreateTemporary, ErrorText(EACCES)));
+                  SaveFailureText(path_, kCannotCreateTemporary, ErrorText(EACCES)), path_);
 }
 
 TEST_F(SettingsFailedSaveTest, OversizedOldFileIsNotReplaced) {
   std::filesystem::resize_file(path_, static_cast<uintmax_t>(kLargestSettingsFile) + 1);
   ExpectSaveFails(DefaultFileSystem(),
                   "The settings were not saved to \"" + path_ +
-                      "\": the file is larger than 64 MiB. The old file is unchanged.");
+                      "\": the file is larger than 64 MiB. The old file is unchanged.",
+                  path_);
 }
 
 TEST_F(SettingsFailedSaveTest, DirectoryInPlaceOfTheFileStays) {
-  const std::string folder = directory_.PathOf("folder");
-  const std::string inner = folder + "/Kestrin.ini";
-  std::filesystem::create_directories(inner);
-  testkit::WriteFile(inner + "/inside.txt", "inside\n");
-  const SaveOutcome outcome = SaveSettings(ChangedSettings(), inner, DefaultFileSystem());
-  EXPECT_FALSE(outcome.saved);
-  EXPECT_NE(outcome.reason.find(std::string(kCannotReplaceOldFile)), std::string::npos)
-      << outcome.reason;
+  const std::string inner = directory_.PathOf("folder/Kestrin.ini");
+  testkit::WriteFile(directory_.MakeDirectory("folder/Kestrin.ini") + "/inside.txt", "inside\n");
+  ExpectSaveFails(DefaultFileSystem(),
+                  SaveFailureText(inner, kCannotReplaceOldFile, ErrorText(EISDIR)), inner);
   EXPECT_EQ(testkit::ReadFile(inner + "/inside.txt"), "inside\n");
-  EXPECT_EQ(DirectoryNames(folder), "Kestrin.ini|");
 }
 
 }  // namespace

@@ -37,8 +37,7 @@ TEST(SettingsLocationTest, ConfigDirectoryUnlessAFileIsBesideTheProgram) {
 
 TEST(SettingsLocationTest, SavingNeverCreatesAFileBesideTheProgram) {
   testkit::ScratchDirectory directory;
-  const std::string program = directory.PathOf("bin");
-  std::filesystem::create_directory(program);
+  const std::string program = directory.MakeDirectory("bin");
   const SettingsPlace place{program, directory.PathOf("config"), "/home/u"};
   const std::string path = SettingsFilePath(place);
   ASSERT_TRUE(SaveSettings(KestrinSettings{}, path, DefaultFileSystem()).saved) << path;

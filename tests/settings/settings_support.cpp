@@ -1,15 +1,9 @@
-// Helpers shared by the settings file's tests.
+// The one-text description of a settings record.
 #include "tests/settings/settings_support.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "engine/compare_settings.h"
-#include "engine/path.h"
 #include "settings/settings_file.h"
 #include "settings/settings_texts.h"
 
@@ -30,13 +24,6 @@ std::string SettingsDescription(const KestrinSettings& settings) {
     }
   }
   return description + "\nticked=" + ticked + "\n";
-}
-
-KestrinSettings SettingsLoadedFromText(const testkit::ScratchDirectory& directory,
-                                       std::string_view contents) {
-  const std::string path = directory.PathOf(kSettingsFileName);
-  testkit::WriteFile(path, contents);
-  return LoadSettings(path, DefaultFileSystem());
 }
 
 }  // namespace kestrin

@@ -1,10 +1,9 @@
-// Helpers shared by the settings file's tests: a one-text description of a
-// settings record, and loading a settings text.
+// A one-text description of a settings record, shared by the settings file's
+// tests.
 #ifndef KESTRIN_TESTS_SETTINGS_SETTINGS_SUPPORT_H_
 #define KESTRIN_TESTS_SETTINGS_SETTINGS_SUPPORT_H_
 
 #include <string>
-#include <string_view>
 
 #include "settings/kestrin_settings.h"
 #include "tests/common/scratch_directory.h"
@@ -16,10 +15,6 @@ namespace kestrin {
 // which the file holds only through the options text. Two records are equal
 // iff their descriptions are.
 std::string SettingsDescription(const KestrinSettings& settings);
-
-// Loads the settings file text `contents` from Kestrin.ini in `directory`.
-KestrinSettings SettingsLoadedFromText(const testkit::ScratchDirectory& directory,
-                                       std::string_view contents);
 
 }  // namespace kestrin
 
