@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "tests/common/scratch_directory.h"
+#include "tests/run/run_support.h"
 #include "tests/views/print_support.h"
 #include "views/print_save_texts.h"
 
@@ -13,10 +15,10 @@ namespace kestrin {
 namespace {
 
 using print_testing::DualReport;
-using print_testing::Joined;
 using print_testing::RecordingPorts;
 using print_testing::RecordingPrintSurface;
 using print_testing::SingleReport;
+using run_support::Joined;
 
 class PrintOperationsTest : public ::testing::Test {
  protected:
@@ -34,8 +36,8 @@ TEST_F(PrintOperationsTest, ACancelledPrintDialogPrintsNothing) {
   PrintListing(PrintPanel::kSingle, State("8"), cancelled.ports);
   PrintInColour(PrintPanel::kSingle, State("8"), cancelled.ports);
   EXPECT_EQ(cancelled.printer.asked, 2);
-  EXPECT_TRUE(cancelled.feedback.messages.empty());
-  EXPECT_TRUE(cancelled.feedback.busy_changes.empty());
+  EXPECT_TRUE(cancelled.feedback.Only("message:").empty() &&
+              cancelled.feedback.Only("busy:").empty());
   EXPECT_TRUE(cancelled.colour_buffer.print_jobs.empty());
 }
 
@@ -45,9 +47,8 @@ TEST_F(PrintOperationsTest, PrintsInCourierNewAtThePrintFontSize) {
   EXPECT_EQ(surface_.font_points, 10);
   EXPECT_TRUE(surface_.begun);
   EXPECT_TRUE(surface_.ended);
-  EXPECT_EQ(Joined(surface_.PageLines(1)),
-            "2:*Cap|2:*Page   1|3:*Ref#  ID  header|5:   1  I - a|6: Totals");
-  EXPECT_EQ(recorders_.feedback.focus_count, 1);
+  testkit::ExpectGoldenLines("tests/views/golden/printed_listing.txt", surface_.PrintedLines());
+  EXPECT_EQ(recorders_.feedback.log.Count("focus"), 1);
 }
 
 // A size that is no number, and one no page of 64 lines can hold.
@@ -58,7 +59,7 @@ TEST_F(PrintOperationsTest, AFontSizeThatIsRefusedStopsThePrint) {
     RecordingPrintSurface surface(1000, 1280, 10, 20 * 99 / 8);
     RecordingPorts recorders(&surface);
     PrintListing(PrintPanel::kSingle, State(size), recorders.ports);
-    EXPECT_EQ(Joined(recorders.feedback.messages), message) << size;
+    EXPECT_EQ(Joined(recorders.feedback.Only("message:")), message) << size;
     EXPECT_FALSE(surface.begun) << size;
     EXPECT_TRUE(surface.texts.empty()) << size;
   }
@@ -74,7 +75,8 @@ TEST_F(PrintOperationsTest, ColourPrintsAreJobsNamedForTheirPanel) {
 TEST_F(PrintOperationsTest, APrinterThatCannotStartIsReported) {
   surface_.fail_begin = true;
   PrintListing(PrintPanel::kDual, State("8"), recorders_.ports);
-  EXPECT_EQ(Joined(recorders_.feedback.messages), "The printer could not start printing \"Cap\".");
+  EXPECT_EQ(Joined(recorders_.feedback.Only("message:")),
+            "The printer could not start printing \"Cap\".");
   EXPECT_TRUE(surface_.texts.empty());
 }
 

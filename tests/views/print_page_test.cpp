@@ -76,10 +76,7 @@ TEST(PrintPageTest, PrintoutsMatchTheirGolden) {
     dual ? PrintDualListing(surface, *geometry, print)
          : PrintSingleListing(surface, *geometry, print);
     printed.push_back("case " + c.Where() + ": " + std::to_string(surface.pages) + " pages");
-    for (const print_testing::PrintedText& text : surface.texts) {
-      printed.push_back("p" + std::to_string(text.page) + " x" + std::to_string(text.x) + " " +
-                        std::to_string(text.line) + ":" + (text.bold ? "*" : "") + text.text);
-    }
+    for (const std::string& line : surface.PrintedLines()) printed.push_back(line);
   }
   testkit::ExpectGoldenLines("tests/views/golden/printouts.txt", printed);
 }

@@ -8,11 +8,11 @@
 
 namespace kestrin::print_testing {
 
-std::vector<std::string> RecordingPrintSurface::PageLines(int page) const {
+std::vector<std::string> RecordingPrintSurface::PrintedLines() const {
   std::vector<std::string> lines;
   for (const PrintedText& printed : texts) {
-    if (printed.page != page) continue;
-    lines.push_back(std::to_string(printed.line) + ":" + (printed.bold ? "*" : "") + printed.text);
+    lines.push_back("p" + std::to_string(printed.page) + " x" + std::to_string(printed.x) + " " +
+                    std::to_string(printed.line) + ":" + (printed.bold ? "*" : "") + printed.text);
   }
   return lines;
 }
@@ -56,15 +56,6 @@ std::vector<std::string> Rows(const std::string& field) {
   std::istringstream list(field);
   for (std::string row; std::getline(list, row, ';');) rows.push_back(row);
   return rows;
-}
-
-std::string Joined(const std::vector<std::string>& texts) {
-  std::string joined;
-  for (const std::string& text : texts) {
-    if (!joined.empty()) joined += "|";
-    joined += text;
-  }
-  return joined;
 }
 
 ReportLines FilledReport(std::vector<std::string> primary, std::vector<std::string> secondary,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "report/report_lines.h"
+#include "tests/common/recording_fakes.h"
 #include "views/print_page.h"
 #include "views/print_save_ports.h"
 #include "views/print_surface.h"
@@ -59,8 +60,8 @@ class RecordingPrintSurface : public PrintSurface {
 
   // What was printed, in order.
   std::vector<PrintedText> texts;
-  // The texts of one page, as "line:text" entries, bold ones marked "*".
-  std::vector<std::string> PageLines(int page) const;
+  // Every text printed, as "p<page> x<x> <line>:<text>", bold ones marked "*".
+  std::vector<std::string> PrintedLines() const;
 
   bool fail_begin = false;
   bool begun = false;
@@ -118,22 +119,13 @@ class AnsweringSbsDialog : public SbsPreferenceDialog {
   std::vector<SbsRequest> requests;
 };
 
-class RecordingFeedback : public ViewerFeedback {
+// The viewer's feedback: logs "ask:<question>" (answered from `answers`, No
+// when none is left), "message:<text>", "busy:busy", "busy:idle" and "focus".
+class RecordingFeedback : public testkit::Recording<ViewerFeedback> {
  public:
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  bool AskYesNo(const std::string& question) override {
-    questions.push_back(question);
-    return yes;
-  }
-  void SetBusy(bool busy) override { busy_changes.push_back(busy ? "busy" : "idle"); }
-  void FocusReturnButton() override { ++focus_count; }
-
-  std::vector<std::string> messages;
-  std::vector<std::string> questions;
-  bool yes = true;
-  // "busy" and "idle" in the order they were set.
-  std::vector<std::string> busy_changes;
-  int focus_count = 0;
+  RecordingFeedback() : Recording(nullptr) {}
+  void SetBusy(bool busy) override { log.Add(busy ? "busy:busy" : "busy:idle"); }
+  void FocusReturnButton() override { log.Add("focus"); }
 };
 
 // Every port of a viewer, answered by the recorders above.
@@ -161,9 +153,6 @@ std::vector<std::string> NumberedLines(int count, const std::string& flag = "I -
 // The rows a case table names: "<n> lines" for NumberedLines(n), else rows
 // with ';' between them.
 std::vector<std::string> Rows(const std::string& field);
-
-// Joins texts with "|" for one-line comparisons.
-std::string Joined(const std::vector<std::string>& texts);
 
 // A report holding `primary` and `secondary`; with `summary_start` >= 0 its
 // summary starts at that Primary line.

@@ -17,9 +17,9 @@ namespace kestrin {
 namespace {
 
 using print_testing::DualReport;
-using print_testing::Joined;
 using print_testing::RecordingPorts;
 using print_testing::SingleReport;
+using run_support::Joined;
 using testkit::ReadFile;
 
 class SaveOperationsTest : public ::testing::Test {
@@ -30,7 +30,7 @@ class SaveOperationsTest : public ::testing::Test {
     RecordingPorts recorders(nullptr);
     recorders.save_dialog.answer = name == "-" ? std::nullopt : std::optional(name);
     recorders.sbs_dialog.answer = sbs_answer_;
-    recorders.feedback.yes = yes_;
+    recorders.feedback.answers = {yes_};
     const ReportLines report = panel == PrintPanel::kSingle
                                    ? SingleReport({"I - a"}, {"Totals"})
                                    : DualReport({"I - a"}, {"D - b"}, {"Totals"});
@@ -45,10 +45,11 @@ class SaveOperationsTest : public ::testing::Test {
       Note("layout asked: stacked " + std::to_string(request.stacked) + " exists " +
            std::to_string(request.file_exists));
     }
-    Note("asked [" + Joined(recorders.feedback.questions) + "] told [" +
-         Joined(recorders.feedback.messages) + "] " + Joined(recorders.feedback.busy_changes) +
-         " focus " + std::to_string(recorders.feedback.focus_count) + " OutFn " + out_fn_ +
-         " SbsRp " + std::to_string(sbs_rp_));
+    Note("asked [" + Joined(recorders.feedback.Only("ask:"), "|") + "] told [" +
+         Joined(recorders.feedback.Only("message:"), "|") + "] " +
+         Joined(recorders.feedback.Only("busy:"), "|") + " focus " +
+         std::to_string(recorders.feedback.log.Count("focus")) + " OutFn " + out_fn_ + " SbsRp " +
+         std::to_string(sbs_rp_));
     if (name != "-" && !name.empty() && !IsRtfName(name)) {
       Note("holds [" + ReadFile(CompleteSaveName(name)) + "]");
     }

@@ -24,12 +24,6 @@ std::string Written(const std::string& path, bool append, const std::vector<std:
   return ReadFile(path);
 }
 
-TEST(SaveTextFileTest, LinesEndWithLineFeed) {
-  testkit::ScratchDirectory directory;
-  EXPECT_EQ(Written(directory.PathOf("a.txt"), false, {" ", "caption", "   1  I - x\xE9"}),
-            " \ncaption\n   1  I - x\xE9\n");
-}
-
 TEST(SaveTextFileTest, AppendingFollowsTheLastLine) {
   for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/appends.txt")) {
     testkit::ScratchDirectory directory;

@@ -50,19 +50,17 @@ TEST(ViewerValuesTest, StoredNumbersAreSignedDecimalsOnly) {
 TEST(ViewerValuesTest, RestoreSkipsEmptyValuesAndStopsAtTheFirstBadOne) {
   const std::string top = "10", empty, bad = "x1", width = "300";
   std::vector<std::string> applied;
-  const bool whole = RestoreStoredValues({
-      {top, [&](int value) { applied.push_back("top " + std::to_string(value)); }},
-      {empty, [&](int value) { applied.push_back("height " + std::to_string(value)); }},
-      {bad, [&](int value) { applied.push_back("left " + std::to_string(value)); }},
-      {width, [&](int value) { applied.push_back("width " + std::to_string(value)); }},
-  });
-  EXPECT_FALSE(whole);
+  const auto apply = [&applied](std::string name) {
+    return [&applied, name](int value) { applied.push_back(name + " " + std::to_string(value)); };
+  };
+  EXPECT_FALSE(RestoreStoredValues({{top, apply("top")},
+                                    {empty, apply("height")},
+                                    {bad, apply("left")},
+                                    {width, apply("width")}}));
   EXPECT_EQ(applied, std::vector<std::string>{"top 10"});
-
   applied.clear();
-  EXPECT_TRUE(RestoreStoredValues({{empty, [&](int) { applied.push_back("any"); }},
-                                   {width, [&](int v) { applied.push_back(std::to_string(v)); }}}));
-  EXPECT_EQ(applied, std::vector<std::string>{"300"});
+  EXPECT_TRUE(RestoreStoredValues({{empty, apply("any")}, {width, apply("width")}}));
+  EXPECT_EQ(applied, std::vector<std::string>{"width 300"});
 }
 
 TEST(ViewerValuesTest, FontSizesAreWholeNumbersFrom1To99) {

@@ -1,18 +1,24 @@
-// The notebook's page-change rules, option-page buttons and close rule,
-// without any window.
-#include "views/main_pages_model.h"
-
+// The main window's models without any window: the notebook's page-change
+// rules, option-page buttons and close rule, the name fields' drop-down
+// histories, where dropped files go, and the progress bar's value.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <iterator>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "tests/common/case_table.h"
+#include "views/dropped_files_model.h"
+#include "views/main_pages_model.h"
+#include "views/name_history_model.h"
+#include "views/progress_bar_value.h"
 
 namespace kestrin {
 namespace {
+
+using Strings = std::vector<std::string>;
 
 // The page a case table names: Main, DirFile, Prefs, Dp, About or OverView.
 MainPage Page(const std::string& name) {
@@ -94,6 +100,50 @@ TEST(MainPagesModelTest, CloseRequests) {
     ControlValues controls;
     pages.ChangePage(Page(c[0]), controls, {});
     EXPECT_EQ(pages.RequestClose(c.Flag(1)), outcomes.at(c[2])) << c.Where();
+  }
+}
+
+TEST(NameHistoryModelTest, AddingPutsANewTextOnTopAndLeavesAnEntryWhereItIs) {
+  NameHistoryModel history;
+  history.SetEntries({"/a", "/b"});
+  EXPECT_FALSE(history.AddIfMissing(""));
+  EXPECT_FALSE(history.AddIfMissing("/b"));
+  EXPECT_FALSE(history.AddCurrentIfMissing("/b"));
+  EXPECT_EQ(history.Entries(), (Strings{"/a", "/b"}));
+  EXPECT_TRUE(history.AddIfMissing("/B"));
+  EXPECT_TRUE(history.AddCurrentIfMissing(""));
+  EXPECT_EQ(history.Entries(), (Strings{"", "/B", "/a", "/b"}));
+}
+
+TEST(NameHistoryModelTest, LeavingTheFieldMovesAFileToTheTop) {
+  NameHistoryModel history;
+  history.SetEntries({"/a", "/b"});
+  EXPECT_FALSE(history.PromoteFile("/b", false));
+  EXPECT_FALSE(history.PromoteFile("/a", true));
+  EXPECT_TRUE(history.PromoteFile("/b", true));
+  EXPECT_EQ(history.Entries(), (Strings{"/b", "/a"}));
+}
+
+std::string Shown(const DroppedFilePlacement& placement) {
+  return "new=" + placement.new_name.value_or("-") + " old=" + placement.old_name.value_or("-");
+}
+
+TEST(MainDroppedFilesTest, PlacesByCountAndDropPoint) {
+  for (const testkit::TableCase& c :
+       testkit::ReadCaseTable("tests/views/cases/dropped_files.txt")) {
+    const std::vector<std::string> names(c.fields.begin() + 2, c.fields.end());
+    EXPECT_EQ(Shown(PlaceDroppedFiles(names, static_cast<int>(c.Number(0)), 100)), c[1])
+        << c.Where();
+  }
+}
+
+TEST(ProgressBarValueTest, PairsDoneAndTheBytesOfThePairInHand) {
+  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/progress_bar.txt")) {
+    const RunProgress progress{static_cast<int32_t>(c.Number(0)), static_cast<int32_t>(c.Number(1)),
+                               c.Number(2), c.Number(3)};
+    EXPECT_EQ(BarValueOf(progress),
+              (ProgressBarValue{static_cast<int>(c.Number(4)), static_cast<int>(c.Number(5))}))
+        << c.Where();
   }
 }
 
