@@ -47,7 +47,7 @@ TEST_F(PrintOperationsTest, PrintsInCourierNewAtThePrintFontSize) {
   EXPECT_EQ(surface_.font_points, 10);
   EXPECT_TRUE(surface_.begun);
   EXPECT_TRUE(surface_.ended);
-  testkit::ExpectGoldenLines("tests/views/golden/printed_listing.txt", surface_.PrintedLines());
+  testkit::ExpectGoldenLines("tests/views/golden/printed_listing.txt", surface_.texts);
   EXPECT_EQ(recorders_.feedback.log.Count("focus"), 1);
 }
 

@@ -8,19 +8,6 @@
 
 namespace kestrin::print_testing {
 
-std::vector<std::string> RecordingPrintSurface::PrintedLines() const {
-  std::vector<std::string> lines;
-  for (const PrintedText& printed : texts) {
-    lines.push_back("p" + std::to_string(printed.page) + " x" + std::to_string(printed.x) + " " +
-                    std::to_string(printed.line) + ":" + (printed.bold ? "*" : "") + printed.text);
-  }
-  return lines;
-}
-
-RecordingPorts::RecordingPorts(PrintSurface* surface)
-    : printer(surface), ports{printer,    colour_buffer, save_dialog,
-                              sbs_dialog, feedback,      DefaultFileSystem()} {}
-
 ReportLines SingleReport(const std::vector<std::string>& listing,
                          const std::vector<std::string>& summary) {
   ReportLines report;
@@ -44,15 +31,12 @@ ReportLines DualReport(const std::vector<std::string>& inserts,
   return report;
 }
 
-std::vector<std::string> NumberedLines(int count, const std::string& flag) {
-  std::vector<std::string> lines;
-  for (int i = 1; i <= count; ++i) lines.push_back(flag + "line " + std::to_string(i));
-  return lines;
-}
-
 std::vector<std::string> Rows(const std::string& field) {
-  if (field.ends_with(" lines")) return NumberedLines(std::stoi(field));
   std::vector<std::string> rows;
+  if (field.ends_with(" lines")) {
+    for (int i = 1; i <= std::stoi(field); ++i) rows.push_back("I - line " + std::to_string(i));
+    return rows;
+  }
   std::istringstream list(field);
   for (std::string row; std::getline(list, row, ';');) rows.push_back(row);
   return rows;

@@ -17,15 +17,6 @@
 
 namespace kestrin::print_testing {
 
-// One text the recording surface was asked to print.
-struct PrintedText {
-  int page = 0;  // from 1
-  int x = 0;
-  int line = 0;  // y div the line height
-  std::string text;
-  bool bold = false;
-};
-
 // A printer of fixed-pitch characters: every character `character_width`
 // wide (`bold_width` in bold), every line `line_height` high.
 class RecordingPrintSurface : public PrintSurface {
@@ -52,16 +43,16 @@ class RecordingPrintSurface : public PrintSurface {
   }
   int TextHeight(const std::string&) override { return line_height_; }
   void TextOut(int x, int y, const std::string& text) override {
-    texts.push_back({pages, x, y / line_height_, text, bold_});
+    texts.push_back("p" + std::to_string(pages) + " x" + std::to_string(x) + " " +
+                    std::to_string(y / line_height_) + ":" + (bold_ ? "*" : "") + text);
   }
   void SetFontName(const std::string& name) override { font_name = name; }
   void SetFontSize(int points) override { font_points = points; }
   void SetBold(bool bold) override { bold_ = bold; }
 
-  // What was printed, in order.
-  std::vector<PrintedText> texts;
-  // Every text printed, as "p<page> x<x> <line>:<text>", bold ones marked "*".
-  std::vector<std::string> PrintedLines() const;
+  // Every text printed, in order, as "p<page> x<x> <line>:<text>" (the line
+  // is y div the line height), bold ones marked "*".
+  std::vector<std::string> texts;
 
   bool fail_begin = false;
   bool begun = false;
@@ -130,7 +121,9 @@ class RecordingFeedback : public testkit::Recording<ViewerFeedback> {
 
 // Every port of a viewer, answered by the recorders above.
 struct RecordingPorts {
-  explicit RecordingPorts(PrintSurface* surface);
+  explicit RecordingPorts(PrintSurface* surface)
+      : printer(surface), ports{printer,    colour_buffer, save_dialog,
+                                sbs_dialog, feedback,      DefaultFileSystem()} {}
   AnsweringPrinter printer;
   RecordingRichText colour_buffer;
   AnsweringSaveDialog save_dialog;
@@ -147,11 +140,8 @@ ReportLines SingleReport(const std::vector<std::string>& listing,
 ReportLines DualReport(const std::vector<std::string>& inserts,
                        const std::vector<std::string>& deletes,
                        const std::vector<std::string>& summary);
-// `count` listing lines "I - line <n>".
-std::vector<std::string> NumberedLines(int count, const std::string& flag = "I - ");
-
-// The rows a case table names: "<n> lines" for NumberedLines(n), else rows
-// with ';' between them.
+// The rows a case table names: "<n> lines" for n listing lines "I - line
+// <n>", else rows with ';' between them.
 std::vector<std::string> Rows(const std::string& field);
 
 // A report holding `primary` and `secondary`; with `summary_start` >= 0 its
