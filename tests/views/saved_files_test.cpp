@@ -27,6 +27,7 @@ std::string Written(const std::string& path, bool append, const std::vector<std:
   for (const std::string& line : lines) EXPECT_TRUE(file.WriteLine(line)) << line;
   EXPECT_TRUE(file.Close()) << file.failure();
   EXPECT_EQ(file.failure(), "");
+  EXPECT_FALSE(file.WriteLine("a closed file takes no more lines"));
   return ReadFile(path);
 }
 
@@ -101,13 +102,17 @@ TEST(RtfWriterTest, ATildeIsKeptAsItIs) {
   EXPECT_NE(RtfDocument({{"a~b", kRed}}).find("a~b"), std::string::npos);
 }
 
+// A later save replaces the file.
 TEST(RtfWriterTest, ClearingPutsTheColourBackToBlack) {
+  testkit::ScratchDirectory directory;
   print_testing::RecordingRichText buffer;
   buffer.SetColour(kRed);
   buffer.AddLine("x");
+  EXPECT_EQ(buffer.SaveAsRtf(directory.PathOf("a.rtf")), "");
   buffer.Clear();
   buffer.AddLine("y");
-  EXPECT_EQ(RtfDocument(buffer.lines()), RtfDocument({{"y", {0, 0, 0}}}));
+  EXPECT_EQ(buffer.SaveAsRtf(directory.PathOf("a.rtf")), "");
+  EXPECT_EQ(directory.Read("a.rtf"), RtfDocument({{"y", {0, 0, 0}}}));
 }
 
 }  // namespace
