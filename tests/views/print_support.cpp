@@ -31,12 +31,15 @@ ReportLines DualReport(const std::vector<std::string>& inserts,
   return report;
 }
 
+std::vector<std::string> NumberedLines(int count) {
+  std::vector<std::string> lines;
+  for (int i = 1; i <= count; ++i) lines.push_back("I - line " + std::to_string(i));
+  return lines;
+}
+
 std::vector<std::string> Rows(const std::string& field) {
+  if (field.ends_with(" lines")) return NumberedLines(std::stoi(field));
   std::vector<std::string> rows;
-  if (field.ends_with(" lines")) {
-    for (int i = 1; i <= std::stoi(field); ++i) rows.push_back("I - line " + std::to_string(i));
-    return rows;
-  }
   std::istringstream list(field);
   for (std::string row; std::getline(list, row, ';');) rows.push_back(row);
   return rows;

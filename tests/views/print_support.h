@@ -140,8 +140,11 @@ ReportLines SingleReport(const std::vector<std::string>& listing,
 ReportLines DualReport(const std::vector<std::string>& inserts,
                        const std::vector<std::string>& deletes,
                        const std::vector<std::string>& summary);
-// The rows a case table names: "<n> lines" for n listing lines "I - line
-// <n>", else rows with ';' between them.
+// `count` listing lines "I - line <n>".
+std::vector<std::string> NumberedLines(int count);
+
+// The rows a case table names: "<n> lines" for NumberedLines(n), else rows
+// with ';' between them.
 std::vector<std::string> Rows(const std::string& field);
 
 // A report holding `primary` and `secondary`; with `summary_start` >= 0 its
