@@ -30,7 +30,7 @@ Strings Rows(const QListWidget* list) {
 }
 
 // The program's windows over browse/data/new and browse/data/old, which hold
-// the like-named files A.c, b.txt, c.h and d.txt (b.txt and d.txt differ) and
+// the like-named files A.c, b.txt, c.ini and d.txt (b.txt and d.txt differ) and
 // "only-new.txt" in "new", with compare type 3 chosen. In the window, b.txt
 // and d.txt are picked and then all names; a report viewer is counted
 // instead of shown.
@@ -60,7 +60,7 @@ TEST(LikeNameDialogWindowTest, PickedNamesRunFromTheModalWindow) {
     }
     Click(*window, "LNBtnSelect");
     EXPECT_EQ(Rows(Child<QListWidget>(*window, "LNSelLBx")), (Strings{"b.txt", "d.txt"}));
-    EXPECT_EQ(Rows(available), (Strings{"A.c", "c.h"}));
+    EXPECT_EQ(Rows(available), (Strings{"A.c", "c.ini"}));
     EXPECT_EQ(Child<QLabel>(*window, "LNLblPairedCount")->text().toStdString(), "(2)");
     EXPECT_EQ(Child<QLabel>(*window, "LNLblSelectedCount")->text().toStdString(), "(2)");
     EXPECT_EQ(Child<QLabel>(*window, "LNLblNewPath")->text().toStdString(), data + "new");
@@ -77,7 +77,7 @@ TEST(LikeNameDialogWindowTest, PickedNamesRunFromTheModalWindow) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the window has closed";
   EXPECT_TRUE(open_during_run) << "the window is hidden, and counts as open, during the run";
   EXPECT_FALSE(main_window.Controller().Flags().LikeNameDialogOpen);
-  EXPECT_EQ(main_window.Controller().Pairs().new_names, (Strings{"A.c", "b.txt", "c.h", "d.txt"}));
+  EXPECT_EQ(main_window.Controller().Pairs().new_names, (Strings{"A.c", "b.txt", "c.ini", "d.txt"}));
   EXPECT_EQ(viewers_shown, 1);
   EXPECT_TRUE(messages.owners.empty());
 }

@@ -97,7 +97,9 @@ ViewerRig::ViewerRig(const ViewerLayout& stored) : layout(stored) {
 
 void ViewerRig::Show(const ReportLines& report,
                      const std::function<void(ViewerWindow&)>& while_open) {
+  bool shown = false;
   viewers_->SetModalShow([&](QDialog& dialog) {
+    shown = true;
     dialog.show();
     SettleWindows();
     while_open(dynamic_cast<ViewerWindow&>(dialog));
@@ -105,6 +107,7 @@ void ViewerRig::Show(const ReportLines& report,
     SettleWindows();
   });
   viewers_->ShowReportViewer(report);
+  EXPECT_TRUE(shown) << "no viewer showed the report";
 }
 
 }  // namespace kestrin::ui_testing

@@ -124,7 +124,7 @@ class ViewerRig {
   explicit ViewerRig(const ViewerLayout& stored = ViewerLayout());
 
   // Runs ShowReportViewer for `report`, calling `while_open` with the viewer
-  // on display.
+  // on display; fails the test when no viewer shows.
   void Show(const ReportLines& report, const std::function<void(ViewerWindow&)>& while_open);
 
   ReportViewers& Viewers() { return *viewers_; }

