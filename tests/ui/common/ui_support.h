@@ -37,6 +37,12 @@ using testkit::Child;
 // unless the environment chose another platform.
 void EnsureApplication();
 
+// `widget` and its controls, one line each, indented by `depth` and theirs:
+// "<class> <object name> "<caption>"", then "hint="..."" and its state
+// (hidden, disabled, checked, read-only, the entries of a list or drop-down
+// and which is current).
+std::string WalkControls(const QWidget& widget, int depth = 0);
+
 // Lets the windows settle: pending events, layouts and paints.
 void SettleWindows();
 
