@@ -44,12 +44,11 @@ std::string Lines(int count, const std::string& tag) {
   return text;
 }
 
-// Writes the new and the old file, makes the window and types both full
-// names into it.
-TFrmMain& MakeWithTwoFiles(MainWindowFixture& fixture, const std::string& new_text,
-                           const std::string& old_text) {
-  const std::string new_file = fixture.scratch.Write("new/Prog.c", new_text);
-  const std::string old_file = fixture.scratch.Write("old/prog.c", old_text);
+// Writes the new and the old file of `count` lines, tagged "n" and "o", makes
+// the window and types both full names into it.
+TFrmMain& MakeWithTwoFiles(MainWindowFixture& fixture, int count) {
+  const std::string new_file = fixture.scratch.Write("new/Prog.c", Lines(count, "n"));
+  const std::string old_file = fixture.scratch.Write("old/prog.c", Lines(count, "o"));
   TFrmMain& window = fixture.Make();
   TypeInto(Child<QComboBox>(window, "MnCbNewName"), QString::fromStdString(new_file));
   TypeInto(Child<QComboBox>(window, "MnCbOldName"), QString::fromStdString(old_file));
@@ -60,7 +59,7 @@ TFrmMain& MakeWithTwoFiles(MainWindowFixture& fixture, const std::string& new_te
 // while it runs, and shows the report.
 TEST(MainWindowRunTest, StartComparesTwoTypedFilesAndShowsTheReport) {
   MainWindowFixture fixture;
-  TFrmMain& window = MakeWithTwoFiles(fixture, Lines(2000, "n"), Lines(2000, "o"));
+  TFrmMain& window = MakeWithTwoFiles(fixture, 2000);
   StatusRecorder status(window);
   Child<QPushButton>(window, "MnBtnStart")->click();
 
@@ -87,7 +86,7 @@ TEST(MainWindowRunTest, StartComparesTwoTypedFilesAndShowsTheReport) {
 
 TEST(MainWindowRunTest, HaltStopsALargeCompare) {
   MainWindowFixture fixture;
-  TFrmMain& window = MakeWithTwoFiles(fixture, Lines(30000, "n"), Lines(30000, "o"));
+  TFrmMain& window = MakeWithTwoFiles(fixture, 30000);
   auto* halt = Child<QPushButton>(window, "MnBtnHalt");
   bool halt_was_enabled = false;
   StatusRecorder status(window, 3, [&] {

@@ -40,12 +40,11 @@ TEST(MainWindowScreenTest, NothingMovesWhenTheHourglassShows) {
     return text;
   };
   const std::string before = places();
-  window.ShowFirstBusyImage();
-  SettleWindows();
-  EXPECT_EQ(places(), before);
-  window.ToggleBusyImages();
-  SettleWindows();
-  EXPECT_EQ(places(), before);
+  for (const auto show : {&TFrmMain::ShowFirstBusyImage, &TFrmMain::ToggleBusyImages}) {
+    (window.*show)();
+    SettleWindows();
+    EXPECT_EQ(places(), before);
+  }
 }
 
 TEST(MainWindowScreenTest, TheProgressBarShowsPairsDoneAndTheBytesOfThePairInHand) {
