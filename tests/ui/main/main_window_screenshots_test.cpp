@@ -13,9 +13,8 @@ namespace {
 
 TEST(MainWindowScreenshotsTest, RendersEveryPageAfterARun) {
   MainWindowFixture fixture;
-  const std::string new_file = fixture.scratch.Write("new/report.c", "int a;\nint b;\nint c;\n");
-  const std::string old_file = fixture.scratch.Write("old/report.c", "int a;\nint c;\n");
-  TFrmMain& window = fixture.Make({new_file, old_file});
+  TFrmMain& window = fixture.Make({KESTRIN_SOURCE_DIR "/tests/ui/common/data/new.c",
+                                   KESTRIN_SOURCE_DIR "/tests/ui/common/data/old.c"});
   Child<QCheckBox>(window, "MnCkBypass")->setChecked(true);
   Child<QPushButton>(window, "MnBtnStart")->click();
   const char* const files[] = {"main_panel.png",       "main_dir_file_select.png",

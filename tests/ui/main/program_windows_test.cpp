@@ -21,9 +21,9 @@ TEST(ProgramWindowsTest, EveryWindowIsWiredToTheMainWindow) {
   EnsureApplication();
   testkit::ScratchDirectory scratch;
   QuietHelpViewer help;
-  const std::string new_file = scratch.Write("new.txt", "a\n");
-  const std::string old_file = scratch.Write("old.txt", "b\n");
-  ProgramWindows windows(SettingsPlace{scratch.path(), scratch.path(), ""}, {new_file, old_file},
+  ProgramWindows windows(SettingsPlace{scratch.path(), scratch.path(), ""},
+                         {KESTRIN_SOURCE_DIR "/tests/ui/common/data/new.c",
+                          KESTRIN_SOURCE_DIR "/tests/ui/common/data/old.c"},
                          DefaultFileSystem(), help);
   TFrmMain& main_window = windows.MainWindow();
   EXPECT_EQ(QCoreApplication::applicationName().toStdString(), kApplicationTitle);
