@@ -33,10 +33,12 @@ void FoldLongestLines(CompareRun& run) {
   run.totals.longest_old_line = std::max(run.totals.longest_old_line, run.old_side.LongestLine);
 }
 
-// Prepares and matches a section that differs or that a Dp filter must see.
-void PrepareAndMatch(CompareRun& run, const std::string& new_name, const std::string& old_name) {
+// Prepares, unless the read did, and matches a section that differs or that
+// a Dp filter must see.
+void PrepareAndMatch(CompareRun& run, bool prepared, const std::string& new_name,
+                     const std::string& old_name) {
   Announce(run.host, ProcessingDataStatus(new_name, old_name));
-  PrepareLines(run);
+  if (!prepared) PrepareLines(run);
   const int64_t start = run.new_side.SectionStart;
   Announce(run.host,
            FindingMatchesStatus(run.state.CurrentPair, start + 1, start + run.new_section.count));
@@ -49,6 +51,25 @@ void PrepareAndMatch(CompareRun& run, const std::string& new_name, const std::st
   MatchSection(run.new_section, run.old_section, options, run.host);
 }
 
+// A text pair of at least this many bytes, both sides together, has its two
+// sides read, prepared and reloaded at once, on two threads.
+constexpr int64_t kSidesApartBytes = 64 * 1024;
+
+// Ccol keeps a pair on one thread: its read tests each raw line before the
+// column selection rewrites it.
+void ChooseSideThreads(CompareRun& run) {
+  const int64_t bytes = run.new_side.file_size + run.old_side.file_size;
+  run.sides_apart = run.side_worker_allowed && !run.settings.Ccol && bytes >= kSidesApartBytes;
+  if (!run.sides_apart || run.side_worker != nullptr) return;
+  try {
+    run.side_worker = std::make_unique<SideWorker>();
+  } catch (const std::system_error&) {
+    // No thread to be had: the run works one side after the other.
+    run.side_worker_allowed = false;
+    run.sides_apart = false;
+  }
+}
+
 // Compares a text pair section by section until both files end, the run is
 // halted or the report store is full.
 void CompareTextPair(CompareRun& run, ReportDriver& report) {
@@ -57,18 +78,17 @@ void CompareTextPair(CompareRun& run, ReportDriver& report) {
   const std::string new_name = NamePart(run.new_side.file_name);
   const std::string old_name = NamePart(run.old_side.file_name);
   pair.PairDone = false;
+  ChooseSideThreads(run);
   report.BeginTextPair();
   run.host.ShowFirstProgress();
   while (!pair.PairDone && !run.state.HaltRequested && !report.ReportFull()) {
     run.new_side.SectionStart = run.new_side.next_section_start;
     run.old_side.SectionStart = run.old_side.next_section_start;
     Announce(run.host, ReadingDataStatus(run.state.CurrentPair, run.new_side.SectionStart + 1));
-    ReadSection(run);
+    const bool prepared = ReadSection(run);
     FoldLongestLines(run);
     if (run.state.HaltRequested) break;
-    if (pair.Differs || (settings.DpActive && !settings.Dcob)) {
-      PrepareAndMatch(run, new_name, old_name);
-    }
+    if (SectionNeedsPreparing(run)) PrepareAndMatch(run, prepared, new_name, old_name);
     run.host.SetStatus(GeneratingReportStatus(new_name, old_name));
     run.host.ProcessEvents();
     run.host.ToggleProgress();
@@ -83,6 +103,7 @@ void CompareTextPair(CompareRun& run, ReportDriver& report) {
     run.new_side.next_section_start += run.new_section.count;
     run.old_side.next_section_start += run.old_section.count;
   }
+  run.sides_apart = false;
 }
 
 void CompareBinaryPair(CompareRun& run, ReportDriver& report) {
@@ -172,6 +193,7 @@ std::string RunPairs(const RunRequest& request) {
     FileSystem& fs = read_ahead != nullptr ? *read_ahead : request.fs;
     run = std::make_unique<CompareRun>(request.pairs, request.halt_requested, request.host, fs);
     run->state.pair_count = pair_count;
+    run->side_worker_allowed = request.fs.ThreadSafe();
     for (int32_t k = 0; k < run->state.pair_count; ++k) {
       run->state.CurrentPair = k;
       OpenPair(*run, request.controls);

@@ -4,6 +4,8 @@
 #define KESTRIN_ENGINE_PAIR_RUN_H_
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "engine/input_line.h"
 #include "engine/path.h"
 #include "engine/side_file.h"
+#include "engine/side_worker.h"
 
 namespace kestrin {
 
@@ -126,12 +129,29 @@ struct CompareRun {
   RunState state;
   CompareSettings settings;
   PairResult pair;
-  SideFile new_side;
-  SideFile old_side;
-  Section new_section;
-  Section old_section;
-  DirTotals totals;
+  // Each side's records start a cache line of their own, as the two threads
+  // of a large pair write them at once.
+  alignas(kCacheLineBytes) SideFile new_side;
+  alignas(kCacheLineBytes) SideFile old_side;
+  alignas(kCacheLineBytes) Section new_section;
+  alignas(kCacheLineBytes) Section old_section;
+  alignas(kCacheLineBytes) DirTotals totals;
+  // The run's second thread, made for its first pair large enough to share
+  // out; only where the file system may be read from two threads at once.
+  std::unique_ptr<SideWorker> side_worker;
+  bool side_worker_allowed = false;
+  bool sides_apart = false;  // this pair's two sides are worked on at once
 
+  // Runs the new side's work and the old side's: at once when the pair's
+  // sides are worked apart, else one after the other.
+  void OnBothSides(const std::function<void()>& new_work, const std::function<void()>& old_work) {
+    if (sides_apart) {
+      side_worker->RunBoth(new_work, old_work);
+    } else {
+      new_work();
+      old_work();
+    }
+  }
   bool LastPair() const { return state.CurrentPair == state.pair_count - 1; }
   DirItem& CurrentEntry() { return state.directory_entries.back(); }
 };

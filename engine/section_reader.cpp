@@ -3,6 +3,7 @@
 #include "engine/section_reader.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cassert>
 #include <cstring>
 
@@ -41,6 +42,12 @@ bool IsDcobComment(const InputLine& line) {
   return line.RawLen >= kDcobCommentColumn && line.Text[kDcobCommentColumn - 1] == kDcobCommentMark;
 }
 
+// Records the error number of a failed read of `side`, once, on the thread
+// that read, while it is still the read's.
+void RecordReadError(CompareRun& run, SideFile& side) {
+  if (side.ReadFailed && side.read_error == 0) side.read_error = run.fs.LastError();
+}
+
 // Reads the side's next line into the next record of its section. Returns
 // false when the side has no line left.
 bool StoreNextLine(CompareRun& run, SideFeed& feed) {
@@ -48,7 +55,7 @@ bool StoreNextLine(CompareRun& run, SideFeed& feed) {
   if (feed.side.AtEof) return false;
   ReadLine(feed.side);
   if (feed.side.AtEof) {
-    ShowReadFailure(run, feed.side);
+    RecordReadError(run, feed.side);
     return false;
   }
   InputLine& line = feed.section.Append();
@@ -61,6 +68,17 @@ bool StoreNextLine(CompareRun& run, SideFeed& feed) {
     SelectColumns(feed.side, line, feed.ccol_blank_count);
   }
   return true;
+}
+
+bool HasRoom(const Section& section) { return section.count + 1 < kSectionLimit; }
+
+// Refreshes the status line with the section's new-line count and lets
+// pending events (Halt among them) run.
+void ShowReadProgress(CompareRun& run, int64_t bytes_read) {
+  run.host.SetStatus(ReadInputStatus(run.new_section.count));
+  run.host.ToggleProgress();
+  ShowPairProgress(run, bytes_read);
+  run.host.ProcessEvents();
 }
 
 bool SameRawLine(const SideFile& a, const SideFile& b) {
@@ -107,6 +125,67 @@ void NoteEndedShort(CompareRun& run, SideFile& side) {
   run.host.SetStatus(EndedShortStatus(side.file_name, side.ended_short_at, side.file_size));
 }
 
+// Reads both sides a line at a time, new then old, telling a failed read at
+// once; each side stops when its section is full or it ends.
+void ReadSidesInStep(CompareRun& run, SideFeed& new_feed, SideFeed& old_feed) {
+  PairResult& pair = run.pair;
+  while (!run.state.HaltRequested && !(run.new_side.AtEof && run.old_side.AtEof)) {
+    if (!HasRoom(run.new_section)) break;
+    const bool new_came = StoreNextLine(run, new_feed);
+    if (!new_came) ShowReadFailure(run, run.new_side);
+    if (new_came && run.new_section.count % kStatusLineInterval == 0) {
+      ShowReadProgress(run, TextBytesRead(run));
+    }
+    if (!HasRoom(run.old_section)) break;
+    const bool old_came = StoreNextLine(run, old_feed);
+    if (!old_came) ShowReadFailure(run, run.old_side);
+    if (!pair.Differs && new_came && old_came && !SameRawLine(run.new_side, run.old_side)) {
+      pair.Differs = true;
+    }
+  }
+}
+
+// True iff a line of the shorter section differs from its partner in raw
+// text. Without Ccol a stored line's text is its raw text.
+bool RawLinesDiffer(const Section& new_section, const Section& old_section) {
+  const int32_t count = std::min(new_section.count, old_section.count);
+  for (int32_t index = 1; index <= count; ++index) {
+    if (new_section.line[index].Text != old_section.line[index].Text) return true;
+  }
+  return false;
+}
+
+// Reads the two sides at once, the old one on the run's second thread, each
+// until its section is full or it ends; the same lines as the read in step.
+// With `prepare`, each thread then prepares its side's lines. The status
+// line follows the new side, as in step; the old side's progress reaches it
+// through `old_bytes_read`. A Halt stops the new side at once and the old
+// side with its section.
+void ReadSidesApart(CompareRun& run, SideFeed& new_feed, SideFeed& old_feed, bool prepare) {
+  std::atomic<int64_t> old_bytes_read = NextLineOffset(run.old_side);
+  run.OnBothSides(
+      [&] {
+        while (!run.state.HaltRequested && HasRoom(run.new_section) &&
+               StoreNextLine(run, new_feed)) {
+          if (run.new_section.count % kStatusLineInterval != 0) continue;
+          ShowReadProgress(run, NextLineOffset(run.new_side) + old_bytes_read.load());
+        }
+        if (prepare) PrepareSide(run.settings, run.new_side, run.new_section);
+      },
+      [&] {
+        while (HasRoom(run.old_section) && StoreNextLine(run, old_feed)) {
+          if (run.old_section.count % kStatusLineInterval != 0) continue;
+          old_bytes_read.store(NextLineOffset(run.old_side));
+        }
+        if (prepare) PrepareSide(run.settings, run.old_side, run.old_section);
+      });
+  ShowReadFailure(run, run.new_side);
+  ShowReadFailure(run, run.old_side);
+  if (!run.pair.Differs && RawLinesDiffer(run.new_section, run.old_section)) {
+    run.pair.Differs = true;
+  }
+}
+
 }  // namespace
 
 void PositionBothSides(CompareRun& run) {
@@ -121,13 +200,13 @@ void PositionBothSides(CompareRun& run) {
 }
 
 void ShowReadFailure(CompareRun& run, SideFile& side) {
+  RecordReadError(run, side);
   if (!side.ReadFailed || side.ReadFailureShown) return;
   side.ReadFailureShown = true;
-  side.read_error = run.fs.LastError();
   run.host.ShowMessage(ReadErrorMessage(side.read_error, side.file_name));
 }
 
-void ReadSection(CompareRun& run) {
+bool ReadSection(CompareRun& run) {
   run.new_section.Reset();
   run.old_section.Reset();
   PositionBothSides(run);
@@ -137,20 +216,13 @@ void ReadSection(CompareRun& run) {
   PairResult& pair = run.pair;
   SideFeed new_feed{run.new_side, run.new_section, pair.new_ccol_blank_count};
   SideFeed old_feed{run.old_side, run.old_section, pair.old_ccol_blank_count};
-  while (!run.state.HaltRequested && !(run.new_side.AtEof && run.old_side.AtEof)) {
-    if (run.new_section.count + 1 >= kSectionLimit) break;
-    const bool new_came = StoreNextLine(run, new_feed);
-    if (new_came && run.new_section.count % kStatusLineInterval == 0) {
-      run.host.SetStatus(ReadInputStatus(run.new_section.count));
-      run.host.ToggleProgress();
-      ShowPairProgress(run, TextBytesRead(run));
-      run.host.ProcessEvents();
-    }
-    if (run.old_section.count + 1 >= kSectionLimit) break;
-    const bool old_came = StoreNextLine(run, old_feed);
-    if (!pair.Differs && new_came && old_came && !SameRawLine(run.new_side, run.old_side)) {
-      pair.Differs = true;
-    }
+  // A section that is prepared whatever it holds is prepared by the thread
+  // that read its side, while the lines are still in that thread's cache.
+  const bool prepared = run.sides_apart && SectionNeedsPreparing(run);
+  if (run.sides_apart) {
+    ReadSidesApart(run, new_feed, old_feed, prepared);
+  } else {
+    ReadSidesInStep(run, new_feed, old_feed);
   }
 
   run.new_side.ccol_blank_count = pair.new_ccol_blank_count;
@@ -163,6 +235,7 @@ void ReadSection(CompareRun& run) {
     NoteEndedShort(run, run.new_side);
     NoteEndedShort(run, run.old_side);
   }
+  return prepared;
 }
 
 void SelectColumns(SideFile& side, InputLine& line, int64_t& ccol_blank_count) {
@@ -196,9 +269,13 @@ void SelectColumns(SideFile& side, InputLine& line, int64_t& ccol_blank_count) {
   side.MaxCmpLen = std::max(side.MaxCmpLen, length);
 }
 
+bool SectionNeedsPreparing(const CompareRun& run) {
+  return run.pair.Differs || (run.settings.DpActive && !run.settings.Dcob);
+}
+
 void PrepareLines(CompareRun& run) {
-  PrepareSide(run.settings, run.new_side, run.new_section);
-  PrepareSide(run.settings, run.old_side, run.old_section);
+  run.OnBothSides([&] { PrepareSide(run.settings, run.new_side, run.new_section); },
+                  [&] { PrepareSide(run.settings, run.old_side, run.old_section); });
 }
 
 }  // namespace kestrin

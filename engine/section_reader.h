@@ -21,8 +21,15 @@ void ShowReadFailure(CompareRun& run, SideFile& side);
 // Fills both section arrays with the next section's lines, sets the section
 // counts, Differs and PairDone, and records each side's line starts for the
 // section so that it, and the next section, can be positioned by seeking.
-// Shows its progress every 500 new lines; stops at a halt request.
-void ReadSection(CompareRun& run);
+// Shows its progress every 500 new lines; stops at a halt request. Returns
+// true iff it has also prepared the lines (see PrepareLines), as it does
+// with the sides worked apart when the section needs preparing whatever it
+// holds.
+bool ReadSection(CompareRun& run);
+
+// True iff the section read last is prepared and matched: it differs, or
+// one before it in the pair did, or a Dp filter must see every line.
+bool SectionNeedsPreparing(const CompareRun& run);
 
 // Applies the side's Ccol ranges to one stored line: the selection is written
 // over line.Text and line.CmpLen is set.

@@ -115,11 +115,12 @@ void ReportGenerator::ListSectionBody(CompareRun& run, bool section_differs) {
   const CompareSettings& settings = run.settings;
   SectionView view = ViewOf(run);
   PositionBothSides(run);
-  if (section_differs || settings.DpActive || settings.Ccol) {
-    ReloadOldLines(run, carry_.old_side);
-    CountDeletions(view);
-  }
-  ReloadNewLines(run, carry_.new_side);
+  const bool old_lines_listed = section_differs || settings.DpActive || settings.Ccol;
+  run.OnBothSides([&] { ReloadNewLines(run, carry_.new_side); },
+                  [&] {
+                    if (old_lines_listed) ReloadOldLines(run, carry_.old_side);
+                  });
+  if (old_lines_listed) CountDeletions(view);
   CountInsertionsAndMatches(view);
   MarkReformatRuns(view);
   if (settings.Chng) {
