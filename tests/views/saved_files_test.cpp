@@ -51,12 +51,12 @@ TEST(SaveTextFileTest, AFileThatCannotBeOpenedIsNamedWithTheReason) {
   }
 }
 
+// A full disk met only when the last lines are flushed still fails the save.
 TEST(SaveTextFileTest, AFullDeviceStopsTheSaveWithItsReason) {
   OutputFile file;
   ASSERT_TRUE(file.Open("/dev/full", false));
-  bool written = true;
-  for (int i = 0; i < 10000 && written; ++i) written = file.WriteLine("a line of the report");
-  EXPECT_FALSE(written && file.Close());
+  EXPECT_TRUE(file.WriteLine("a line of the report"));
+  EXPECT_FALSE(file.Close());
   EXPECT_EQ(file.failure(), "Cannot save to \"/dev/full\": No space left on device.");
 }
 
