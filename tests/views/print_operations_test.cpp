@@ -14,7 +14,6 @@
 namespace kestrin {
 namespace {
 
-using print_testing::DualReport;
 using print_testing::RecordingPorts;
 using print_testing::RecordingPrintSurface;
 using print_testing::SingleReport;

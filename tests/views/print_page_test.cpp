@@ -20,10 +20,6 @@ using print_testing::RecordingPrintSurface;
 using print_testing::Rows;
 using print_testing::SingleReport;
 
-// A page of C = 100 characters of 10 units and L = 60 lines of 20 units.
-constexpr int kPageWidth = 1000;
-constexpr int kPageHeight = (60 + 4) * 20;
-
 TEST(PrintPageTest, MeasuresCharactersLinesAndPositions) {
   for (const testkit::TableCase& c :
        testkit::ReadCaseTable("tests/views/cases/page_measures.txt")) {
@@ -48,12 +44,13 @@ TEST(PrintPageTest, LongTitlesAreCutWithDots) {
   }
 }
 
-// The printouts of cases/printouts.txt on a C = 100, L = 60 page, every text
-// as "p<page> x<x> <line>:<*bold><text>": golden/printouts.txt.
+// The printouts of cases/printouts.txt on a page of C = 100 characters of 10
+// units and L = 60 lines of 20 units, every text as "p<page> x<x> <line>:<*bold>
+// <text>": golden/printouts.txt.
 TEST(PrintPageTest, PrintoutsMatchTheirGolden) {
   std::vector<std::string> printed;
   for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/views/cases/printouts.txt")) {
-    RecordingPrintSurface surface(kPageWidth, kPageHeight);
+    RecordingPrintSurface surface(1000, (60 + 4) * 20);
     ASSERT_TRUE(surface.BeginDocument());
     const bool dual = c[0] == "dual";
     const std::optional<PageGeometry> geometry =

@@ -67,8 +67,7 @@ class RecordingPrintSurface : public PrintSurface {
 };
 
 // A rich-text buffer that records its print jobs.
-class RecordingRichText : public ColouredLineBuffer {
- public:
+struct RecordingRichText : ColouredLineBuffer {
   bool Print(const std::string& job_title) override {
     print_jobs.push_back(job_title);
     return true;
@@ -77,21 +76,18 @@ class RecordingRichText : public ColouredLineBuffer {
   std::vector<std::string> print_jobs;
 };
 
-class AnsweringPrinter : public PrinterChooser {
- public:
-  explicit AnsweringPrinter(PrintSurface* surface) : surface_(surface) {}
+// The print dialog: counts its openings and chooses `surface`.
+struct AnsweringPrinter : PrinterChooser {
+  explicit AnsweringPrinter(PrintSurface* chosen) : surface(chosen) {}
   PrintSurface* ChoosePrinter() override {
     ++asked;
-    return surface_;
+    return surface;
   }
+  PrintSurface* surface;  // null: the dialog is cancelled
   int asked = 0;
-
- private:
-  PrintSurface* surface_;  // null: the dialog is cancelled
 };
 
-class AnsweringSaveDialog : public SaveDialog {
- public:
+struct AnsweringSaveDialog : SaveDialog {
   std::optional<std::string> AskSaveName(const SaveDialogRequest& request) override {
     requests.push_back(request);
     return answer;
@@ -100,8 +96,7 @@ class AnsweringSaveDialog : public SaveDialog {
   std::vector<SaveDialogRequest> requests;
 };
 
-class AnsweringSbsDialog : public SbsPreferenceDialog {
- public:
+struct AnsweringSbsDialog : SbsPreferenceDialog {
   std::optional<SbsAnswer> AskSbsPreference(const SbsRequest& request) override {
     requests.push_back(request);
     return answer;

@@ -19,18 +19,14 @@ using print_testing::Rows;
 using print_testing::SingleReport;
 
 // Collects the lines; refuses every line after `limit` of them.
-class CollectingSink : public LineSink {
- public:
-  explicit CollectingSink(size_t limit = SIZE_MAX) : limit_(limit) {}
+struct CollectingSink : LineSink {
   bool WriteLine(std::string_view line) override {
-    if (lines.size() >= limit_) return false;
+    if (lines.size() >= limit) return false;
     lines.emplace_back(line);
     return true;
   }
+  size_t limit = SIZE_MAX;
   std::vector<std::string> lines;
-
- private:
-  size_t limit_;
 };
 
 ReportLines WithLongestLines(ReportLines report, bool fscl, int longest_new, int longest_old) {
@@ -74,7 +70,8 @@ TEST(SaveTextLayoutTest, LayoutsMatchTheirGolden) {
         c[0] == "single" ? SingleReport(Rows(c[1]), Rows(c[3]))
                          : WithLongestLines(DualReport(Rows(c[1]), Rows(c[2]), Rows(c[3])), false,
                                             c.Number(4), c.Number(5));
-    CollectingSink sink(c[6] == "-" ? SIZE_MAX : c.Number(6));
+    CollectingSink sink;
+    sink.limit = c[6] == "-" ? SIZE_MAX : c.Number(6);
     const bool whole = c[0] == "single" ? WriteSinglePanelText(report, "Cap", sink)
                        : c[0] == "stacked"
                            ? WriteStackedText(report, "06/12/24 09:41", sink)

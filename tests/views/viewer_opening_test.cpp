@@ -35,9 +35,8 @@ TEST(ViewerOpeningTest, DualPanelNeedsTheSbslBoxAndARightSide) {
 TEST(ViewerOpeningTest, WideRulerIsAddedUnderFsclBeyondColumn80) {
   for (const testkit::TableCase& c :
        testkit::ReadCaseTable("tests/views/cases/header_rulers.txt")) {
-    DirTotals totals;
-    totals.longest_new_line = static_cast<int32_t>(c.Number(0));
-    totals.longest_old_line = static_cast<int32_t>(c.Number(1));
+    const DirTotals totals{.longest_new_line = static_cast<int32_t>(c.Number(0)),
+                           .longest_old_line = static_cast<int32_t>(c.Number(1))};
     CompareSettings settings;
     settings.Fscl = c.Flag(2);
     for (const std::string_view header : {kSingleHeader, kDeletesHeader}) {
@@ -51,10 +50,7 @@ TEST(ViewerOpeningTest, SingleHeaderOnlyForAReportWithChanges) {
   for (const testkit::TableCase& c :
        testkit::ReadCaseTable("tests/views/cases/single_headers.txt")) {
     ReportLines report = c[0] == "-" ? ReportLines() : FilledReport({c[0]});
-    report.totals = DirTotals();
-    report.totals.insertions = static_cast<int32_t>(c.Number(1));
-    report.totals.deletions = static_cast<int32_t>(c.Number(2));
-    report.totals.reformats = static_cast<int32_t>(c.Number(3));
+    report.totals = {.reformats = c.Number(3), .insertions = c.Number(1), .deletions = c.Number(2)};
     report.settings.Ovsum = c.Flag(4);
     EXPECT_EQ(SingleHeader(report, 0).value_or("none"), c.Flag(5) ? kSingleHeader : "none")
         << c.Where();
