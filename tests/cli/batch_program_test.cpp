@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/batch_host.h"
@@ -51,10 +52,11 @@ struct BatchFixture {
     }
     EXPECT_EQ(mkfifo(scratch.PathOf("pipe").c_str(), 0600), 0);
   }
-  // `text` with each "<dir>/" standing for the copy's full path.
+  // `text` with each "<dir>" standing for the copy's full path.
   std::string Expand(std::string text) const {
-    for (size_t at = text.find("<dir>/"); at != std::string::npos; at = text.find("<dir>/")) {
-      text.replace(at, 5, scratch.path());
+    constexpr std::string_view kCopy = "<dir>";
+    for (size_t at = text.find(kCopy); at != std::string::npos; at = text.find(kCopy)) {
+      text.replace(at, kCopy.size(), scratch.path());
     }
     return text;
   }
