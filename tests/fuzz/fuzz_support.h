@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -30,21 +31,20 @@ class MemoryInputFile : public InputFile {
 
   bool SeekToEnd(int64_t* size) override { return Seek(*size = std::ssize(bytes_)); }
   bool Seek(int64_t offset) override {
-    position_ = std::max<int64_t>(offset, 0);
+    position_ = std::clamp<int64_t>(offset, 0, std::ssize(bytes_));
     return offset >= 0;
   }
   int64_t Read(char* buffer, int64_t count) override {
-    const std::string_view rest =
-        std::string_view(bytes_).substr(std::min(position_, bytes_.size()));
-    const size_t got = rest.copy(buffer, static_cast<size_t>(std::max<int64_t>(count, 0)));
+    const int64_t got = std::clamp<int64_t>(count, 0, std::ssize(bytes_) - position_);
+    std::memcpy(buffer, bytes_.data() + position_, static_cast<size_t>(got));
     position_ += got;
-    return static_cast<int64_t>(got);
+    return got;
   }
   int64_t ModifiedTime() override { return 0; }
 
  private:
   std::string bytes_;
-  size_t position_ = 0;
+  int64_t position_ = 0;
 };
 
 // Files held as byte strings by full name; every other name is missing.
@@ -54,19 +54,17 @@ class MemoryFileSystem : public FileSystem {
   std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override {
     const auto file = files.find(path);
     if (file != files.end()) return std::make_unique<MemoryInputFile>(file->second);
-    *error = last_error_ = ENOENT;
+    *error = ENOENT;
     return nullptr;
   }
   bool IsFile(const std::string& path) override { return files.contains(path); }
   bool IsDirectory(const std::string& path) override { return path == "/" || path == "/fuzz"; }
   std::vector<std::string> ListFiles(const std::string&) override { return {}; }
   std::string ExecutableDirectory() override { return "/fuzz"; }
-  int LastError() override { return last_error_; }
+  // A name that is missing is the only failure.
+  int LastError() override { return ENOENT; }
 
   std::map<std::string, std::string> files;
-
- private:
-  int last_error_ = 0;
 };
 
 // Takes values from the front of a fuzz input; once it is used up every
