@@ -1,6 +1,5 @@
-// Files of more than 2^31 lines: reference numbers and counts keep their
-// value, and their columns widen to hold it as the binary sizes' columns do.
-// The counters are started near the limit instead of reading such a file.
+// Files of more than 2^31 lines: the listing's reference numbers keep their
+// value. The sides are started near the limit instead of reading such a file.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,11 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "report/directory_summary.h"
-#include "report/pair_summary.h"
 #include "report/section_listing.h"
-#include "tests/common/line_lists.h"
-#include "tests/report/report_support.h"
 
 namespace kestrin {
 namespace {
@@ -61,26 +56,6 @@ TEST(LargeCountsTest, ReferenceNumbersPastTwoToTheThirtyFirst) {
   EXPECT_EQ(sink.lines, (std::vector<std::string>{"    | 3000000001              3000000006   1",
                                                   "I - | 3000000002 INSERT(NEW)          1",
                                                   "D - |       DELETED(OLD) 3000000007   1"}));
-}
-
-TEST(LargeCountsTest, SummariesAddCountsPastTwoToTheThirtyFirst) {
-  report_support::HandRun hand;
-  CompareRun& run = hand.run;
-  run.state.pair_count = 2;
-  for (int32_t k = 0; k < 2; ++k) {
-    hand.pairs.Add("a.txt", "a.txt");
-    run.state.CurrentPair = k;
-    run.state.directory_entries.push_back(DirItem{.is_text = true});
-    run.pair = PairResult();
-    run.pair.new_lines_processed = kPastInt32;
-    run.pair.old_lines_processed = kPastInt32 - 1;
-    run.pair.matches = kPastInt32 - 1;
-    run.pair.insertions = 1;
-    FoldPair(run, true);
-  }
-  WritePairSummary(run, hand.info, hand.lines, hand.store);
-  WriteDirectorySummary(run, hand.info, hand.lines, hand.store);
-  report_support::ExpectGolden("large_counts.txt", LinesOf(hand.lines.Primary));
 }
 
 }  // namespace
