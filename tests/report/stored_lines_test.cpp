@@ -42,22 +42,14 @@ std::string SpillName(pid_t pid, int number = 0) {
 
 TEST(StoredLinesTest, ReadsBackWhatWasWrittenAndRemovesItsSpillFile) {
   const testkit::ScratchDirectory scratch;
-  struct Case {
-    const char* name;
-    size_t threshold;
-    bool spills;
-  };
   // 30000 lines are over a MiB of text: lines run across the blocks the
-  // text is kept in, and across those read from the file.
-  const Case cases[] = {
-      {"in memory", kSpillThreshold, false},
-      {"spilled from the first line", 0, true},
-      {"across the threshold", 4096, true},
-  };
+  // text is kept in, and across those read from the file. A list spills from
+  // its first line on, from the threshold on, or never.
   const std::vector<std::string> lines = MixedLines(30000);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    StoredLines stored(c.threshold, scratch.path());
+  for (const size_t threshold : {size_t{0}, size_t{4096}, kSpillThreshold}) {
+    SCOPED_TRACE(threshold);
+    const bool spills = threshold != kSpillThreshold;
+    StoredLines stored(threshold, scratch.path());
     for (const std::string& line : lines) stored.push_back(line);
     ASSERT_EQ(stored.size(), lines.size());
     // Backwards, so that reads from the file leave the block they read last.
@@ -69,14 +61,14 @@ TEST(StoredLinesTest, ReadsBackWhatWasWrittenAndRemovesItsSpillFile) {
     const std::string spill = stored.SpillPath();
     struct stat status {};
     const bool made = stat(spill.c_str(), &status) == 0;
-    EXPECT_EQ(made, c.spills) << spill;
+    EXPECT_EQ(made, spills) << spill;
     EXPECT_EQ(made ? status.st_mode & 0777 : 0600u, 0600u) << spill;
     {
       const StoredLines copy = stored;  // its own file, removed with it
       EXPECT_EQ(LinesOf(copy), lines);
       EXPECT_TRUE(copy.SpillPath().empty() || copy.SpillPath() != spill);
     }
-    if (c.spills) {
+    if (spills) {
       // A file cut short by someone else gives empty lines, never a hang.
       ASSERT_EQ(truncate(spill.c_str(), 0), 0) << spill;
       EXPECT_EQ(stored[15001], "");
@@ -94,28 +86,20 @@ TEST(StoredLinesTest, ReadsBackWhatWasWrittenAndRemovesItsSpillFile) {
 TEST(StoredLinesTest, KeepsInMemoryWhatTheSpillFileCannotTakeAndTellsOnce) {
   const testkit::ScratchDirectory scratch;
   const std::vector<std::string> lines = MixedLines(30000);
-  struct Case {
-    const char* name;
-    std::string directory;
-    uint64_t file_limit;
-    bool file_kept;  // it holds the lines before the failure
-  };
-  const Case cases[] = {
-      {"directory missing", scratch.PathOf("missing"), UINT64_MAX, false},
-      {"file full after its first lines", scratch.path(), 64 << 10, true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  // The spill directory is missing, or the file is full after its first lines
+  // (and then holds them).
+  for (const bool file_full : {false, true}) {
+    SCOPED_TRACE(file_full ? "file full" : "directory missing");
     ReportLines report;
-    report.Primary = StoredLines(64, c.directory);
+    report.Primary = StoredLines(64, file_full ? scratch.path() : scratch.PathOf("missing"));
     testkit::RecordingHost host;
     ReportStore store(report, host);
     {
-      const testkit::FileSizeLimit limit(c.file_limit);
+      const testkit::FileSizeLimit limit(file_full ? 64 << 10 : UINT64_MAX);
       for (const std::string& line : lines) store.AppendFinalLine(line);
     }
     EXPECT_TRUE(report.Primary.SpillFailed());
-    EXPECT_EQ(!report.Primary.SpillPath().empty(), c.file_kept);
+    EXPECT_EQ(!report.Primary.SpillPath().empty(), file_full);
     EXPECT_EQ(LinesOf(report.Primary), lines);
     EXPECT_EQ(host.Only("message").size(), 1u);
     EXPECT_FALSE(report.ReportFull);
@@ -129,10 +113,10 @@ TEST(StoredLinesTest, RemovesOnlyTheSpillFilesOfEndedProcesses) {
   ASSERT_GT(ended, 0);
   ASSERT_EQ(waitpid(ended, nullptr, 0), ended);
   const std::string ended_prefix = "kestrin-report-" + std::to_string(ended);
-  const std::vector<std::string> kept = {SpillName(getpid()),        SpillName(ended) + ".txt",
-                                         ended_prefix + "-.spill",   ended_prefix + "_0.spill",
-                                         "kestrin-report-x-0.spill", "notes.txt",
-                                         ended_prefix + "-0.spilx",  "x" + SpillName(ended).substr(1)};
+  const std::vector<std::string> kept = {
+      SpillName(getpid()),       SpillName(ended) + ".txt",       ended_prefix + "-.spill",
+      ended_prefix + "_0.spill", "kestrin-report-x-0.spill",      "notes.txt",
+      ended_prefix + "-0.spilx", "x" + SpillName(ended).substr(1)};
   for (const std::string& name : kept) scratch.Write(name, "kept");
   scratch.Write(SpillName(ended), "stale");
 
