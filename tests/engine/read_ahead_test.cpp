@@ -1,16 +1,14 @@
 // Reading a run's files ahead: the run reads what it would have read, and
 // any file that was not read ahead whole is opened by the run itself.
-#include "engine/read_ahead_file_system.h"
-
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "engine/pair_driver.h"
+#include "engine/read_ahead_file_system.h"
 #include "engine_support.h"
 #include "tests/common/scratch_directory.h"
 
@@ -18,34 +16,18 @@ namespace kestrin {
 namespace {
 
 // The real file system, noting which paths were opened on the test's thread.
-class NotingFileSystem : public FileSystem {
+class NotingFileSystem : public testkit::FaultyFileSystem {
  public:
   std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override {
-    if (std::this_thread::get_id() == test_thread_) {
-      std::lock_guard lock(mutex_);
-      opened_here_.push_back(path);
-    }
-    return real_.OpenRead(path, error);
+    if (std::this_thread::get_id() == test_thread_) opened_here.push_back(path);
+    return DefaultFileSystem().OpenRead(path, error);
   }
-  bool IsFile(const std::string& path) override { return real_.IsFile(path); }
-  bool IsDirectory(const std::string& path) override { return real_.IsDirectory(path); }
-  std::vector<std::string> ListFiles(const std::string& directory) override {
-    return real_.ListFiles(directory);
-  }
-  std::string ExecutableDirectory() override { return real_.ExecutableDirectory(); }
-  int LastError() override { return real_.LastError(); }
   bool ThreadSafe() const override { return true; }
 
-  std::vector<std::string> OpenedHere() {
-    std::lock_guard lock(mutex_);
-    return opened_here_;
-  }
+  std::vector<std::string> opened_here;
 
  private:
-  FileSystem& real_ = DefaultFileSystem();
   const std::thread::id test_thread_ = std::this_thread::get_id();
-  std::mutex mutex_;
-  std::vector<std::string> opened_here_;
 };
 
 // Everything `file` gives from its start, read in pieces as a run reads.
@@ -92,7 +74,7 @@ TEST(ReadAheadTest, TheRunReadsWhatTheFilesHold) {
   }
   // The missing file, the large one and the one opened out of order were
   // opened by the run itself; no other file was.
-  EXPECT_EQ(fs.OpenedHere(), (std::vector<std::string>{paths[3], paths[8], paths[20]}));
+  EXPECT_EQ(fs.opened_here, (std::vector<std::string>{paths[3], paths[8], paths[20]}));
   // A run that ends early (halted, say) stops the reading at once.
   ReadAheadFileSystem halted(fs, paths);
   int error = 0;
@@ -107,10 +89,10 @@ TEST(ReadAheadTest, ARunOfTwoPairsOrMoreReadsEveryFileAhead) {
     fixture.pairs.Add(std::string("new/") + name, std::string("old/") + name);
   }
   NotingFileSystem fs;
-  RunPairs(RunRequest{fixture.pairs, fixture.controls, fixture.halt, fixture.host, fixture.report,
-                      fs});
+  RunPairs(
+      RunRequest{fixture.pairs, fixture.controls, fixture.halt, fixture.host, fixture.report, fs});
   EXPECT_EQ(fixture.report.steps.size(), 2u);
-  EXPECT_TRUE(fs.OpenedHere().empty());
+  EXPECT_TRUE(fs.opened_here.empty());
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The engine's regression corpus: a few hundred seeded, varied file pairs --
 // edits, moved blocks, repeated lines, reformats, case changes, the comments
 // of every Dp option, long lines, pairs longer than one section, and mixed
-// line ends -- each run under several option sets, every report kept whole in
-// one golden file per option set under tests/report/golden/corpus/
+// line ends -- each run under the option sets of cases/corpus_option_sets.txt,
+// every report kept whole in one golden file per option set under
+// tests/report/golden/corpus/
 // (KESTRIN_UPDATE_GOLDEN=1 rewrites them). A change in how lines are matched,
 // filtered, counted or listed shows as the first differing line and the pair
 // it belongs to. The generator's own random numbers (splitmix64, reduced by
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "engine/compare_settings.h"
+#include "tests/common/case_table.h"
 #include "tests/report/report_support.h"
 
 namespace kestrin {
@@ -258,59 +260,33 @@ std::vector<CorpusPair> GenerateCorpus(uint64_t seed, int count) {
 constexpr uint64_t kCorpusSeed = 13;
 constexpr int kCorpusPairs = 240;
 
-struct OptionSet {
-  const char* golden;
-  const char* listing_type;
-  const char* options;
-  bool with_pair_dp;                  // adds the Dp option whose comments the pair holds
-  bool lists_whole_sections;          // also runs the pairs longer than a section
-  const char* new_columns = nullptr;  // with Ccol: the column ranges of each side
-  const char* old_columns = nullptr;
-};
-
-const OptionSet kOptionSets[] = {
-    {"chng", "Chng", "None", false, true},
-    {"long_dp", "Long", "", true, false},
-    {"delta_dp_icas_fmvl", "Delta", "Icas Fmvl", true, true},
-    {"chng_sbsl_lorl_xtab", "Chng", "Sbsl Lorl Xtab", false, false},
-    {"long_dp_rovr_noss_ieof_xdpl", "Long", "Rovr Noss Ieof Xdpl", true, false},
-    {"long_ccol_txal_chgo", "Long", "Ccol Txal Chgo", false, false, "3:30", "1:eol"},
-    {"delta_dp_inpn_lorl_aeqf", "Delta", "Inpn Lorl Aeqf", true, false},
-};
-
-class CorpusTest : public testing::TestWithParam<OptionSet> {};
-
-TEST_P(CorpusTest, ReportsMatchTheirGolden) {
-  const OptionSet& set = GetParam();
-  std::vector<std::string> lines;
-  for (const CorpusPair& pair : GenerateCorpus(kCorpusSeed, kCorpusPairs)) {
-    if (!set.lists_whole_sections && pair.new_bytes.size() > 50000) continue;
-    std::string options = set.options;
-    if (set.with_pair_dp && pair.dp != DpChoice::kNone) {
-      options = std::string(DpKeyword(pair.dp)) + " " + options;
+TEST(CorpusTest, ReportsMatchTheirGoldens) {
+  const std::vector<CorpusPair> corpus = GenerateCorpus(kCorpusSeed, kCorpusPairs);
+  for (const testkit::TableCase& set :
+       testkit::ReadCaseTable("tests/report/cases/corpus_option_sets.txt")) {
+    testkit::CaseScope scope(set);
+    std::vector<std::string> lines;
+    for (const CorpusPair& pair : corpus) {
+      if (!set.Flag(4) && pair.new_bytes.size() > 50000) continue;
+      const bool with_dp = set.Flag(3) && pair.dp != DpChoice::kNone;
+      const std::string dp = with_dp ? std::string(DpKeyword(pair.dp)) + " " : "";
+      ControlValues controls = report_support::ControlsWith(set[1], dp + set[2]);
+      if (set.fields.size() > 5) {
+        controls.new_range1 = set[5];
+        controls.old_range1 = set[6];
+      }
+      report_support::ReportRun run;
+      report_support::RunOnePair(pair.new_bytes, pair.old_bytes, controls, run);
+      lines.push_back("==== " + pair.name + ": " + run.final_message);
+      lines.insert(lines.end(), run.lines.Primary.begin(), run.lines.Primary.end());
+      if (!run.lines.Secondary.empty()) {
+        lines.push_back("---- secondary");
+        lines.insert(lines.end(), run.lines.Secondary.begin(), run.lines.Secondary.end());
+      }
     }
-    ControlValues controls = report_support::ControlsWith(set.listing_type, options);
-    if (set.new_columns != nullptr) {
-      controls.new_range1 = set.new_columns;
-      controls.old_range1 = set.old_columns;
-    }
-    report_support::ReportRun run;
-    report_support::RunOnePair(pair.new_bytes, pair.old_bytes, controls, run);
-    lines.push_back("==== " + pair.name + ": " + run.final_message);
-    lines.insert(lines.end(), run.lines.Primary.begin(), run.lines.Primary.end());
-    if (!run.lines.Secondary.empty()) {
-      lines.push_back("---- secondary");
-      lines.insert(lines.end(), run.lines.Secondary.begin(), run.lines.Secondary.end());
-    }
+    testkit::ExpectGoldenLines("tests/report/golden/corpus/" + set[0] + ".txt", lines);
   }
-  testkit::ExpectGoldenLines(std::string("tests/report/golden/corpus/") + set.golden + ".txt",
-                             lines);
 }
-
-INSTANTIATE_TEST_SUITE_P(OptionSets, CorpusTest, testing::ValuesIn(kOptionSets),
-                         [](const testing::TestParamInfo<OptionSet>& param_info) {
-                           return std::string(param_info.param.golden);
-                         });
 
 }  // namespace
 }  // namespace kestrin
