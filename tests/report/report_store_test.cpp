@@ -98,6 +98,9 @@ TEST(ReportStoreTest, SinkGetsTheLinesTheListsWouldHold) {
   RecordingSink sink;
   StoreFixture streamed(kUnlimitedLines, &sink);
   write(streamed);
+  // Each flag's side, the heading's and the long line's.
+  report_support::ExpectGolden("sbsl_routes.txt", LinesOf(kept.lines.Primary));
+  report_support::ExpectGolden("sbsl_routes.secondary.txt", LinesOf(kept.lines.Secondary));
   EXPECT_EQ(sink.primary, LinesOf(kept.lines.Primary));
   EXPECT_EQ(sink.secondary, LinesOf(kept.lines.Secondary));
   EXPECT_EQ(streamed.store.PrimaryLineCount(), kept.lines.Primary.size());
