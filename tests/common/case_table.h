@@ -40,6 +40,15 @@ struct CaseScope : testing::ScopedTrace {
   explicit CaseScope(const TableCase& c) : ScopedTrace(c.file.c_str(), c.line, "case") {}
 };
 
+// Runs `check` on every case of the table at `path`, each inside its scope.
+template <typename Check>
+void ForEachCase(const std::string& path, const Check& check) {
+  for (const TableCase& c : ReadCaseTable(path)) {
+    const CaseScope scope(c);
+    check(c);
+  }
+}
+
 }  // namespace kestrin::testkit
 
 #endif  // KESTRIN_TESTS_COMMON_CASE_TABLE_H_

@@ -53,16 +53,14 @@ std::string TableBytes(const std::string& shape) {
 }
 
 TEST(BinaryCompareTest, EveryOutcome) {
-  for (const testkit::TableCase& c :
-       testkit::ReadCaseTable("tests/engine/cases/binary_outcomes.txt")) {
-    testkit::CaseScope scope(c);
+  testkit::ForEachCase("tests/engine/cases/binary_outcomes.txt", [&](const testkit::TableCase& c) {
     PairFixture fixture;
     fixture.controls.SetChecked(Preference::kAeqf, c.Flag(3));
     engine_support::SetModifiedTime(fixture.scratch.Write("new.bin", TableBytes(c[1])), 1000000);
     engine_support::SetModifiedTime(fixture.scratch.Write("old.bin", TableBytes(c[2])),
                                     c.Flag(4) ? 1000000 : 2000000);
     EXPECT_EQ(Compare(fixture), c[5]);
-  }
+  });
 }
 
 TEST(BinaryCompareTest, StatusEveryEighthChunk) {
@@ -96,11 +94,9 @@ TEST(BinaryCompareTest, AHaltedCompareIsNotReported) {
 }
 
 TEST(BinaryCompareTest, StartsThatLookBinary) {
-  for (const testkit::TableCase& c :
-       testkit::ReadCaseTable("tests/engine/cases/binary_starts.txt")) {
-    testkit::CaseScope scope(c);
+  testkit::ForEachCase("tests/engine/cases/binary_starts.txt", [&](const testkit::TableCase& c) {
     EXPECT_EQ(StartLooksBinary(c[0]), c.Flag(1));
-  }
+  });
 }
 
 }  // namespace

@@ -11,8 +11,7 @@
 namespace kestrin {
 namespace {
 
-using testkit::CaseScope;
-using testkit::ReadCaseTable;
+using testkit::ForEachCase;
 using testkit::TableCase;
 
 std::string RangesText(const ColumnRanges& ranges) {
@@ -24,14 +23,13 @@ std::string RangesText(const ColumnRanges& ranges) {
 }
 
 TEST(CompareSettingsTest, CcolVerdicts) {
-  for (const TableCase& c : ReadCaseTable("tests/engine/cases/ccol_ranges.txt")) {
-    CaseScope scope(c);
+  ForEachCase("tests/engine/cases/ccol_ranges.txt", [&](const TableCase& c) {
     const std::optional<CcolRanges> ranges = ParseCcolRanges(c[0], c[1], c[2], c[3]);
     EXPECT_EQ(ranges
                   ? "new=" + RangesText(ranges->new_side) + " old=" + RangesText(ranges->old_side)
                   : "invalid",
               c[4]);
-  }
+  });
 }
 
 // The preferences named by `keywords` ("Icas Xtab"), or every one for "all".
@@ -46,27 +44,24 @@ std::array<bool, kPreferenceCount> PreferencesNamed(const std::string& keywords)
 }
 
 TEST(CompareSettingsTest, OptionsTextListsDpThenPreferencesInPageOrder) {
-  for (const TableCase& c : ReadCaseTable("tests/engine/cases/options_written.txt")) {
-    CaseScope scope(c);
+  ForEachCase("tests/engine/cases/options_written.txt", [&](const TableCase& c) {
     EXPECT_EQ(OptionsText(static_cast<int>(c.Number(0)), PreferencesNamed(c[1])), c[2]);
-  }
+  });
 }
 
 TEST(CompareSettingsTest, ParseOptionsTextReadsStoredTokens) {
-  for (const TableCase& c : ReadCaseTable("tests/engine/cases/options_texts.txt")) {
-    CaseScope scope(c);
+  ForEachCase("tests/engine/cases/options_texts.txt", [&](const TableCase& c) {
     const ParsedOptions parsed = ParseOptionsText(c[0]);
     EXPECT_EQ(DpKeyword(static_cast<DpChoice>(parsed.dp_choice)), c[1]);
     EXPECT_EQ(parsed.preferences, PreferencesNamed(c[2]));
     EXPECT_EQ(parsed.text, c[3]);
-  }
+  });
 }
 
 // A typed options text is checked word by word, so that "Icase" is not
 // taken for Icas and a second Dp option does not silently replace the first.
 TEST(CompareSettingsTest, CheckOptionsTextNamesTheFirstWordAtFault) {
-  for (const TableCase& c : ReadCaseTable("tests/engine/cases/typed_options.txt")) {
-    CaseScope scope(c);
+  ForEachCase("tests/engine/cases/typed_options.txt", [&](const TableCase& c) {
     const OptionsCheck check = CheckOptionsText(c[0]);
     const char* fault = check.fault == OptionsFault::kNone             ? "none"
                         : check.fault == OptionsFault::kUnknownKeyword ? "unknown"
@@ -74,7 +69,7 @@ TEST(CompareSettingsTest, CheckOptionsTextNamesTheFirstWordAtFault) {
     EXPECT_EQ(fault, c[1]);
     EXPECT_EQ(check.word, c[2]);
     EXPECT_EQ(check.text, c[3]);
-  }
+  });
 }
 // The verdict of a snapshot of the controls `words` name (see ControlsOf),
 // and for a valid one what it took: the Dp choice kept, the Dp option and
@@ -101,10 +96,8 @@ std::string Snapshot(const std::string& words) {
 }
 
 TEST(CompareSettingsTest, SnapshotsOfTheTable) {
-  for (const TableCase& c : ReadCaseTable("tests/engine/cases/snapshots.txt")) {
-    CaseScope scope(c);
-    EXPECT_EQ(Snapshot(c[0]), c[1]);
-  }
+  ForEachCase("tests/engine/cases/snapshots.txt",
+              [&](const TableCase& c) { EXPECT_EQ(Snapshot(c[0]), c[1]); });
 }
 
 }  // namespace

@@ -42,12 +42,11 @@ DpChoice DpOptionNamed(const std::string& keyword) {
 TEST(DpFilterTest, EachLineOfTheTable) {
   std::string block;
   DpCarry carry;
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/engine/cases/dp_lines.txt")) {
-    testkit::CaseScope scope(c);
+  testkit::ForEachCase("tests/engine/cases/dp_lines.txt", [&](const testkit::TableCase& c) {
     if (c[0] != block) carry = DpCarry();
     block = c[0];
     EXPECT_EQ(Filter(DpSettings(DpOptionNamed(c[1]), c[2], c.Flag(3)), carry, c[4]), c[5]);
-  }
+  });
 }
 
 }  // namespace

@@ -34,8 +34,7 @@ TEST(FileSystemTest, EveryKindOfEntry) {
                                 "device", "broken link", "missing"};
   std::vector<std::string> listed;
   std::vector<std::string> unusable;
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/engine/cases/path_kinds.txt")) {
-    testkit::CaseScope scope(c);
+  testkit::ForEachCase("tests/engine/cases/path_kinds.txt", [&](const testkit::TableCase& c) {
     const std::string path = scratch.PathOf(c[0]);
     const PathStatus status = fs.Examine(path);
     EXPECT_EQ(kKinds[static_cast<int>(status.kind)], c[1]);
@@ -50,7 +49,7 @@ TEST(FileSystemTest, EveryKindOfEntry) {
     }
     if (c[4] == "listed") listed.push_back(c[0]);
     if (c[4] != "listed" && !c[4].empty()) unusable.push_back(c[0] + ": " + c[4]);
-  }
+  });
   EXPECT_EQ(Sorted(fs.ListFiles(scratch.path())), listed);
   EXPECT_TRUE(fs.ListFiles(scratch.PathOf("missing")).empty());
   // Every entry ListFiles leaves out but a directory is named with its reason.

@@ -11,8 +11,7 @@ namespace kestrin {
 namespace {
 
 TEST(LineFormTest, EachFormOfTheTable) {
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/engine/cases/line_forms.txt")) {
-    testkit::CaseScope scope(c);
+  testkit::ForEachCase("tests/engine/cases/line_forms.txt", [&](const testkit::TableCase& c) {
     std::string text = c[1];
     const auto length = static_cast<int32_t>(c.Number(2));
     if (c[0] == "fold") {
@@ -24,7 +23,7 @@ TEST(LineFormTest, EachFormOfTheTable) {
     } else {
       EXPECT_EQ(HashSqueezed(text, length), c.Number(3));
     }
-  }
+  });
 }
 
 }  // namespace

@@ -126,9 +126,7 @@ class LineMatcherTest : public ::testing::Test {
 // Sections from a table, each matched as the last section of a pair or as
 // one that more sections follow.
 TEST_F(LineMatcherTest, EachMatchOfTheTable) {
-  for (const testkit::TableCase& c :
-       testkit::ReadCaseTable("tests/engine/cases/section_matches.txt")) {
-    testkit::CaseScope scope(c);
+  testkit::ForEachCase("tests/engine/cases/section_matches.txt", [&](const testkit::TableCase& c) {
     MatchOptions options = Options(c[2].find("more") == std::string::npos);
     options.Fmvl = c[2].find("Fmvl") != std::string::npos;
     options.dp_active = c[2].find("Dp") != std::string::npos;
@@ -136,7 +134,7 @@ TEST_F(LineMatcherTest, EachMatchOfTheTable) {
     if (c.fields.size() > 5) {
       EXPECT_EQ(BlockStarts(fresh_) + " | " + BlockStarts(old_), c[5] + " | " + c[6]);
     }
-  }
+  });
 }
 
 // A cut section keeps its lines up to the furthest accepted block, and the

@@ -16,8 +16,7 @@ namespace kestrin {
 namespace {
 
 using engine_support::PairFixture;
-using testkit::CaseScope;
-using testkit::ReadCaseTable;
+using testkit::ForEachCase;
 using testkit::TableCase;
 
 const std::string kBinaryStart(9, '\x01');
@@ -25,8 +24,7 @@ const std::string kBinaryStart(9, '\x01');
 // After No the failed pair is handed to the report, which names it, and the
 // next pair is tried; Yes stops the run at once with nothing reported.
 TEST(PairDriverTest, OpenAndSeekFailuresAskWhetherToStop) {
-  for (const TableCase& c : ReadCaseTable("tests/engine/cases/open_failures.txt")) {
-    CaseScope scope(c);
+  ForEachCase("tests/engine/cases/open_failures.txt", [&](const TableCase& c) {
     PairFixture fixture;
     const bool seek = c[1] == "seek";
     if (c[0] != "new" || seek) fixture.scratch.Write("New.txt", "a\n");
@@ -42,7 +40,7 @@ TEST(PairDriverTest, OpenAndSeekFailuresAskWhetherToStop) {
       EXPECT_EQ(message, kUserStopMessage);
       EXPECT_EQ(fixture.host.Only("ask:"), std::vector<std::string>{question});
       EXPECT_EQ(fixture.report.calls, (std::vector<std::string>{"BeginRun", "EndRun:" + message}));
-      continue;
+      return;
     }
     EXPECT_EQ(fixture.host.Only("ask:"), (std::vector<std::string>{question, question}));
     EXPECT_EQ(fixture.report.calls,
@@ -54,7 +52,7 @@ TEST(PairDriverTest, OpenAndSeekFailuresAskWhetherToStop) {
                                   : c[0] == "new" ? OpenStep::kOpenNew
                                                   : OpenStep::kOpenOld);
     EXPECT_EQ(failed.failed_path, path);
-  }
+  });
 }
 
 // The classification of each reported pair: "text", "binary" or "aeqf".
@@ -106,8 +104,7 @@ TEST(PairDriverTest, FinalMessageRules) {
                                                        {"nothing", kNothingComparedMessage},
                                                        {"filtered", kFilteredEquivalentMessage},
                                                        {"equivalent", kEquivalentMessage}};
-  for (const TableCase& c : ReadCaseTable("tests/engine/cases/final_messages.txt")) {
-    CaseScope scope(c);
+  ForEachCase("tests/engine/cases/final_messages.txt", [&](const TableCase& c) {
     PairFixture fixture;
     fixture.scratch.Write("a", "same\n");
     fixture.pairs.Add("a", "a");
@@ -116,7 +113,7 @@ TEST(PairDriverTest, FinalMessageRules) {
     const std::string message = messages.at(c[3]);
     EXPECT_EQ(fixture.Run(), message);
     EXPECT_EQ(fixture.report.calls.back(), "EndRun:" + message);
-  }
+  });
 }
 
 TEST(PairDriverTest, ATextPairShowsEachStepOnTheStatusLine) {

@@ -8,11 +8,10 @@ namespace kestrin {
 namespace {
 
 TEST(PathTest, SplitsAtTheLastSeparator) {
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/engine/cases/path_splits.txt")) {
-    testkit::CaseScope scope(c);
+  testkit::ForEachCase("tests/engine/cases/path_splits.txt", [&](const testkit::TableCase& c) {
     EXPECT_EQ(DirectoryPart(c[0]), c[1]);
     EXPECT_EQ(NamePart(c[0]), c[2]);
-  }
+  });
 }
 
 TEST(PathTest, JoinAddsOneSeparatorOnlyWhenNeeded) {

@@ -29,9 +29,7 @@ struct SectionFixture : PairFixture {
 };
 
 TEST(SectionReaderTest, IdentityTestSetsDiffersOnAnyDifference) {
-  for (const testkit::TableCase& c :
-       testkit::ReadCaseTable("tests/engine/cases/identical_pairs.txt")) {
-    testkit::CaseScope scope(c);
+  testkit::ForEachCase("tests/engine/cases/identical_pairs.txt", [&](const testkit::TableCase& c) {
     SectionFixture fixture;
     fixture.Open(c[0], c[1]);
     ReadSection(fixture.run);
@@ -40,7 +38,7 @@ TEST(SectionReaderTest, IdentityTestSetsDiffersOnAnyDifference) {
     const Section& section = fixture.run.new_section;
     EXPECT_TRUE(section.line[section.count + 1].end_sentinel);
     EXPECT_EQ(section.line[section.count + 1].Link, fixture.run.old_section.count + 1);
-  }
+  });
 }
 
 TEST(SectionReaderTest, SectionsHoldAtMost7999LinesAndShowReadProgress) {
@@ -70,9 +68,7 @@ TEST(SectionReaderTest, HaltStopsTheReadAtTheNextLine) {
 }
 
 TEST(SectionReaderTest, SelectColumnsTakesTheRangesOfEachLine) {
-  for (const testkit::TableCase& c :
-       testkit::ReadCaseTable("tests/engine/cases/selected_columns.txt")) {
-    testkit::CaseScope scope(c);
+  testkit::ForEachCase("tests/engine/cases/selected_columns.txt", [&](const testkit::TableCase& c) {
     SideFile side;
     side.ranges = ParseCcolRanges(c[0], c[1], "1:eol", "")->new_side;
     InputLine line;
@@ -86,7 +82,7 @@ TEST(SectionReaderTest, SelectColumnsTakesTheRangesOfEachLine) {
     EXPECT_EQ(side.CcolWarn, blank);
     EXPECT_EQ(blank_count, blank ? 1 : 0);
     EXPECT_EQ(side.MaxCmpLen, blank ? 0 : line.CmpLen);
-  }
+  });
 }
 
 TEST(SectionReaderTest, CcolCountsShortLinesPerSide) {

@@ -57,10 +57,9 @@ std::string Positioned(SideFile& side, int32_t section_start) {
 }
 
 TEST(SideFileTest, ReadsEveryLineEndAndEndOfFileCase) {
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/engine/cases/line_ends.txt")) {
-    testkit::CaseScope scope(c);
+  testkit::ForEachCase("tests/engine/cases/line_ends.txt", [&](const testkit::TableCase& c) {
     EXPECT_EQ(ReadAll(c[0], c.Flag(1)), c[2]);
-  }
+  });
 }
 
 TEST(SideFileTest, PositioningByRecordedOffsetsGivesWhatARereadGives) {

@@ -52,11 +52,9 @@ std::vector<std::string> LinesOf(const std::string& picture) {
 }
 
 TEST(ContextWriterTest, Patterns) {
-  for (const testkit::TableCase& c :
-       testkit::ReadCaseTable("tests/report/cases/context_patterns.txt")) {
-    testkit::CaseScope scope(c);
+  testkit::ForEachCase("tests/report/cases/context_patterns.txt", [&](const testkit::TableCase& c) {
     EXPECT_EQ(Listed(c[0]), LinesOf(c[1]));
-  }
+  });
 }
 
 }  // namespace

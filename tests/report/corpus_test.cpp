@@ -262,30 +262,29 @@ constexpr int kCorpusPairs = 240;
 
 TEST(CorpusTest, ReportsMatchTheirGoldens) {
   const std::vector<CorpusPair> corpus = GenerateCorpus(kCorpusSeed, kCorpusPairs);
-  for (const testkit::TableCase& set :
-       testkit::ReadCaseTable("tests/report/cases/corpus_option_sets.txt")) {
-    testkit::CaseScope scope(set);
-    std::vector<std::string> lines;
-    for (const CorpusPair& pair : corpus) {
-      if (!set.Flag(4) && pair.new_bytes.size() > 50000) continue;
-      const bool with_dp = set.Flag(3) && pair.dp != DpChoice::kNone;
-      const std::string dp = with_dp ? std::string(DpKeyword(pair.dp)) + " " : "";
-      ControlValues controls = report_support::ControlsWith(set[1], dp + set[2]);
-      if (set.fields.size() > 5) {
-        controls.new_range1 = set[5];
-        controls.old_range1 = set[6];
-      }
-      report_support::ReportRun run;
-      report_support::RunOnePair(pair.new_bytes, pair.old_bytes, controls, run);
-      lines.push_back("==== " + pair.name + ": " + run.final_message);
-      lines.insert(lines.end(), run.lines.Primary.begin(), run.lines.Primary.end());
-      if (!run.lines.Secondary.empty()) {
-        lines.push_back("---- secondary");
-        lines.insert(lines.end(), run.lines.Secondary.begin(), run.lines.Secondary.end());
-      }
-    }
-    testkit::ExpectGoldenLines("tests/report/golden/corpus/" + set[0] + ".txt", lines);
-  }
+  testkit::ForEachCase(
+      "tests/report/cases/corpus_option_sets.txt", [&](const testkit::TableCase& set) {
+        std::vector<std::string> lines;
+        for (const CorpusPair& pair : corpus) {
+          if (!set.Flag(4) && pair.new_bytes.size() > 50000) continue;
+          const bool with_dp = set.Flag(3) && pair.dp != DpChoice::kNone;
+          const std::string dp = with_dp ? std::string(DpKeyword(pair.dp)) + " " : "";
+          ControlValues controls = report_support::ControlsWith(set[1], dp + set[2]);
+          if (set.fields.size() > 5) {
+            controls.new_range1 = set[5];
+            controls.old_range1 = set[6];
+          }
+          report_support::ReportRun run;
+          report_support::RunOnePair(pair.new_bytes, pair.old_bytes, controls, run);
+          lines.push_back("==== " + pair.name + ": " + run.final_message);
+          lines.insert(lines.end(), run.lines.Primary.begin(), run.lines.Primary.end());
+          if (!run.lines.Secondary.empty()) {
+            lines.push_back("---- secondary");
+            lines.insert(lines.end(), run.lines.Secondary.begin(), run.lines.Secondary.end());
+          }
+        }
+        testkit::ExpectGoldenLines("tests/report/golden/corpus/" + set[0] + ".txt", lines);
+      });
 }
 
 }  // namespace

@@ -40,11 +40,8 @@ std::string FormattedLine(const testkit::TableCase& c) {
 }
 
 TEST(ListingFormatterTest, EveryLineFormat) {
-  for (const testkit::TableCase& c :
-       testkit::ReadCaseTable("tests/report/cases/listing_lines.txt")) {
-    testkit::CaseScope scope(c);
-    EXPECT_EQ(FormattedLine(c), c[6]);
-  }
+  testkit::ForEachCase("tests/report/cases/listing_lines.txt",
+                       [&](const testkit::TableCase& c) { EXPECT_EQ(FormattedLine(c), c[6]); });
 }
 
 }  // namespace

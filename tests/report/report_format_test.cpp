@@ -19,8 +19,7 @@ TEST(AppendNumbersTest, WritesWhatPrintfWrites) {
   const std::vector<int64_t> values = {0, 1, 7, 42, 12345, 99999, 100000, 1234567, -3, -12345};
   for (const char* format :
        {" %.5" PRId64 "              %.5" PRId64, "   %-5" PRId64 "|%-5" PRId64,
-        " %5" PRId64 "|%" PRId64, "%%%.3" PRId64 "%%%" PRId64,
-        "%300" PRId64 "|%-250" PRId64}) {
+        " %5" PRId64 "|%" PRId64, "%%%.3" PRId64 "%%%" PRId64, "%300" PRId64 "|%-250" PRId64}) {
     for (int64_t a : values) {
       for (int64_t b : values) {
         std::string appended = "x";
@@ -33,13 +32,12 @@ TEST(AppendNumbersTest, WritesWhatPrintfWrites) {
 }
 
 TEST(Utf8ColumnsTest, CutAndPadCountCharactersOfUtf8AndBytesOfOtherText) {
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/report/cases/utf8_widths.txt")) {
-    testkit::CaseScope scope(c);
+  testkit::ForEachCase("tests/report/cases/utf8_widths.txt", [&](const testkit::TableCase& c) {
     const auto width = static_cast<size_t>(c.Number(1));
     EXPECT_EQ(PadTo(c[0], width), c[2]);
     const std::string cut(CutTo(c[0], width));
     EXPECT_EQ(cut, c[2].substr(0, cut.size()));
-  }
+  });
 }
 
 // A view that ends inside a character must not read on into the bytes

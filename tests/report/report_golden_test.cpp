@@ -20,8 +20,7 @@ using report_support::ControlsWith;
 using report_support::ExpectGolden;
 using report_support::ReportRun;
 using report_support::RunOnePair;
-using testkit::CaseScope;
-using testkit::ReadCaseTable;
+using testkit::ForEachCase;
 using testkit::TableCase;
 
 // The Primary list, then for Sbsl a "---- secondary" line and the Secondary.
@@ -64,8 +63,7 @@ std::string Expanded(const std::string& text) {
 }
 
 TEST(ReportGoldenTest, DataPairsMatchTheirGoldens) {
-  for (const TableCase& c : ReadCaseTable("tests/report/cases/data_goldens.txt")) {
-    CaseScope scope(c);
+  ForEachCase("tests/report/cases/data_goldens.txt", [&](const TableCase& c) {
     ReportRun run;
     RunOnePair(ReportData(c[1] + "/new.txt"), ReportData(c[1] + "/old.txt"),
                ControlsWith(c[2], c[3]), run);
@@ -73,18 +71,17 @@ TEST(ReportGoldenTest, DataPairsMatchTheirGoldens) {
     ExpectGolden(c[0] + ".txt", LinesOf(run.lines.Primary));
     if (run.lines.settings.Sbsl)
       ExpectGolden(c[0] + ".secondary.txt", LinesOf(run.lines.Secondary));
-  }
+  });
 }
 
 TEST(ReportGoldenTest, WorkedExamplesMatchTheirGoldens) {
-  for (const TableCase& c : ReadCaseTable("tests/report/cases/worked_examples.txt")) {
-    CaseScope scope(c);
+  ForEachCase("tests/report/cases/worked_examples.txt", [&](const TableCase& c) {
     ControlValues controls = ControlsWith(c[3], c[4]);
     if (c.fields.size() > 5) controls.subc_text = c[5];
     ReportRun run;
     RunOnePair(Expanded(c[1]), Expanded(c[2]), controls, run);
     ExpectGolden(c[0] + ".txt", BothLists(run));
-  }
+  });
 }
 
 TEST(ReportGoldenTest, FullStoreStopsThePairWithOneMessage) {

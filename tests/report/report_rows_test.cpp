@@ -15,6 +15,7 @@ namespace kestrin {
 namespace {
 
 using testkit::CaseScope;
+using testkit::ForEachCase;
 using testkit::ReadCaseTable;
 using testkit::TableCase;
 
@@ -46,22 +47,20 @@ TEST(ReportRowsTest, RowTexts) {
       {"numbered", &report}, {"unstarted", &unstarted}, {"secondary_summary", &secondary_summary}};
   const std::map<std::string, RowSide> sides = {
       {"single", RowSide::kSingle}, {"inserts", RowSide::kInserts}, {"deletes", RowSide::kDeletes}};
-  for (const TableCase& c : ReadCaseTable("tests/report/cases/row_texts.txt")) {
-    CaseScope scope(c);
+  ForEachCase("tests/report/cases/row_texts.txt", [&](const TableCase& c) {
     const ReportLines& shown = *reports.at(c[0]);
     const RowSide side = sides.at(c[1]);
     EXPECT_EQ(RowText(shown, side, c.Number(2)), c[3]);
-    if (side == RowSide::kInserts) continue;  // the single panel's list is Primary too
+    if (side == RowSide::kInserts) return;  // the single panel's list is Primary too
     const StoredLines& list = side == RowSide::kDeletes ? shown.Secondary : shown.Primary;
     EXPECT_EQ(RowText(shown, list, c.Number(2)), c[3]) << "of its list";
-  }
+  });
   EXPECT_EQ(RowColour(unstarted, RowSide::kDeletes, 7), RowColourName::kGreen);
   EXPECT_EQ(RowColour(ReportLines(), RowSide::kSingle, 0), RowColourName::kGreen);
 }
 
 TEST(ReportRowsTest, RowColours) {
-  for (const TableCase& c : ReadCaseTable("tests/report/cases/row_colours.txt")) {
-    CaseScope scope(c);
+  ForEachCase("tests/report/cases/row_colours.txt", [&](const TableCase& c) {
     ReportLines report = ReportOf({c[0]}, {c[0]});
     if (c[1] == "chng") {
       report.settings.ListingType = ListingKind::kChng;
@@ -70,7 +69,7 @@ TEST(ReportRowsTest, RowColours) {
     EXPECT_STREQ(ColourName(RowColour(report, RowSide::kSingle, 0)), c[2].c_str());
     EXPECT_STREQ(ColourName(RowColour(report, RowSide::kInserts, 0)), c[3].c_str());
     EXPECT_STREQ(ColourName(RowColour(report, RowSide::kDeletes, 0)), c[4].c_str());
-  }
+  });
 }
 
 TEST(ReportRowsTest, ColourRgbGivesTheViewerColours) {

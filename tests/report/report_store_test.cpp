@@ -45,16 +45,14 @@ struct StoreFixture {
 };
 
 TEST(CleanListingLineTest, ReplacesControlCharactersAfterTheFlagColumn) {
-  for (const testkit::TableCase& c :
-       testkit::ReadCaseTable("tests/report/cases/cleaned_lines.txt")) {
-    testkit::CaseScope scope(c);
+  testkit::ForEachCase("tests/report/cases/cleaned_lines.txt", [&](const testkit::TableCase& c) {
     CompareSettings settings;
     settings.Subc = c[1] != "no";
     settings.SubcChar = c[1][0];
     settings.Xtab = c[2] != "no";
     settings.TabSize = settings.Xtab ? static_cast<int32_t>(c.Number(2)) : 4;
     EXPECT_EQ(CleanListingLine(c[0], settings), c[3]);
-  }
+  });
 }
 
 TEST(ReportStoreTest, ProgressTextEverySixtyListingLines) {

@@ -160,14 +160,13 @@ void SummaryFixture::Apply(std::string step) {
 void ExpectSummaries(const std::string& table,
                      const std::function<std::string(SummaryFixture&)>& write) {
   std::vector<std::string> all;
-  for (const testkit::TableCase& c : testkit::ReadCaseTable("tests/report/cases/" + table)) {
-    testkit::CaseScope scope(c);
+  testkit::ForEachCase("tests/report/cases/" + table, [&](const testkit::TableCase& c) {
     SummaryFixture f;
     std::istringstream steps(c[1]);
     for (std::string step; std::getline(steps, step, ';');) f.Apply(step);
     all.push_back("==== " + c[0] + write(f));
     all.insert(all.end(), f.lines.Primary.begin(), f.lines.Primary.end());
-  }
+  });
   report_support::ExpectGolden(table, all);
 }
 
@@ -204,11 +203,9 @@ TEST(SummaryTest, CountsPastTwoToTheThirtyFirst) {
 }
 
 TEST(ShortenTest, Widths) {
-  for (const testkit::TableCase& c :
-       testkit::ReadCaseTable("tests/report/cases/shortened_names.txt")) {
-    testkit::CaseScope scope(c);
+  testkit::ForEachCase("tests/report/cases/shortened_names.txt", [&](const testkit::TableCase& c) {
     EXPECT_EQ(Shorten(c[0], static_cast<size_t>(c.Number(1))), c[2]);
-  }
+  });
 }
 
 }  // namespace
