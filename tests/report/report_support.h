@@ -1,5 +1,5 @@
-// Helpers for the report tests: whole compare runs through the engine,
-// report golden files, and runs whose counts are set by hand.
+// Helpers for the report tests: whole compare runs through the engine, and
+// report golden files.
 #ifndef KESTRIN_TESTS_REPORT_REPORT_SUPPORT_H_
 #define KESTRIN_TESTS_REPORT_REPORT_SUPPORT_H_
 
@@ -8,7 +8,6 @@
 
 #include "engine/compare_settings.h"
 #include "engine/file_system.h"
-#include "engine/pair_run.h"
 #include "report/directory_run_info.h"
 #include "report/report_lines.h"
 #include "report/report_store.h"
@@ -52,23 +51,6 @@ ControlValues ControlsWith(const std::string& listing_type, const std::string& o
 inline void ExpectGolden(const std::string& name, const std::vector<std::string>& lines) {
   testkit::ExpectGoldenLines("tests/report/golden/" + name, lines);
 }
-
-// A compare run without files, its counts set by hand, and a report to
-// write its summaries into.
-struct HandRun {
-  HandRun() : run(pairs, halt, host, DefaultFileSystem()), store(lines, host) {
-    testkit::UseUtcFileTimes();
-    run.settings.ListingTypeText = "Chng";
-  }
-
-  PairList pairs;
-  bool halt = false;
-  RecordingHost host;
-  CompareRun run;
-  ReportLines lines;
-  ReportStore store;
-  DirectoryRunInfo info;
-};
 
 }  // namespace kestrin::report_support
 

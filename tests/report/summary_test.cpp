@@ -10,17 +10,25 @@
 #include <string>
 #include <vector>
 
+#include "engine/pair_run.h"
 #include "report/directory_summary.h"
 #include "report/pair_summary.h"
+#include "report/report_store.h"
 #include "tests/common/case_table.h"
 #include "tests/common/line_lists.h"
+#include "tests/common/recording_fakes.h"
+#include "tests/common/scratch_directory.h"
 #include "tests/report/report_support.h"
 
 namespace kestrin {
 namespace {
 
-struct SummaryFixture : report_support::HandRun {
+// A compare run without files, its counts set by hand, and a report to
+// write its summaries into.
+struct SummaryFixture {
   SummaryFixture() {
+    testkit::UseUtcFileTimes();
+    run.settings.ListingTypeText = "Chng";
     info.compare_type = kCompareLikeNamedFiles;
     info.new_directory = "/data/new";
     info.old_directory = "/data/old";
@@ -39,6 +47,14 @@ struct SummaryFixture : report_support::HandRun {
   }
   // Carries out one step of a case (see the tables' heads).
   void Apply(std::string step);
+
+  PairList pairs;
+  bool halt = false;
+  testkit::RecordingHost host;
+  CompareRun run{pairs, halt, host, DefaultFileSystem()};
+  ReportLines lines;
+  ReportStore store{lines, host};
+  DirectoryRunInfo info;
 };
 
 const std::map<std::string, int64_t PairResult::*> kCounts = {
