@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -24,10 +25,14 @@ constexpr const char* kColourNames[] = {"black", "red", "blue", "teal", "maroon"
 
 const char* ColourName(RowColourName colour) { return kColourNames[static_cast<int>(colour)]; }
 
-ReportLines ReportOf(std::vector<std::string> primary, std::vector<std::string> secondary = {}) {
+// A report of the two lists whose summary started at `summary_start`, if any.
+ReportLines ReportOf(std::vector<std::string> primary, std::vector<std::string> secondary = {},
+                     int32_t summary_start = -1) {
   ReportLines report;
   report.Primary = StoredOf(primary);
   report.Secondary = StoredOf(secondary);
+  report.SummaryStarted = summary_start >= 0;
+  report.SummaryStartIndex = std::max(summary_start, 0);
   return report;
 }
 
@@ -35,14 +40,9 @@ TEST(ReportRowsTest, RowTexts) {
   std::vector<std::string> primary(10001, "    x");
   primary[0] = "I - first";
   primary[10000] = "SUMMARY";
-  ReportLines report = ReportOf(primary, {"D - old", "    b", "    extra"});
-  report.SummaryStarted = true;
-  report.SummaryStartIndex = 10000;
-  ReportLines unstarted = ReportOf({"    a"});
-  unstarted.SummaryStartIndex = 0;
-  ReportLines secondary_summary = ReportOf({"    a", "S"}, {"    a", "    extra"});
-  secondary_summary.SummaryStarted = true;
-  secondary_summary.SummaryStartIndex = 1;
+  const ReportLines report = ReportOf(primary, {"D - old", "    b", "    extra"}, 10000);
+  const ReportLines unstarted = ReportOf({"    a"});
+  const ReportLines secondary_summary = ReportOf({"    a", "S"}, {"    a", "    extra"}, 1);
   const std::map<std::string, const ReportLines*> reports = {
       {"numbered", &report}, {"unstarted", &unstarted}, {"secondary_summary", &secondary_summary}};
   const std::map<std::string, RowSide> sides = {
