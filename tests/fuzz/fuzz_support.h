@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -36,7 +35,7 @@ class MemoryInputFile : public InputFile {
   }
   int64_t Read(char* buffer, int64_t count) override {
     const int64_t got = std::clamp<int64_t>(count, 0, std::ssize(bytes_) - position_);
-    std::memcpy(buffer, bytes_.data() + position_, static_cast<size_t>(got));
+    std::copy_n(bytes_.data() + position_, got, buffer);
     position_ += got;
     return got;
   }
