@@ -34,20 +34,6 @@ std::atomic<bool> counting{false};
 std::atomic<int64_t> live_bytes{0};
 std::atomic<int64_t> peak_bytes{0};
 
-void CountAllocation(void* block) {
-  if (block == nullptr || !counting.load(std::memory_order_relaxed)) return;
-  const auto size = static_cast<int64_t>(malloc_usable_size(block));
-  const int64_t now = live_bytes.fetch_add(size, std::memory_order_relaxed) + size;
-  int64_t peak = peak_bytes.load(std::memory_order_relaxed);
-  while (now > peak && !peak_bytes.compare_exchange_weak(peak, now)) {
-  }
-}
-
-void CountRelease(void* block) {
-  if (block == nullptr || !counting.load(std::memory_order_relaxed)) return;
-  live_bytes.fetch_sub(static_cast<int64_t>(malloc_usable_size(block)), std::memory_order_relaxed);
-}
-
 }  // namespace
 
 // Every other form of new and delete of the standard library ends here. Kept
@@ -55,12 +41,21 @@ void CountRelease(void* block) {
 [[gnu::noinline]] void* operator new(size_t size) {
   void* block = std::malloc(size == 0 ? 1 : size);
   if (block == nullptr) throw std::bad_alloc();
-  CountAllocation(block);
+  if (counting.load(std::memory_order_relaxed)) {
+    const auto bytes = static_cast<int64_t>(malloc_usable_size(block));
+    const int64_t now = live_bytes.fetch_add(bytes, std::memory_order_relaxed) + bytes;
+    int64_t peak = peak_bytes.load(std::memory_order_relaxed);
+    while (now > peak && !peak_bytes.compare_exchange_weak(peak, now)) {
+    }
+  }
   return block;
 }
 
 [[gnu::noinline]] void operator delete(void* block) noexcept {
-  CountRelease(block);
+  if (block != nullptr && counting.load(std::memory_order_relaxed)) {
+    live_bytes.fetch_sub(static_cast<int64_t>(malloc_usable_size(block)),
+                         std::memory_order_relaxed);
+  }
   std::free(block);
 }
 
