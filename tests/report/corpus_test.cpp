@@ -219,10 +219,8 @@ CorpusPair MakePair(Random& random, int number) {
                         ? Kind::kSection
                         : static_cast<Kind>(number % (kKinds - 1));
   const auto dp = static_cast<DpChoice>(random.Below(kDpOptionCount));
-  CorpusPair pair;
-  pair.dp = dp;
-  pair.name = std::to_string(number) + " " + kKindNames[static_cast<size_t>(kind)] + " " +
-              std::string(DpKeyword(dp));
+  const std::string name = std::to_string(number) + " " + kKindNames[static_cast<size_t>(kind)] +
+                           " " + std::string(DpKeyword(dp));
   const int count = kind == Kind::kSection ? 8100 + random.Below(300) : 3 + random.Below(45);
   Lines old_lines = BaseText(random, dp, count);
   for (std::string& line : old_lines) {
@@ -244,9 +242,9 @@ CorpusPair MakePair(Random& random, int number) {
     old_lines.clear();
   }
   const bool mixed = kind == Kind::kLineEnds;
-  pair.new_bytes = Joined(random, new_lines, mixed, !random.Chance(10));
-  pair.old_bytes = Joined(random, old_lines, mixed, !random.Chance(10));
-  return pair;
+  // A braced list is evaluated in order: the new file's ends are drawn first.
+  return {name, dp, Joined(random, new_lines, mixed, !random.Chance(10)),
+          Joined(random, old_lines, mixed, !random.Chance(10))};
 }
 
 // `count` pairs made from `seed`; the same seed always gives the same bytes.
