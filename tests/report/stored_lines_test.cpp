@@ -116,7 +116,8 @@ TEST(StoredLinesTest, RemovesOnlyTheSpillFilesOfEndedProcesses) {
   const std::vector<std::string> kept = {
       SpillName(getpid()),       SpillName(ended) + ".txt",       ended_prefix + "-.spill",
       ended_prefix + "_0.spill", "kestrin-report-x-0.spill",      "notes.txt",
-      ended_prefix + "-0.spilx", "x" + SpillName(ended).substr(1)};
+      ended_prefix + "-0.spilx", "x" + SpillName(ended).substr(1),
+      ended_prefix + "-99999999999999999999.spill"};
   for (const std::string& name : kept) scratch.Write(name, "kept");
   scratch.Write(SpillName(ended), "stale");
 
