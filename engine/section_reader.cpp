@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cassert>
 #include <cstring>
+#include <functional>
 
 #include "engine/engine_texts.h"
 #include "engine/line_form.h"
@@ -155,6 +156,17 @@ bool RawLinesDiffer(const Section& new_section, const Section& old_section) {
   return false;
 }
 
+// Reads one side's lines until its section is full, the side ends or
+// `halted` is set, calling `at_interval` after every kStatusLineInterval-th
+// line; with `prepare`, then prepares them.
+void ReadSideAlone(CompareRun& run, SideFeed& feed, const bool& halted, bool prepare,
+                   const std::function<void()>& at_interval) {
+  while (!halted && HasRoom(feed.section) && StoreNextLine(run, feed)) {
+    if (feed.section.count % kStatusLineInterval == 0) at_interval();
+  }
+  if (prepare) PrepareSide(run.settings, feed.side, feed.section);
+}
+
 // Reads the two sides at once, the old one on the run's second thread, each
 // until its section is full or it ends; the same lines as the read in step.
 // With `prepare`, each thread then prepares its side's lines. The status
@@ -162,22 +174,17 @@ bool RawLinesDiffer(const Section& new_section, const Section& old_section) {
 // through `old_bytes_read`. A Halt stops the new side at once and the old
 // side with its section.
 void ReadSidesApart(CompareRun& run, SideFeed& new_feed, SideFeed& old_feed, bool prepare) {
+  static constexpr bool kNeverHalted = false;
   std::atomic<int64_t> old_bytes_read = NextLineOffset(run.old_side);
   run.OnBothSides(
       [&] {
-        while (!run.state.HaltRequested && HasRoom(run.new_section) &&
-               StoreNextLine(run, new_feed)) {
-          if (run.new_section.count % kStatusLineInterval != 0) continue;
+        ReadSideAlone(run, new_feed, run.state.HaltRequested, prepare, [&] {
           ShowReadProgress(run, NextLineOffset(run.new_side) + old_bytes_read.load());
-        }
-        if (prepare) PrepareSide(run.settings, run.new_side, run.new_section);
+        });
       },
       [&] {
-        while (HasRoom(run.old_section) && StoreNextLine(run, old_feed)) {
-          if (run.old_section.count % kStatusLineInterval != 0) continue;
-          old_bytes_read.store(NextLineOffset(run.old_side));
-        }
-        if (prepare) PrepareSide(run.settings, run.old_side, run.old_section);
+        ReadSideAlone(run, old_feed, kNeverHalted, prepare,
+                      [&] { old_bytes_read.store(NextLineOffset(run.old_side)); });
       });
   ShowReadFailure(run, run.new_side);
   ShowReadFailure(run, run.old_side);
