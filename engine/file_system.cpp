@@ -30,23 +30,29 @@ int RecordError() {
 }
 
 // A regular file keeps its read position itself and reads with pread, and
-// its time comes from the one fstat of the open: a pair then costs one seek
-// a side, to learn the length. Other files (a pipe or a device named by the
-// user) seek and read as the system does.
+// its time and length come from the one fstat of the open: a pair then costs
+// no seek at all. Other files (a pipe or a device named by the user) seek and
+// read as the system does.
 class PosixInputFile : public InputFile {
  public:
   PosixInputFile(int descriptor, const struct stat& status)
       : descriptor_(descriptor),
         regular_(S_ISREG(status.st_mode)),
-        modified_time_(status.st_mtime) {}
+        modified_time_(status.st_mtime),
+        opened_size_(status.st_size) {}
   ~PosixInputFile() override { close(descriptor_); }
   PosixInputFile(const PosixInputFile&) = delete;
   PosixInputFile& operator=(const PosixInputFile&) = delete;
 
-  // The length comes from the system's own seek, even for a regular file:
-  // some (those of /proc, say) show a length of 0 or cannot seek at all, and
-  // that must end the pair as it always has.
+  // A regular file's length is the one it had when opened. A length of 0
+  // comes from the system's own seek: some files (those of /proc, say) show
+  // 0 or cannot seek at all, and that must end the pair as it always has.
   bool SeekToEnd(int64_t* size) override {
+    if (regular_ && opened_size_ > 0) {
+      *size = opened_size_;
+      position_ = opened_size_;
+      return true;
+    }
     const off_t end = lseek(descriptor_, 0, SEEK_END);
     if (end < 0) {
       RecordError();
@@ -103,6 +109,7 @@ class PosixInputFile : public InputFile {
   int descriptor_;
   bool regular_;
   int64_t modified_time_;  // a regular file's last-modified time when it was opened
+  int64_t opened_size_;    // a regular file's length when it was opened
   int64_t position_ = 0;   // a regular file's read position
 };
 

@@ -5,9 +5,15 @@
 #include <cstring>
 #include <utility>
 
+#include "engine/brief_wait.h"
+
 namespace kestrin {
 
 namespace {
+
+// A small file takes the reading thread a few microseconds: the run looks
+// for it this long before it sleeps.
+constexpr std::chrono::microseconds kFileLookingTime{200};
 
 // A regular file's bytes as they were read ahead, read as the file would be.
 class HeldFile : public InputFile {
@@ -68,7 +74,7 @@ std::unique_ptr<InputFile> ReadAheadFileSystem::OpenRead(const std::string& path
   }
   const auto index = static_cast<size_t>(found - paths_.begin());
   PassTo(index);
-  changed_.wait(lock, [&] { return files_[index].done; });
+  AwaitLooking(lock, changed_, kFileLookingTime, [&] { return files_[index].done; });
   AheadFile file = TakeFile(index);
   ++next_wanted_;
   changed_.notify_all();

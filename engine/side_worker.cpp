@@ -2,7 +2,18 @@
 // one lock.
 #include "engine/side_worker.h"
 
+#include "engine/brief_wait.h"
+
 namespace kestrin {
+
+namespace {
+
+// A section's work takes each thread about as long, and the comparing
+// thread's own steps between two jobs (matching, writing the listing) take
+// less than this: each thread looks for the other this long before it sleeps.
+constexpr std::chrono::microseconds kJobLookingTime{1000};
+
+}  // namespace
 
 SideWorker::SideWorker() : thread_([this] { Serve(); }) {}
 
@@ -30,7 +41,7 @@ void SideWorker::RunBoth(const std::function<void()>& here, const std::function<
     here_failure = std::current_exception();
   }
   std::unique_lock<std::mutex> lock(mutex_);
-  changed_.wait(lock, [this] { return job_done_; });
+  AwaitLooking(lock, changed_, kJobLookingTime, [this] { return job_done_; });
   if (here_failure != nullptr) std::rethrow_exception(here_failure);
   if (job_failure_ != nullptr) std::rethrow_exception(job_failure_);
 }
@@ -38,7 +49,7 @@ void SideWorker::RunBoth(const std::function<void()>& here, const std::function<
 void SideWorker::Serve() {
   std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
-    changed_.wait(lock, [this] { return stopping_ || job_ != nullptr; });
+    AwaitLooking(lock, changed_, kJobLookingTime, [this] { return stopping_ || job_ != nullptr; });
     if (stopping_) return;
     const std::function<void()>* job = job_;
     job_ = nullptr;
