@@ -80,26 +80,41 @@ uint16_t HashSqueezed(const std::string& text, int32_t squeezed_length) {
   return folded == 0 ? 65535 : folded;
 }
 
+namespace {
+
+constexpr uint64_t kGoldenRatio = 0x9e3779b97f4a7c15ULL;
+constexpr uint64_t kSecondMultiplier = 0xc2b2ae3d27d4eb4fULL;
+
+// One word taken into a running hash.
+uint64_t TakeWord(uint64_t hash, uint64_t word, uint64_t multiplier) {
+  hash = (hash ^ word) * multiplier;
+  return hash ^ (hash >> 29);
+}
+
+}  // namespace
+
 uint32_t FingerprintSqueezed(const std::string& text, int32_t squeezed_length) {
   assert(squeezed_length >= 0 && static_cast<size_t>(squeezed_length) <= text.size());
-  // Eight bytes at a time, each word multiplied in with the 64-bit golden
-  // ratio constant; the tail is read as a shorter word.
-  constexpr uint64_t kMultiplier = 0x9e3779b97f4a7c15ULL;
+  // Sixteen bytes at a time into two hashes with multipliers of their own,
+  // so that neither waits for the other's multiplication; the tail is read
+  // as shorter words. Where a word stands decides which hash takes it.
   const auto length = static_cast<size_t>(squeezed_length);
-  uint64_t hash = length;
+  uint64_t first = length;
+  uint64_t second = kSecondMultiplier;
   size_t at = 0;
-  for (; at + sizeof(uint64_t) <= length; at += sizeof(uint64_t)) {
-    uint64_t word = 0;
-    std::memcpy(&word, text.data() + at, sizeof word);
-    hash = (hash ^ word) * kMultiplier;
-    hash ^= hash >> 29;
+  for (; at + 2 * sizeof(uint64_t) <= length; at += 2 * sizeof(uint64_t)) {
+    uint64_t words[2];
+    std::memcpy(words, text.data() + at, sizeof words);
+    first = TakeWord(first, words[0], kGoldenRatio);
+    second = TakeWord(second, words[1], kSecondMultiplier);
   }
   if (at < length) {
-    uint64_t word = 0;
-    std::memcpy(&word, text.data() + at, length - at);
-    hash = (hash ^ word) * kMultiplier;
-    hash ^= hash >> 29;
+    uint64_t words[2] = {0, 0};
+    std::memcpy(words, text.data() + at, length - at);
+    first = TakeWord(first, words[0], kGoldenRatio);
+    if (length - at > sizeof(uint64_t)) second = TakeWord(second, words[1], kSecondMultiplier);
   }
+  const uint64_t hash = TakeWord(first, second, kGoldenRatio);
   return static_cast<uint32_t>(hash ^ (hash >> 32));
 }
 

@@ -11,15 +11,18 @@
 namespace kestrin {
 namespace {
 
-// The text of `line` that the exactness test compares: case-folded with
-// Icas, column-selected with Ccol, made in `copy` when either is on; else
-// the line's own text up to its raw length.
-std::string_view CompareText(const CompareSettings& settings, SideFile& side, const InputLine& line,
-                             InputLine& copy) {
-  int32_t length = std::min(static_cast<int32_t>(line.Text.size()), static_cast<int32_t>(line.RawLen));
-  if (!settings.Icas && !settings.Ccol) {
-    return std::string_view(line.Text.data(), static_cast<size_t>(std::max(length, 0)));
-  }
+// A line's own text up to its raw length.
+std::string_view RawText(const InputLine& line) {
+  const int32_t length =
+      std::min(static_cast<int32_t>(line.Text.size()), static_cast<int32_t>(line.RawLen));
+  return std::string_view(line.Text.data(), static_cast<size_t>(std::max(length, 0)));
+}
+
+// The text of `line` that the exactness test compares under Icas or Ccol,
+// made in `copy`: case-folded with Icas, column-selected with Ccol.
+std::string_view RemadeText(const CompareSettings& settings, SideFile& side, const InputLine& line,
+                            InputLine& copy) {
+  int32_t length = static_cast<int32_t>(RawText(line).size());
   copy.Text = line.Text;
   copy.RawLen = line.RawLen;
   if (settings.Icas) FoldCase(copy.Text, length);
@@ -31,18 +34,26 @@ std::string_view CompareText(const CompareSettings& settings, SideFile& side, co
   return std::string_view(copy.Text.data(), static_cast<size_t>(std::max(length, 0)));
 }
 
-// True iff a matched pair is exact rather than a reformat: equal over the
-// shorter of the two texts, so that trailing blanks alone do not count.
+// Equal over the shorter of the two texts, so that trailing blanks alone do
+// not count.
+bool SameOverShorter(std::string_view a, std::string_view b) {
+  const size_t shorter = std::min(a.size(), b.size());
+  return a.substr(0, shorter) == b.substr(0, shorter);
+}
+
+// True iff a matched pair is exact rather than a reformat. Without Icas and
+// Ccol the lines' own texts are compared, with no copy made.
 bool ExactPair(SectionView& view, const InputLine& new_line, const InputLine& old_line) {
   const CompareSettings& settings = view.settings;
   if (settings.Rovr) return true;
   if (settings.Ccol && (new_line.CcolBlank || old_line.CcolBlank)) return true;
+  if (!settings.Icas && !settings.Ccol) {
+    return SameOverShorter(RawText(new_line), RawText(old_line));
+  }
   InputLine new_copy;
   InputLine old_copy;
-  const std::string_view new_text = CompareText(settings, view.new_side, new_line, new_copy);
-  const std::string_view old_text = CompareText(settings, view.old_side, old_line, old_copy);
-  const size_t shorter = std::min(new_text.size(), old_text.size());
-  return new_text.substr(0, shorter) == old_text.substr(0, shorter);
+  return SameOverShorter(RemadeText(settings, view.new_side, new_line, new_copy),
+                         RemadeText(settings, view.old_side, old_line, old_copy));
 }
 
 }  // namespace
