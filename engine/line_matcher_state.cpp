@@ -37,6 +37,24 @@ bool SameKey(const InputLine& a, const InputLine& b) {
   return a.Hash == b.Hash && a.SqueezedLen == b.SqueezedLen && a.Fingerprint == b.Fingerprint;
 }
 
+// Above every 16-bit hash, and different on the two sides.
+constexpr uint32_t kNewEqualsNone = 0x10000;
+constexpr uint32_t kOldEqualsNone = 0x20000;
+
+// The hashes of the section's lines 1 to count, at their indices. A Dp line
+// equals no line, nor does one whose text is shorter than its squeezed
+// length: it was never prepared, and its text is never read past its end.
+std::vector<uint32_t> HashesOf(const Section& section, uint32_t equals_none) {
+  std::vector<uint32_t> hashes(static_cast<size_t>(section.count) + 1, equals_none);
+  for (int32_t index = 1; index <= section.count; ++index) {
+    const InputLine& line = section.line[static_cast<size_t>(index)];
+    if (!line.IsDp && line.Text.size() >= line.SqueezedLen) {
+      hashes[static_cast<size_t>(index)] = line.Hash;
+    }
+  }
+  return hashes;
+}
+
 }  // namespace
 
 void CandidateTable::Clear(int32_t threshold) {
@@ -73,7 +91,11 @@ void CandidateTable::Resettle(int k) {
 
 MatchState::MatchState(Section& new_section, Section& old_section,
                        const MatchOptions& match_options)
-    : fresh(new_section), old(old_section), options(match_options) {}
+    : fresh(new_section),
+      old(old_section),
+      options(match_options),
+      new_hashes(HashesOf(new_section, kNewEqualsNone)),
+      old_hashes(HashesOf(old_section, kOldEqualsNone)) {}
 
 int32_t MatchState::AdvanceNew(int32_t from, int32_t steps) const {
   for (int32_t k = 0; k < steps; ++k) from = NextNew(from + 1);

@@ -99,6 +99,12 @@ struct MatchState {
   // equal old lines walks these short lists instead of whole hash buckets.
   std::vector<uint16_t> key_heads;
   std::vector<uint16_t> next_with_key;
+  // Each line's hash, by index, or a value no line of the other side has
+  // when the line can equal none. Same() reads these packed arrays first:
+  // the scans try thousands of line pairs that differ, and the line records
+  // are too large to stay in the cache.
+  std::vector<uint32_t> new_hashes;
+  std::vector<uint32_t> old_hashes;
 
   int32_t NewCount() const { return fresh.count; }
   int32_t OldCount() const { return old.count; }
@@ -170,13 +176,8 @@ inline int32_t MatchState::PreviousOld(int32_t j) const {
 
 inline bool MatchState::Same(int32_t a, int32_t b) const {
   if (a < 1 || a > NewCount() || b < 1 || b > OldCount()) return false;
-  const InputLine& left = fresh.line[static_cast<size_t>(a)];
-  const InputLine& right = old.line[static_cast<size_t>(b)];
-  if (left.Hash != right.Hash || left.IsDp || right.IsDp) return false;
-  // A text shorter than its squeezed length was never prepared: never equal,
-  // and never read past its end.
-  if (left.Text.size() < left.SqueezedLen || right.Text.size() < right.SqueezedLen) return false;
-  return LinesEqual(left, right);
+  if (new_hashes[static_cast<size_t>(a)] != old_hashes[static_cast<size_t>(b)]) return false;
+  return LinesEqual(fresh.line[static_cast<size_t>(a)], old.line[static_cast<size_t>(b)]);
 }
 
 // The scan of one cycle (fills the table) and what follows it.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <random>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -150,6 +152,83 @@ TEST_F(LineMatcherTest, ACutSectionKeepsItsLinesAndMovesItsSentinel) {
     EXPECT_EQ(sentinel.Link, 6);
     EXPECT_TRUE(sentinel.Text.empty());
   }
+}
+
+// A random line of a vocabulary of `words` words: now and then with a blank
+// inside (equal in compare form to the word without it) or, with `dp_lines`,
+// a Dp line.
+std::string RandomLine(std::mt19937& random, uint32_t words, bool dp_lines) {
+  const uint32_t word = random() % words;
+  const uint32_t form = random() % 16;
+  if (dp_lines && form == 0) return kDpLineMark + std::to_string(word);
+  if (form == 1) return "w_" + std::to_string(word);
+  return "w" + std::to_string(word);
+}
+
+// The new side made from the old by random edits: lines kept, dropped,
+// replaced, added and, now and then, a stretch moved to another place.
+std::vector<std::string> Edited(std::mt19937& random, const std::vector<std::string>& old_texts,
+                                uint32_t words, bool dp_lines) {
+  std::vector<std::string> texts;
+  for (const std::string& text : old_texts) {
+    const uint32_t edit = random() % 10;
+    if (edit == 0) continue;
+    if (edit == 1) texts.push_back(RandomLine(random, words, dp_lines));
+    if (edit == 2) texts.push_back(RandomLine(random, words, dp_lines));
+    if (edit != 1) texts.push_back(text);
+  }
+  if (texts.size() > 8 && random() % 4 == 0) {
+    const size_t from = random() % (texts.size() / 2);
+    const size_t count = 1 + random() % 4;
+    std::vector<std::string> stretch(texts.begin() + from, texts.begin() + from + count);
+    texts.erase(texts.begin() + from, texts.begin() + from + count);
+    texts.insert(texts.end() - random() % 3, stretch.begin(), stretch.end());
+  }
+  return texts;
+}
+
+// Folds `text` into a 64-bit FNV-1a digest.
+uint64_t Digest(uint64_t digest, const std::string& text) {
+  for (const char c : text) digest = (digest ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
+  return digest;
+}
+
+// Ten thousand random section pairs, a tenth of them under each option set
+// in turn and one in fifty large enough to be cut: every pair's links,
+// moved lines and block starts, digested ten pairs a line, as the matcher
+// gave them when the golden was written. A change made for speed must leave
+// each of them as it was.
+TEST_F(LineMatcherTest, RandomSectionsKeepEveryLink) {
+  constexpr int kPairs = 10000;
+  constexpr int kPairsALine = 10;
+  constexpr uint64_t kDigestStart = 0xcbf29ce484222325ULL;
+  std::mt19937 random(20261207);
+  std::vector<std::string> digests;
+  uint64_t digest = kDigestStart;
+  for (int k = 0; k < kPairs; ++k) {
+    MatchOptions options = Options((k & 4) != 0);
+    options.dp_active = (k & 1) != 0;
+    options.Fmvl = (k & 2) != 0;
+    const uint32_t words = 1 + random() % 40;
+    const uint32_t lines = k % 50 == 49 ? 100 + random() % 900 : random() % 60;
+    std::vector<std::string> old_texts;
+    for (uint32_t n = 0; n < lines; ++n) {
+      old_texts.push_back(RandomLine(random, words, options.dp_active));
+    }
+    const std::vector<std::string> new_texts =
+        k % 7 == 0 ? std::vector<std::string>(old_texts.rbegin(), old_texts.rend())
+                   : Edited(random, old_texts, words, options.dp_active);
+    const std::string tokens = Match(Spaced(new_texts), Spaced(old_texts), options);
+    digest = Digest(digest, tokens + " | " + BlockStarts(fresh_) + " | " + BlockStarts(old_));
+    if (k % kPairsALine == kPairsALine - 1) {
+      char line[40];
+      std::snprintf(line, sizeof line, "%d %016llx", k + 1 - kPairsALine,
+                    static_cast<unsigned long long>(digest));
+      digests.push_back(line);
+      digest = kDigestStart;
+    }
+  }
+  testkit::ExpectGoldenLines("tests/engine/golden/random_section_links.txt", digests);
 }
 
 TEST_F(LineMatcherTest, ShowsCycleStatusOnTheFirstCycleAndEveryFiftieth) {
