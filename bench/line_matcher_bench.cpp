@@ -23,8 +23,9 @@ void Prepare(Section& section, const std::vector<std::string>& texts) {
     line.Text = texts[k];
     line.RawLen = static_cast<int16_t>(texts[k].size());
     line.SqueezedLen = static_cast<uint16_t>(Squeeze(line.Text, line.RawLen));
-    line.Hash = HashSqueezed(line.Text, line.SqueezedLen);
-    line.Fingerprint = FingerprintSqueezed(line.Text, line.SqueezedLen);
+    const LineKeys keys = KeysOfSqueezed(line.Text, line.SqueezedLen);
+    line.Hash = keys.hash;
+    line.Fingerprint = keys.fingerprint;
   }
 }
 

@@ -34,7 +34,7 @@ struct LineMarks {
   int16_t RunCount = 0;     // listing: length of the run of like lines starting here
   int16_t RawLen = 0;       // length as read, 1 to 2048
   uint16_t SqueezedLen = 0;  // length of the squeezed text (always even)
-  uint32_t Fingerprint = 0;  // FingerprintSqueezed of the squeezed text once prepared
+  uint32_t Fingerprint = 0;  // KeysOfSqueezed's fingerprint once prepared
   int16_t CmpLen = 0;       // length after Ccol selection (Ccol on only)
   bool has_saved_text = false;  // listing: SavedText holds the raw text
 };

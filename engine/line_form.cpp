@@ -17,13 +17,6 @@ void FoldCase(std::string& text, int32_t length) {
   }
 }
 
-namespace {
-
-// The 16-bit words at bits 0 and 32 of a 64-bit word.
-constexpr uint64_t kEvenWords = 0x0000FFFF0000FFFFULL;
-
-}  // namespace
-
 int32_t Squeeze(std::string& text, int32_t length) {
   const size_t end = std::min(text.size(), static_cast<size_t>(std::max(length, 0)));
   char* bytes = text.data();
@@ -53,69 +46,82 @@ int32_t Squeeze(std::string& text, int32_t length) {
   return static_cast<int32_t>(text.size());
 }
 
-uint16_t HashSqueezed(const std::string& text, int32_t squeezed_length) {
-  assert(squeezed_length >= 0 && static_cast<size_t>(squeezed_length) <= text.size());
-  static_assert(std::endian::native == std::endian::little,
-                "the hash adds 16-bit words with their first byte low");
-  // The 16-bit words are added four at a time in 32-bit lanes, which a
-  // squeezed text (at most 65,535 bytes) cannot overflow; the lanes are
-  // added at the end, where only the low 16 bits count.
-  const auto length = static_cast<size_t>(squeezed_length) & ~size_t{1};
-  uint64_t even_lanes = 0;
-  uint64_t odd_lanes = 0;
-  size_t at = 0;
-  for (uint64_t word = 0; at + sizeof word <= length; at += sizeof word) {
-    std::memcpy(&word, text.data() + at, sizeof word);
-    even_lanes += word & kEvenWords;
-    odd_lanes += (word >> 16) & kEvenWords;
-  }
-  uint64_t sum = even_lanes + odd_lanes;
-  sum += sum >> 32;
-  for (; at < length; at += 2) {
-    const auto low = static_cast<unsigned char>(text[at]);
-    const auto high = static_cast<unsigned char>(text[at + 1]);
-    sum += low | (high << 8);
-  }
-  const auto folded = static_cast<uint16_t>(sum);
-  return folded == 0 ? 65535 : folded;
-}
-
 namespace {
 
 constexpr uint64_t kGoldenRatio = 0x9e3779b97f4a7c15ULL;
 constexpr uint64_t kSecondMultiplier = 0xc2b2ae3d27d4eb4fULL;
 
-// One word taken into a running hash.
-uint64_t TakeWord(uint64_t hash, uint64_t word, uint64_t multiplier) {
-  hash = (hash ^ word) * multiplier;
-  return hash ^ (hash >> 29);
-}
+// The 16-bit sum and the fingerprint as they are worked out, sixteen bytes
+// at a time.
+class KeysInProgress {
+ public:
+  explicit KeysInProgress(size_t length) : first_(length) {}
+
+  // Adds the 16-bit words of two words to the sum, four at a time in 32-bit
+  // lanes, which a squeezed text (at most 65,535 bytes) cannot overflow.
+  void Add(const uint64_t (&words)[2]) {
+    for (const uint64_t word : words) {
+      even_lanes_ += word & kEvenWords;
+      odd_lanes_ += (word >> 16) & kEvenWords;
+    }
+  }
+
+  // Mixes the first word into the fingerprint's first hash and the second
+  // into its second, so that neither multiplication waits for the other.
+  // With `second_too` false the second word is past the text.
+  void Mix(const uint64_t (&words)[2], bool second_too) {
+    first_ = Mixed(first_, words[0], kGoldenRatio);
+    if (second_too) second_ = Mixed(second_, words[1], kSecondMultiplier);
+  }
+
+  LineKeys Keys() const {
+    uint64_t sum = even_lanes_ + odd_lanes_;
+    sum += sum >> 32;
+    const auto folded = static_cast<uint16_t>(sum);
+    const uint64_t hash = Mixed(first_, second_, kGoldenRatio);
+    return {folded == 0 ? uint16_t{65535} : folded, static_cast<uint32_t>(hash ^ (hash >> 32))};
+  }
+
+ private:
+  // The 16-bit words at bits 0 and 32 of a 64-bit word.
+  static constexpr uint64_t kEvenWords = 0x0000FFFF0000FFFFULL;
+
+  static uint64_t Mixed(uint64_t hash, uint64_t word, uint64_t multiplier) {
+    hash = (hash ^ word) * multiplier;
+    return hash ^ (hash >> 29);
+  }
+
+  uint64_t even_lanes_ = 0;
+  uint64_t odd_lanes_ = 0;
+  uint64_t first_;
+  uint64_t second_ = kSecondMultiplier;
+};
 
 }  // namespace
 
-uint32_t FingerprintSqueezed(const std::string& text, int32_t squeezed_length) {
+LineKeys KeysOfSqueezed(const std::string& text, int32_t squeezed_length) {
   assert(squeezed_length >= 0 && static_cast<size_t>(squeezed_length) <= text.size());
-  // Sixteen bytes at a time into two hashes with multipliers of their own,
-  // so that neither waits for the other's multiplication; the tail is read
-  // as shorter words. Where a word stands decides which hash takes it.
+  static_assert(std::endian::native == std::endian::little,
+                "the sum adds 16-bit words with their first byte low");
   const auto length = static_cast<size_t>(squeezed_length);
-  uint64_t first = length;
-  uint64_t second = kSecondMultiplier;
+  KeysInProgress keys(length);
   size_t at = 0;
-  for (; at + 2 * sizeof(uint64_t) <= length; at += 2 * sizeof(uint64_t)) {
-    uint64_t words[2];
+  uint64_t words[2];
+  for (; at + sizeof words <= length; at += sizeof words) {
     std::memcpy(words, text.data() + at, sizeof words);
-    first = TakeWord(first, words[0], kGoldenRatio);
-    second = TakeWord(second, words[1], kSecondMultiplier);
+    keys.Add(words);
+    keys.Mix(words, true);
   }
   if (at < length) {
-    uint64_t words[2] = {0, 0};
+    // The tail is read as shorter words. An odd last byte counts in the
+    // fingerprint but has no 16-bit word in the sum.
+    words[0] = words[1] = 0;
     std::memcpy(words, text.data() + at, length - at);
-    first = TakeWord(first, words[0], kGoldenRatio);
-    if (length - at > sizeof(uint64_t)) second = TakeWord(second, words[1], kSecondMultiplier);
+    keys.Mix(words, length - at > sizeof(uint64_t));
+    if (length % 2 != 0) reinterpret_cast<unsigned char*>(words)[length - at - 1] = 0;
+    keys.Add(words);
   }
-  const uint64_t hash = TakeWord(first, second, kGoldenRatio);
-  return static_cast<uint32_t>(hash ^ (hash >> 32));
+  return keys.Keys();
 }
 
 }  // namespace kestrin

@@ -1,5 +1,5 @@
-// The compare form of a line: case folding, blank squeezing and the 16-bit
-// hash the matcher compares first.
+// The compare form of a line: case folding, blank squeezing and the keys
+// the matcher compares first.
 #ifndef KESTRIN_ENGINE_LINE_FORM_H_
 #define KESTRIN_ENGINE_LINE_FORM_H_
 
@@ -16,14 +16,19 @@ void FoldCase(std::string& text, int32_t length);
 // least 2 (an all-blank line becomes two zero bytes). Returns that length.
 int32_t Squeeze(std::string& text, int32_t length);
 
-// The 16-bit wrap-around sum of a squeezed text read as little-endian 16-bit
-// words; a sum of 0 is returned as 65535.
-uint16_t HashSqueezed(const std::string& text, int32_t squeezed_length);
+// What the matcher compares of a squeezed text before its bytes.
+struct LineKeys {
+  // The 16-bit wrap-around sum of the text read as little-endian 16-bit
+  // words (an odd last byte left out); a sum of 0 is given as 65535.
+  uint16_t hash = 0;
+  // A 32-bit hash that, unlike the sum, tells apart texts that differ only
+  // in the order of their words: equal texts always have equal fingerprints,
+  // so unequal fingerprints settle a compare at once.
+  uint32_t fingerprint = 0;
+};
 
-// A 32-bit hash of a squeezed text that, unlike the 16-bit sum, tells apart
-// texts that differ only in the order of their words: equal texts always
-// have equal fingerprints, so unequal fingerprints settle a compare at once.
-uint32_t FingerprintSqueezed(const std::string& text, int32_t squeezed_length);
+// Both keys of the first `squeezed_length` bytes of `text`, in one pass.
+LineKeys KeysOfSqueezed(const std::string& text, int32_t squeezed_length);
 
 }  // namespace kestrin
 

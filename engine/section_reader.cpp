@@ -108,8 +108,9 @@ void PrepareLine(const CompareSettings& settings, DpCarry& carry, InputLine& lin
   }
   if (settings.Icas) FoldCase(line.Text, line.RawLen);
   line.SqueezedLen = static_cast<uint16_t>(Squeeze(line.Text, length));
-  line.Hash = HashSqueezed(line.Text, line.SqueezedLen);
-  line.Fingerprint = FingerprintSqueezed(line.Text, line.SqueezedLen);
+  const LineKeys keys = KeysOfSqueezed(line.Text, line.SqueezedLen);
+  line.Hash = keys.hash;
+  line.Fingerprint = keys.fingerprint;
 }
 
 void PrepareSide(const CompareSettings& settings, SideFile& side, Section& section) {

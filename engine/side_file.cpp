@@ -110,23 +110,43 @@ bool IsPlainCharacter(char c) {
   return c != kCarriageReturn && c != kLineFeed && c != kEndOfFileChar && c != kTab;
 }
 
-// Copies the run of plain characters at the read position into the line,
-// as far as the block and the line's room allow. Returns the new length.
-int32_t TakePlainRun(SideFile& side, int32_t length) {
-  const char* bytes = side.ReadBlock.data() + side.block_pos;
-  const int64_t limit = std::min<int64_t>(side.block_fill, kMaxLineLength - length);
+// The length of the run of plain characters that starts `bytes`, at most
+// `limit`.
+int64_t PlainRunLength(const char* bytes, int64_t limit) {
   int64_t run = 0;
   // A control character is the only kind of byte that can stop a plain run;
   // one that is plain text is stepped over.
   for (;;) {
     run += static_cast<int64_t>(SkipToControlByte(bytes + run, static_cast<size_t>(limit - run)));
-    if (run == limit || !IsPlainCharacter(bytes[run])) break;
+    if (run == limit || !IsPlainCharacter(bytes[run])) return run;
     ++run;
   }
+}
+
+// Copies the run of plain characters at the read position into the line,
+// as far as the block and the line's room allow. Returns the new length.
+int32_t TakePlainRun(SideFile& side, int32_t length) {
+  const char* bytes = side.ReadBlock.data() + side.block_pos;
+  const int64_t limit = std::min<int64_t>(side.block_fill, kMaxLineLength - length);
+  const int64_t run = PlainRunLength(bytes, limit);
   std::memcpy(side.LineBuffer + length, bytes, static_cast<size_t>(run));
   side.block_pos += run;
   side.block_fill -= run;
   return length + static_cast<int32_t>(run);
+}
+
+// Reads the line at the read position when it is the usual kind: plain
+// characters ended by a line feed, all of it in the block. Returns false,
+// having read nothing, for any other.
+bool TakeWholeLine(SideFile& side) {
+  const char* bytes = side.ReadBlock.data() + side.block_pos;
+  const int64_t run = PlainRunLength(bytes, std::min<int64_t>(side.block_fill, kMaxLineLength));
+  if (run == side.block_fill || run == kMaxLineLength || bytes[run] != kLineFeed) return false;
+  std::memcpy(side.LineBuffer, bytes, static_cast<size_t>(run));
+  side.block_pos += run + 1;
+  side.block_fill -= run + 1;
+  EndLine(side, static_cast<int32_t>(run));
+  return true;
 }
 
 }  // namespace
@@ -155,6 +175,7 @@ std::string_view ReadFirstBytes(SideFile& side, int64_t count) {
 }
 
 void ReadLine(SideFile& side) {
+  if (side.block_fill > 0 && TakeWholeLine(side)) return;
   int32_t length = 0;
   while (FillBlock(side)) {
     length = TakePlainRun(side, length);

@@ -66,8 +66,9 @@ size_t FillSide(Section& section, size_t extent, const std::vector<std::string>&
       continue;
     }
     line.SqueezedLen = static_cast<uint16_t>(Squeeze(line.Text, line.RawLen));
-    line.Hash = HashSqueezed(line.Text, line.SqueezedLen);
-    line.Fingerprint = FingerprintSqueezed(line.Text, line.SqueezedLen);
+    const LineKeys keys = KeysOfSqueezed(line.Text, line.SqueezedLen);
+    line.Hash = keys.hash;
+    line.Fingerprint = keys.fingerprint;
   }
   return texts.size() + 2;
 }
