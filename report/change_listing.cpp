@@ -86,13 +86,23 @@ class ChangeListing {
     }
   }
 
+  // Without a Dp option no Dp line lies within an exact run: the run goes
+  // to the sink whole.
+  bool WholeRunHere(const InputLine& line) const {
+    return !view_.settings.DpActive && !line.IsReformat && line.RunCount > 1;
+  }
+
   // Matched lines one by one, each followed by the new Dp lines after it. The
   // first line of an exact run shows the run's length; a reformat shows its
   // REFORM lines.
   void WriteMatchedLines() {
     while (BothMatchedInOrder()) {
       const InputLine& line = news_.line[i_];
-      if (line.IsReformat) {
+      if (WholeRunHere(line)) {
+        write_.MatchedRun(i_, j_, line.RunCount);
+        i_ += line.RunCount - 1;
+        j_ += line.RunCount - 1;
+      } else if (line.IsReformat) {
         write_.Reform(i_, j_);
       } else {
         write_.Matched(i_, j_, line.RunCount);

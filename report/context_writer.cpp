@@ -1,6 +1,7 @@
 // The Chng context buffer.
 #include "report/context_writer.h"
 
+#include <algorithm>
 #include <cassert>
 #include <utility>
 
@@ -26,6 +27,20 @@ void ContextWriter::Write(std::string line) {
 void ContextWriter::WriteMatched(const PendingLine& pending, int32_t i, int32_t j,
                                  int32_t run_length) {
   Take(Buffered{std::string(), &pending, i, j, run_length}, false);
+}
+
+void ContextWriter::WriteMatchedRun(const PendingLine& pending, int32_t i, int32_t j,
+                                    int32_t count) {
+  assert(pair_ != nullptr);
+  int32_t k = 0;
+  for (; k < count && pair_->after_change; ++k) {
+    WriteMatched(pending, i + k, j + k, k == 0 ? count : 0);
+  }
+  // Each of these lines would push the buffer's oldest line out unseen, and
+  // none would be left in it.
+  const int32_t passing = std::max<int32_t>(0, count - k - static_cast<int32_t>(kContextLines));
+  pair_->not_shown_count += passing;
+  for (k += passing; k < count; ++k) WriteMatched(pending, i + k, j + k, k == 0 ? count : 0);
 }
 
 void ContextWriter::Settle() {

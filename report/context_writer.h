@@ -34,6 +34,11 @@ class ListingSink {
                             int32_t run_length) {
     Write(pending.Format(i, j, run_length));
   }
+  // Takes `count` exact matched lines in a row: new lines i to i + count - 1
+  // with old lines j to j + count - 1, the first showing the run's length.
+  virtual void WriteMatchedRun(const PendingLine& pending, int32_t i, int32_t j, int32_t count) {
+    for (int32_t k = 0; k < count; ++k) WriteMatched(pending, i + k, j + k, k == 0 ? count : 0);
+  }
   // The section's lines are listed: formats every matched line still kept.
   virtual void Settle() {}
 };
@@ -64,6 +69,9 @@ class ContextWriter : public ListingSink {
   // matched lines of a Chng listing are never shown.
   void WriteMatched(const PendingLine& pending, int32_t i, int32_t j,
                     int32_t run_length) override;
+  // Past the context after a change, a run's lines only pass through the
+  // buffer unseen, all but its last six: they are counted, not kept.
+  void WriteMatchedRun(const PendingLine& pending, int32_t i, int32_t j, int32_t count) override;
   void Settle() override;
   // After the pair's last section: writes the context after the last change,
   // or announces the unchanged lines that followed it.

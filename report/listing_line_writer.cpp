@@ -12,6 +12,10 @@ void ListingLineWriter::Matched(int32_t i, int32_t j, int32_t run_length) {
   sink_.WriteMatched(*this, i, j, run_length);
 }
 
+void ListingLineWriter::MatchedRun(int32_t i, int32_t j, int32_t count) {
+  sink_.WriteMatchedRun(*this, i, j, count);
+}
+
 std::string ListingLineWriter::Format(int32_t i, int32_t j, int32_t run_length) const {
   return format_.Matched(TextOf(NewLine(i)), view_.NewRef(i), view_.OldRef(j), run_length);
 }

@@ -24,6 +24,9 @@ class ListingLineWriter : public PendingLine {
 
   // Matched new line i with old line j; run_length 0 shows none.
   void Matched(int32_t i, int32_t j, int32_t run_length);
+  // Exact matched new lines i to i + count - 1 with old lines j on, the
+  // first showing the run's length.
+  void MatchedRun(int32_t i, int32_t j, int32_t count);
   // The line Matched writes.
   std::string Format(int32_t i, int32_t j, int32_t run_length) const override;
   // The DPLINE line of new Dp line i (nothing with Xdpl).
