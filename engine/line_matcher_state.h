@@ -105,6 +105,13 @@ struct MatchState {
   // are too large to stay in the cache.
   std::vector<uint32_t> new_hashes;
   std::vector<uint32_t> old_hashes;
+  // Each line's group of equal lines, named by the lowest old line in it,
+  // or a number that names no group (a different one on each side) for a
+  // line that no line of the other side equals. Filled as the old side is
+  // searched for every new line, so that Same() then settles a pair whose
+  // hashes agree without comparing texts.
+  std::vector<uint16_t> new_group;
+  std::vector<uint16_t> old_group;
 
   int32_t NewCount() const { return fresh.count; }
   int32_t OldCount() const { return old.count; }
@@ -124,8 +131,13 @@ struct MatchState {
   int32_t AdvanceOld(int32_t from, int32_t steps) const;
 
   // True iff new line `a` and old line `b` lie within the counts, neither is
-  // a Dp line, and they are equal in compare form.
+  // a Dp line, and they are equal in compare form. Asks the groups, so only
+  // once Setup has searched the old side for every new line.
   bool Same(int32_t a, int32_t b) const;
+  // The same, asked of the lines' texts: for that search.
+  bool SameTexts(int32_t a, int32_t b) const;
+  // True iff the two lines are in one group.
+  bool SameGroup(int32_t a, int32_t b) const;
   // Looks for the first skip pattern after which three line pairs are equal
   // again; returns the pair where they start.
   std::optional<LinePair> Bridge(int32_t a, int32_t b) const;
@@ -138,7 +150,8 @@ struct MatchState {
   // Builds key_heads and next_with_key as well.
   void IndexOldSide();
   // The lowest old line equal to new line `i` (old count + 1 if none),
-  // chaining every further equal old line to it the first time it is found.
+  // chaining every further equal old line to it the first time it is found;
+  // line `i` and those old lines are put in the group it names.
   int32_t FirstEqualOld(int32_t i);
   // Ends the indexing: frees the buckets and the key lists.
   void ReleaseIndex();
@@ -177,7 +190,7 @@ inline int32_t MatchState::PreviousOld(int32_t j) const {
 inline bool MatchState::Same(int32_t a, int32_t b) const {
   if (a < 1 || a > NewCount() || b < 1 || b > OldCount()) return false;
   if (new_hashes[static_cast<size_t>(a)] != old_hashes[static_cast<size_t>(b)]) return false;
-  return LinesEqual(fresh.line[static_cast<size_t>(a)], old.line[static_cast<size_t>(b)]);
+  return SameGroup(a, b);
 }
 
 // The scan of one cycle (fills the table) and what follows it.

@@ -31,9 +31,11 @@ struct SideFeed {
   int64_t& ccol_blank_count;
 };
 
-// Starts recording the byte offset of every line start of the section, so
-// that the next section and the listing's re-read can seek straight there.
-void BeginLineStarts(SideFile& side) {
+// Empties the side's section and starts recording the byte offset of every
+// line start of it, so that the next section and the listing's re-read can
+// seek straight there.
+void BeginSection(SideFile& side, Section& section) {
+  section.Reset();
   side.line_starts_base = side.SectionStart;
   side.line_starts.clear();
   if (!side.OpenFailed) side.line_starts.push_back(NextLineOffset(side));
@@ -157,11 +159,12 @@ bool RawLinesDiffer(const Section& new_section, const Section& old_section) {
   return false;
 }
 
-// Reads one side's lines until its section is full, the side ends or
-// `halted` is set, calling `at_interval` after every kStatusLineInterval-th
-// line; with `prepare`, then prepares them.
+// Empties the side's section and reads its lines until the section is full,
+// the side ends or `halted` is set, calling `at_interval` after every
+// kStatusLineInterval-th line; with `prepare`, then prepares them.
 void ReadSideAlone(CompareRun& run, SideFeed& feed, const bool& halted, bool prepare,
                    const std::function<void()>& at_interval) {
+  BeginSection(feed.side, feed.section);
   while (!halted && HasRoom(feed.section) && StoreNextLine(run, feed)) {
     if (feed.section.count % kStatusLineInterval == 0) at_interval();
   }
@@ -215,11 +218,7 @@ void ShowReadFailure(CompareRun& run, SideFile& side) {
 }
 
 bool ReadSection(CompareRun& run) {
-  run.new_section.Reset();
-  run.old_section.Reset();
   PositionBothSides(run);
-  BeginLineStarts(run.new_side);
-  BeginLineStarts(run.old_side);
 
   PairResult& pair = run.pair;
   SideFeed new_feed{run.new_side, run.new_section, pair.new_ccol_blank_count};
@@ -230,6 +229,8 @@ bool ReadSection(CompareRun& run) {
   if (run.sides_apart) {
     ReadSidesApart(run, new_feed, old_feed, prepared);
   } else {
+    BeginSection(run.new_side, run.new_section);
+    BeginSection(run.old_side, run.old_section);
     ReadSidesInStep(run, new_feed, old_feed);
   }
 
