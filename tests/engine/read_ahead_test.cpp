@@ -2,7 +2,9 @@
 // any file that was not read ahead whole is opened by the run itself.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <string>
 #include <thread>
 #include <vector>
@@ -19,12 +21,17 @@ namespace {
 class NotingFileSystem : public testkit::FaultyFileSystem {
  public:
   std::unique_ptr<InputFile> OpenRead(const std::string& path, int* error) override {
-    if (std::this_thread::get_id() == test_thread_) opened_here.push_back(path);
+    if (std::this_thread::get_id() == test_thread_) {
+      opened_here.push_back(path);
+    } else {
+      ++opened_ahead;
+    }
     return DefaultFileSystem().OpenRead(path, error);
   }
   bool ThreadSafe() const override { return true; }
 
   std::vector<std::string> opened_here;
+  std::atomic<int> opened_ahead = 0;
 
  private:
   const std::thread::id test_thread_ = std::this_thread::get_id();
@@ -79,6 +86,29 @@ TEST(ReadAheadTest, TheRunReadsWhatTheFilesHold) {
   ReadAheadFileSystem halted(fs, paths);
   int error = 0;
   EXPECT_NE(halted.OpenRead(paths[0], &error), nullptr);
+}
+
+// However long the run dwells on its first file, the reading stays at most
+// kReadAheadFiles files and about kReadAheadBytes bytes ahead of it.
+TEST(ReadAheadTest, TheReadingStaysWithinItsBounds) {
+  testkit::ScratchDirectory scratch;
+  for (const size_t size : {size_t{1}, size_t{200000}}) {
+    SCOPED_TRACE(size);
+    std::vector<std::string> paths;
+    for (int k = 0; k < 100; ++k) {
+      paths.push_back(
+          scratch.Write(std::to_string(size) + "_" + std::to_string(k), std::string(size, 'x')));
+    }
+    NotingFileSystem fs;
+    ReadAheadFileSystem read_ahead(fs, paths);
+    int error = 0;
+    EXPECT_NE(read_ahead.OpenRead(paths[0], &error), nullptr);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    // The files held ahead, and the one that took the bytes over the bound.
+    const auto held = static_cast<int>(std::min(static_cast<int64_t>(kReadAheadFiles),
+                                                kReadAheadBytes / static_cast<int64_t>(size) + 1));
+    EXPECT_LE(fs.opened_ahead.load(), held + 1);
+  }
 }
 
 TEST(ReadAheadTest, ARunOfTwoPairsOrMoreReadsEveryFileAhead) {
