@@ -129,9 +129,12 @@ void NoteEndedShort(CompareRun& run, SideFile& side) {
   run.host.SetStatus(EndedShortStatus(side.file_name, side.ended_short_at, side.file_size));
 }
 
-// Reads both sides a line at a time, new then old, telling a failed read at
-// once; each side stops when its section is full or it ends.
+// Empties both sections and reads both sides a line at a time, new then old,
+// telling a failed read at once; each side stops when its section is full or
+// it ends.
 void ReadSidesInStep(CompareRun& run, SideFeed& new_feed, SideFeed& old_feed) {
+  BeginSection(new_feed.side, new_feed.section);
+  BeginSection(old_feed.side, old_feed.section);
   PairResult& pair = run.pair;
   while (!run.state.HaltRequested && !(run.new_side.AtEof && run.old_side.AtEof)) {
     if (!HasRoom(run.new_section)) break;
@@ -229,8 +232,6 @@ bool ReadSection(CompareRun& run) {
   if (run.sides_apart) {
     ReadSidesApart(run, new_feed, old_feed, prepared);
   } else {
-    BeginSection(run.new_side, run.new_section);
-    BeginSection(run.old_side, run.old_section);
     ReadSidesInStep(run, new_feed, old_feed);
   }
 

@@ -1,7 +1,6 @@
 // The Chng context buffer.
 #include "report/context_writer.h"
 
-#include <algorithm>
 #include <cassert>
 #include <utility>
 
@@ -32,15 +31,16 @@ void ContextWriter::WriteMatched(const PendingLine& pending, int32_t i, int32_t 
 void ContextWriter::WriteMatchedRun(const PendingLine& pending, int32_t i, int32_t j,
                                     int32_t count) {
   assert(pair_ != nullptr);
-  int32_t k = 0;
-  for (; k < count && pair_->after_change; ++k) {
+  const auto kept = static_cast<int32_t>(kContextLines);
+  for (int32_t k = 0; k < count; ++k) {
+    // Past the context after a change, each line but the run's last six
+    // would push the buffer's oldest line out unseen, and none would stay.
+    if (!pair_->after_change && count - k > kept) {
+      pair_->not_shown_count += count - k - kept;
+      k = count - kept;
+    }
     WriteMatched(pending, i + k, j + k, k == 0 ? count : 0);
   }
-  // Each of these lines would push the buffer's oldest line out unseen, and
-  // none would be left in it.
-  const int32_t passing = std::max<int32_t>(0, count - k - static_cast<int32_t>(kContextLines));
-  pair_->not_shown_count += passing;
-  for (k += passing; k < count; ++k) WriteMatched(pending, i + k, j + k, k == 0 ? count : 0);
 }
 
 void ContextWriter::Settle() {
