@@ -83,6 +83,19 @@ TEST(StoredLinesTest, ReadsBackWhatWasWrittenAndRemovesItsSpillFile) {
   EXPECT_TRUE(std::filesystem::is_empty(scratch.path()));
 }
 
+// The file's last read block can hold a single byte: one line of one
+// character, written to the file just as it was kept.
+TEST(StoredLinesTest, ReadsALineFromABlockOfOneByte) {
+  const testkit::ScratchDirectory scratch;
+  // The first line goes to the file as the second passes the threshold; the
+  // last one starts a read block and fills the text kept to a whole block.
+  const std::vector<std::string> lines = {"a", std::string((size_t{1} << 20) - 1, 'x'), "y"};
+  StoredLines stored(1, scratch.path());
+  for (const std::string& line : lines) stored.push_back(line);
+  EXPECT_EQ(stored[2], "y");
+  EXPECT_EQ(LinesOf(stored), lines);
+}
+
 TEST(StoredLinesTest, KeepsInMemoryWhatTheSpillFileCannotTakeAndTellsOnce) {
   const testkit::ScratchDirectory scratch;
   const std::vector<std::string> lines = MixedLines(30000);

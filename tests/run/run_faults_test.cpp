@@ -67,9 +67,16 @@ TEST(RunFaultsTest, AnUnreadableFileIsNamedAndThePairsAfterItAreCompared) {
   ExpectRunGolden(run.request, fs, run.scratch, "unreadable");
 }
 
-// A file that ends at byte 700 of the 1200 it had, shrunk or by a read error.
+// A file that ends at byte 700 of the 1200 it had, shrunk or by a read error,
+// and one whose first read fails.
 TEST(RunFaultsTest, AFileThatEndsEarlyIsNamedWithWhereItEnded) {
-  for (const bool read_error : {false, true}) {
+  struct EarlyEnd {
+    int64_t at;
+    bool read_error;
+    const char* golden;
+  };
+  for (const EarlyEnd end : {EarlyEnd{700, false, "shrunk"}, EarlyEnd{700, true, "read_error"},
+                             EarlyEnd{0, true, "read_error_at_start"}}) {
     ScratchDirectory scratch{kRunFileTime};
     std::string text;
     for (int line = 0; line < 100; ++line) text += "eleven char\n";
@@ -77,8 +84,8 @@ TEST(RunFaultsTest, AFileThatEndsEarlyIsNamedWithWhereItEnded) {
     request.new_name = scratch.Write("new.txt", text);
     request.old_name = scratch.Write("old.txt", text);
     FaultyFileSystem fs;
-    fs.faults[request.old_name] = FileFault{.reads_end_at = 700, .read_error = read_error};
-    ExpectRunGolden(request, fs, scratch, read_error ? "read_error" : "shrunk");
+    fs.faults[request.old_name] = FileFault{.reads_end_at = end.at, .read_error = end.read_error};
+    ExpectRunGolden(request, fs, scratch, end.golden);
   }
 }
 
