@@ -8,12 +8,10 @@
 
 #include "tests/common/silent_host.h"
 #include "engine/input_line.h"
-#include "engine/line_form.h"
 #include "engine/line_matcher.h"
 
 namespace kestrin {
 namespace {
-
 
 void Prepare(Section& section, const std::vector<std::string>& texts) {
   section.Reset();
@@ -22,10 +20,7 @@ void Prepare(Section& section, const std::vector<std::string>& texts) {
     InputLine& line = section.line[k + 1];
     line.Text = texts[k];
     line.RawLen = static_cast<int16_t>(texts[k].size());
-    line.SqueezedLen = static_cast<uint16_t>(Squeeze(line.Text, line.RawLen));
-    const LineKeys keys = KeysOfSqueezed(line.Text, line.SqueezedLen);
-    line.Hash = keys.hash;
-    line.Fingerprint = keys.fingerprint;
+    PrepareCompareForm(line, line.RawLen, true);
   }
 }
 

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cassert>
 #include <cstring>
+#include <string_view>
+
+#include "engine/line_form.h"
 
 namespace kestrin {
 
@@ -36,11 +39,53 @@ void Section::WriteSentinel(int32_t other_count) {
   sentinel.Link = static_cast<uint16_t>(other_count + 1);
 }
 
+namespace {
+
+// `length` kept within the text, as Squeeze keeps it.
+size_t LengthWithin(const std::string& text, int32_t length) {
+  return std::min(text.size(), static_cast<size_t>(std::max(length, 0)));
+}
+
+// The first CmpLen characters of the line's Text, as Squeeze takes them.
+std::string_view ComparedText(const InputLine& line) {
+  return std::string_view(line.Text).substr(0, LengthWithin(line.Text, line.CmpLen));
+}
+
+// Two lines whose compared texts differ may still squeeze to one form: they
+// differ in blanks only.
+bool SameCompareForms(const InputLine& a, const InputLine& b) {
+  thread_local std::string a_form;
+  thread_local std::string b_form;
+  const int32_t length = Squeeze(a.Text, a.CmpLen, a_form);
+  return length == Squeeze(b.Text, b.CmpLen, b_form) &&
+         std::memcmp(a_form.data(), b_form.data(), static_cast<size_t>(length)) == 0;
+}
+
+}  // namespace
+
+void PrepareCompareForm(InputLine& line, int32_t length, bool keep_text) {
+  // One form per thread: the two sides are prepared on two threads.
+  thread_local std::string form;
+  const int32_t form_length = Squeeze(line.Text, length, form);
+  const LineKeys keys = KeysOfSqueezed(form, form_length);
+  line.SqueezedLen = static_cast<uint16_t>(form_length);
+  line.Hash = keys.hash;
+  line.Fingerprint = keys.fingerprint;
+  if (keep_text) {
+    line.CmpLen = static_cast<int16_t>(LengthWithin(line.Text, length));
+  } else {
+    line.Text.assign(form.data(), static_cast<size_t>(form_length));
+    line.CmpLen = static_cast<int16_t>(form_length);
+  }
+}
+
 bool LinesEqual(const InputLine& a, const InputLine& b) {
   // Equal squeezed lengths are required as well as equal hashes: comparing
   // only the new line's length would let a prefix of a longer old line pass.
-  return a.Hash == b.Hash && a.SqueezedLen == b.SqueezedLen && a.Fingerprint == b.Fingerprint &&
-         std::memcmp(a.Text.data(), b.Text.data(), a.SqueezedLen) == 0;
+  if (a.Hash != b.Hash || a.SqueezedLen != b.SqueezedLen || a.Fingerprint != b.Fingerprint) {
+    return false;
+  }
+  return ComparedText(a) == ComparedText(b) || SameCompareForms(a, b);
 }
 
 }  // namespace kestrin

@@ -35,13 +35,14 @@ struct LineMarks {
   int16_t RawLen = 0;       // length as read, 1 to 2048
   uint16_t SqueezedLen = 0;  // length of the squeezed text (always even)
   uint32_t Fingerprint = 0;  // KeysOfSqueezed's fingerprint once prepared
-  int16_t CmpLen = 0;       // length after Ccol selection (Ccol on only)
+  int16_t CmpLen = 0;       // length after Ccol selection; once prepared, of the Text compared
   bool has_saved_text = false;  // listing: SavedText holds the raw text
 };
 
 struct InputLine : LineMarks {
-  // Raw line after reading; the Ccol selection after Select columns; the
-  // squeezed compare form after Prepare lines; the raw line again in the listing.
+  // Raw line after reading; the Ccol selection after Select columns; after
+  // Prepare lines still the raw line when nothing rewrote it, else the
+  // squeezed compare form; the raw line again in the listing.
   std::string Text;
   std::string SavedText;    // listing: raw text of a Dp or part-Dp line
 };
@@ -65,9 +66,17 @@ struct Section {
   int32_t used_limit_ = kSectionLimit + 1;
 };
 
+// Works out the compare form of the first `length` characters of the line's
+// Text (squeezed: see Squeeze) and sets SqueezedLen, Hash and Fingerprint from
+// it. With `keep_text` the Text stays as it is and CmpLen becomes `length`;
+// else the Text becomes the compare form and CmpLen its length. Either way the
+// line's compare form is that of the first CmpLen characters of its Text.
+void PrepareCompareForm(InputLine& line, int32_t length, bool keep_text);
+
 // True iff new line `a` equals old line `b` in compare form: equal hashes,
-// equal squeezed lengths and equal squeezed texts. Unequal fingerprints
-// settle it without reading the texts.
+// equal squeezed lengths, equal fingerprints and equal compare forms. Unequal
+// keys settle it without reading the texts, and equal compared texts without
+// squeezing them.
 bool LinesEqual(const InputLine& a, const InputLine& b);
 
 }  // namespace kestrin

@@ -17,33 +17,35 @@ void FoldCase(std::string& text, int32_t length) {
   }
 }
 
-int32_t Squeeze(std::string& text, int32_t length) {
+int32_t Squeeze(const std::string& text, int32_t length, std::string& form) {
   const size_t end = std::min(text.size(), static_cast<size_t>(std::max(length, 0)));
-  char* bytes = text.data();
+  // Room for every character and the padding; a form only ever grows, so
+  // that a reused one is not written twice.
+  if (form.size() < end + 2) form.resize(end + 2);
+  const char* bytes = text.data();
+  char* kept_bytes = form.data();
   size_t kept = 0;
   size_t i = 0;
-  // Eight bytes at a time while none of them is a blank; the word is read
-  // before it is written, and never ahead of where it was read.
+  // Eight bytes at a time while none of them is a blank.
   for (uint64_t word = 0; i + sizeof word <= end; i += sizeof word) {
     std::memcpy(&word, bytes + i, sizeof word);
     if (HasBlank(word)) {
       for (size_t k = i; k < i + sizeof word; ++k) {
-        if (bytes[k] != ' ') bytes[kept++] = bytes[k];
+        if (bytes[k] != ' ') kept_bytes[kept++] = bytes[k];
       }
     } else {
-      std::memcpy(bytes + kept, &word, sizeof word);
+      std::memcpy(kept_bytes + kept, &word, sizeof word);
       kept += sizeof word;
     }
   }
   for (; i < end; ++i) {
-    if (bytes[i] != ' ') bytes[kept++] = bytes[i];
+    if (bytes[i] != ' ') kept_bytes[kept++] = bytes[i];
   }
-  text.resize(kept);
   // A squeezed text is always a whole number of 16-bit words, so the hash
   // and the byte compare never look past it.
-  if (kept == 0) text.assign(2, '\0');
-  if (text.size() % 2 != 0) text.push_back('\0');
-  return static_cast<int32_t>(text.size());
+  if (kept == 0) kept_bytes[kept++] = '\0';
+  if (kept % 2 != 0) kept_bytes[kept++] = '\0';
+  return static_cast<int32_t>(kept);
 }
 
 namespace {

@@ -11,10 +11,13 @@ namespace kestrin {
 // Folds A-Z to a-z over the first `length` characters of `text`.
 void FoldCase(std::string& text, int32_t length);
 
-// Removes every blank from the first `length` characters of `text` and cuts
-// the text after what is left, padded with zero bytes to an even length of at
-// least 2 (an all-blank line becomes two zero bytes). Returns that length.
-int32_t Squeeze(std::string& text, int32_t length);
+// Writes the compare form of the first `length` characters of `text` at the
+// start of `form`: every character but the blanks, padded with zero bytes to
+// an even length of at least 2 (an all-blank line becomes two zero bytes).
+// Returns that length. `form` grows as needed and never shrinks, so a form
+// reused line after line soon stops allocating; its bytes past the returned
+// length mean nothing.
+int32_t Squeeze(const std::string& text, int32_t length, std::string& form);
 
 // What the matcher compares of a squeezed text before its bytes.
 struct LineKeys {

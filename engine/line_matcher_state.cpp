@@ -47,15 +47,12 @@ constexpr uint32_t kNewEqualsNone = 0x10000;
 constexpr uint32_t kOldEqualsNone = 0x20000;
 
 // The hashes of the section's lines 1 to count, at their indices. A Dp line
-// equals no line, nor does one whose text is shorter than its squeezed
-// length: it was never prepared, and its text is never read past its end.
+// equals no line.
 std::vector<uint32_t> HashesOf(const Section& section, uint32_t equals_none) {
   std::vector<uint32_t> hashes(static_cast<size_t>(section.count) + 1, equals_none);
   for (int32_t index = 1; index <= section.count; ++index) {
     const InputLine& line = section.line[static_cast<size_t>(index)];
-    if (!line.IsDp && line.Text.size() >= line.SqueezedLen) {
-      hashes[static_cast<size_t>(index)] = line.Hash;
-    }
+    if (!line.IsDp) hashes[static_cast<size_t>(index)] = line.Hash;
   }
   return hashes;
 }

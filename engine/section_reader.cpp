@@ -109,10 +109,7 @@ void PrepareLine(const CompareSettings& settings, DpCarry& carry, InputLine& lin
     if (line.IsDp) return;
   }
   if (settings.Icas) FoldCase(line.Text, line.RawLen);
-  line.SqueezedLen = static_cast<uint16_t>(Squeeze(line.Text, length));
-  const LineKeys keys = KeysOfSqueezed(line.Text, line.SqueezedLen);
-  line.Hash = keys.hash;
-  line.Fingerprint = keys.fingerprint;
+  PrepareCompareForm(line, length, KeepsRawText(settings));
 }
 
 void PrepareSide(const CompareSettings& settings, SideFile& side, Section& section) {
@@ -277,6 +274,10 @@ void SelectColumns(SideFile& side, InputLine& line, int64_t& ccol_blank_count) {
   }
   line.CmpLen = static_cast<int16_t>(length);
   side.MaxCmpLen = std::max(side.MaxCmpLen, length);
+}
+
+bool KeepsRawText(const CompareSettings& settings) {
+  return !settings.DpActive && !settings.Icas && !settings.Ccol;
 }
 
 bool SectionNeedsPreparing(const CompareRun& run) {

@@ -35,6 +35,11 @@ bool SectionNeedsPreparing(const CompareRun& run);
 // over line.Text and line.CmpLen is set.
 void SelectColumns(SideFile& side, InputLine& line, int64_t& ccol_blank_count);
 
+// True iff preparing leaves every line's Text as it was read: no Dp filter,
+// Icas or Ccol rewrites it, so the listing has the raw lines without reading
+// them again. Otherwise Text takes the compare form.
+bool KeepsRawText(const CompareSettings& settings);
+
 // Runs the Dp filter, case folding, squeezing and hashing over every line of
 // the section, new side first.
 void PrepareLines(CompareRun& run);

@@ -111,15 +111,19 @@ void ReportGenerator::ReportTextSection(CompareRun& run) {
   }
 }
 
-void ReportGenerator::ListSectionBody(CompareRun& run, bool section_differs) {
-  const CompareSettings& settings = run.settings;
-  SectionView view = ViewOf(run);
+void ReportGenerator::ReloadRawLines(CompareRun& run, bool old_lines_listed) {
   PositionBothSides(run);
-  const bool old_lines_listed = section_differs || settings.DpActive || settings.Ccol;
   run.OnBothSides([&] { ReloadNewLines(run, carry_.new_side); },
                   [&] {
                     if (old_lines_listed) ReloadOldLines(run, carry_.old_side);
                   });
+}
+
+void ReportGenerator::ListSectionBody(CompareRun& run, bool section_differs) {
+  const CompareSettings& settings = run.settings;
+  SectionView view = ViewOf(run);
+  const bool old_lines_listed = section_differs || settings.DpActive || settings.Ccol;
+  if (!KeepsRawText(settings)) ReloadRawLines(run, old_lines_listed);
   if (old_lines_listed) CountDeletions(view);
   CountInsertionsAndMatches(view);
   MarkReformatRuns(view);

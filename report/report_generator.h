@@ -40,6 +40,8 @@ class ReportGenerator : public ReportDriver {
   void ArmHeading(PairResult& pair);
   void ReportTextSection(CompareRun& run);
   void ListSectionBody(CompareRun& run, bool section_differs);
+  // Reads the section's raw lines again where preparing rewrote them.
+  void ReloadRawLines(CompareRun& run, bool old_lines_listed);
   void FinishPair(CompareRun& run);
   bool DirectorySummaryDue(const CompareRun& run) const;
 

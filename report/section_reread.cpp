@@ -1,6 +1,6 @@
-// Re-reading a section's raw lines for the listing: the compare kept only
-// each line's compare form, so the listing reads the lines again from the
-// positioned input files.
+// Re-reading a section's raw lines for the listing: where a Dp filter, Icas
+// or Ccol rewrote the lines, the compare kept only each line's compare form,
+// so the listing reads the lines again from the positioned input files.
 #include <algorithm>
 #include <string>
 

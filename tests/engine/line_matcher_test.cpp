@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/line_form.h"
 #include "tests/common/case_table.h"
 #include "tests/common/recording_fakes.h"
 #include "tests/common/scratch_directory.h"
@@ -65,10 +64,7 @@ size_t FillSide(Section& section, size_t extent, const std::vector<std::string>&
       line.IsDp = true;
       continue;
     }
-    line.SqueezedLen = static_cast<uint16_t>(Squeeze(line.Text, line.RawLen));
-    const LineKeys keys = KeysOfSqueezed(line.Text, line.SqueezedLen);
-    line.Hash = keys.hash;
-    line.Fingerprint = keys.fingerprint;
+    PrepareCompareForm(line, line.RawLen, true);
   }
   return texts.size() + 2;
 }

@@ -65,8 +65,8 @@ namespace kestrin {
 namespace {
 
 constexpr int64_t kFileSize = int64_t{1} << 30;
-// An odd line length would make the squeezed text one byte longer than the
-// line and its string grow: the bound below counts one line's length.
+// Every line is as long as the next: the bound below counts one line's length
+// for each.
 constexpr int64_t kLineChars = 998;
 constexpr int64_t kLineBytes = kLineChars + 1;
 constexpr int64_t kLineCount = kFileSize / kLineBytes;
@@ -149,9 +149,8 @@ constexpr int64_t kSideBound =
     (kSectionLimit + 2) * static_cast<int64_t>(sizeof(InputLine)) +
     kSectionLimit * (kLineBytes + static_cast<int64_t>(sizeof(int64_t))) + kReadBlockSize;
 // Everything else a run holds: settings, the run's records, the matcher's
-// tables, the listing's re-read and the lines being formatted. Far less than
-// the report of this listing (over a million lines) or the line starts of a
-// whole file.
+// tables and the lines being formatted. Far less than the report of this
+// listing (over a million lines) or the line starts of a whole file.
 constexpr int64_t kOtherBound = int64_t{4} << 20;
 
 TEST(PairMemoryTest, OneGigabytePairStaysWithinTheSectionBound) {
