@@ -99,6 +99,32 @@ class KeysInProgress {
   uint64_t second_ = kSecondMultiplier;
 };
 
+// The `count` bytes at `bytes`, fewer than sixteen, as two words with zero
+// bytes after them, read in a few loads that may overlap: every line ends in
+// such a tail, and a copy of a length known only here is a library call.
+void LoadTail(const char* bytes, size_t count, uint64_t (&words)[2]) {
+  assert(count < 2 * sizeof(uint64_t));
+  words[0] = words[1] = 0;
+  if (count >= 8) {
+    uint64_t last = 0;
+    std::memcpy(&words[0], bytes, 8);
+    std::memcpy(&last, bytes + count - 8, 8);
+    // The bytes past the first word are the top ones of the last eight.
+    if (count > 8) words[1] = last >> (8 * (16 - count));
+  } else if (count >= 4) {
+    uint32_t first = 0;
+    uint32_t last = 0;
+    std::memcpy(&first, bytes, 4);
+    std::memcpy(&last, bytes + count - 4, 4);
+    words[0] = first | (static_cast<uint64_t>(last) << (8 * (count - 4)));
+  } else if (count > 0) {
+    const auto byte = [bytes](size_t k) {
+      return static_cast<uint64_t>(static_cast<unsigned char>(bytes[k])) << (8 * k);
+    };
+    words[0] = byte(0) | byte(count / 2) | byte(count - 1);
+  }
+}
+
 }  // namespace
 
 LineKeys KeysOfSqueezed(const std::string& text, int32_t squeezed_length) {
@@ -117,8 +143,7 @@ LineKeys KeysOfSqueezed(const std::string& text, int32_t squeezed_length) {
   if (at < length) {
     // The tail is read as shorter words. An odd last byte counts in the
     // fingerprint but has no 16-bit word in the sum.
-    words[0] = words[1] = 0;
-    std::memcpy(words, text.data() + at, length - at);
+    LoadTail(text.data() + at, length - at, words);
     keys.Mix(words, length - at > sizeof(uint64_t));
     if (length % 2 != 0) reinterpret_cast<unsigned char*>(words)[length - at - 1] = 0;
     keys.Add(words);
