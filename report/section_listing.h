@@ -49,9 +49,10 @@ struct ListingCarry {
 
 // ---- Re-reading (the sides are positioned from SectionStart) ----
 
-// Re-reads every new line of a section that is identical to the old one and
-// marks the pair of lines of each index as matched; with a Dp option the new
-// line's Dp marks are given to the old line of the same index.
+// Marks the pair of lines of each index of a section that is identical to
+// the old one as matched, having read every new line again unless the lines
+// kept their raw texts (KeepsRawText); with a Dp option the new line's Dp
+// marks are given to the old line of the same index.
 void MarkIdenticalSection(CompareRun& run, const ListingCarry& carry);
 
 // Reloads each line's Text with its raw line: a Dp or part-Dp line keeps the

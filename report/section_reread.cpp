@@ -69,13 +69,14 @@ SectionView ViewOf(CompareRun& run) {
 }
 
 void MarkIdenticalSection(CompareRun& run, const ListingCarry& carry) {
-  PositionBothSides(run);
+  const bool read_again = !KeepsRawText(run.settings);
+  if (read_again) PositionBothSides(run);
   DpCarry new_carry = carry.new_side;
   Section& news = run.new_section;
   Section& olds = run.old_section;
   for (int32_t index = 1; index <= news.count; ++index) {
     InputLine& line = news.line[index];
-    LoadRawLine(run.new_side, line);
+    if (read_again) LoadRawLine(run.new_side, line);
     if (run.settings.DpActive) {
       const InputLine probe = Refiltered(run.settings, new_carry, line);
       line.IsDp = probe.IsDp;
