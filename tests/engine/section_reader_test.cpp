@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 
 #include "engine_support.h"
 #include "tests/common/case_table.h"
@@ -41,15 +42,22 @@ TEST(SectionReaderTest, IdentityTestSetsDiffersOnAnyDifference) {
   });
 }
 
+// Read in step or with the sides apart on two threads, alike.
 TEST(SectionReaderTest, SectionsHoldAtMost7999LinesAndShowReadProgress) {
-  SectionFixture fixture;
-  fixture.Open(NumberedLines(8500), NumberedLines(8500));
-  ReadSection(fixture.run);
-  EXPECT_EQ(fixture.run.new_section.count, 7999);
-  EXPECT_EQ(fixture.run.old_section.count, 7999);
-  EXPECT_FALSE(fixture.run.pair.PairDone);
-  testkit::ExpectGoldenLines("tests/engine/golden/read_status.txt", fixture.host.log.events);
-  EXPECT_EQ(fixture.run.new_side.line_starts.size(), 8000u);
+  for (const bool apart : {false, true}) {
+    SectionFixture fixture;
+    fixture.Open(NumberedLines(8500), NumberedLines(8500));
+    if (apart) {
+      fixture.run.side_worker = std::make_unique<SideWorker>();
+      fixture.run.sides_apart = true;
+    }
+    ReadSection(fixture.run);
+    EXPECT_EQ(fixture.run.new_section.count, 7999);
+    EXPECT_EQ(fixture.run.old_section.count, 7999);
+    EXPECT_FALSE(fixture.run.pair.PairDone);
+    testkit::ExpectGoldenLines("tests/engine/golden/read_status.txt", fixture.host.log.events);
+    EXPECT_EQ(fixture.run.new_side.line_starts.size(), 8000u);
+  }
 
   // The old side alone fills a section to the same bound.
   SectionFixture longer_old;
