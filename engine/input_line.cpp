@@ -15,7 +15,6 @@ void Section::Reset() {
     InputLine& record = line[index];
     static_cast<LineMarks&>(record) = LineMarks();
     record.Text.clear();
-    record.SavedText.clear();
   }
   count = 0;
   used_limit_ = 0;

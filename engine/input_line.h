@@ -4,6 +4,7 @@
 #define KESTRIN_ENGINE_INPUT_LINE_H_
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,35 +18,40 @@ inline constexpr int32_t kMaxSectionLines = kSectionLimit - 1;
 inline constexpr int32_t kMaxLineLength = 2048;
 
 // What a line's record knows besides its texts; a section clears it for
-// every line it reuses.
+// every line it reuses. The flags are single bits, so that a whole record
+// fits one cache line: the matcher's scans and the reader pass thousands of
+// records in a row.
 struct LineMarks {
-  bool Matched = false;     // paired with a line of the other side in order
-  bool NoMatch = false;     // matcher: no longer tried as a block start
-  bool IsDp = false;        // don't-process line
-  bool IsPartDp = false;    // an embedded comment part was cut from the line
-  bool IsReformat = false;  // matched line differs from its partner in blanks only
-  bool BlockStart = false;  // first line of an accepted block; set on sentinels
-  bool Moved = false;       // unmatched line recognised as moved (Fmvl)
-  bool end_sentinel = false;  // the second sentinel flag
-  bool CcolBlank = false;   // shorter than the Ccol start column: compared as one blank
+  uint32_t Fingerprint = 0;  // KeysOfSqueezed's fingerprint once prepared
   uint16_t Link = 0;        // partner line on the other side (see the matcher)
   uint16_t Hash = 0;        // 16-bit sum of the squeezed text; never 0 once prepared
   uint16_t Chain = 0;       // matcher: next old line with equal content
   int16_t RunCount = 0;     // listing: length of the run of like lines starting here
   int16_t RawLen = 0;       // length as read, 1 to 2048
   uint16_t SqueezedLen = 0;  // length of the squeezed text (always even)
-  uint32_t Fingerprint = 0;  // KeysOfSqueezed's fingerprint once prepared
   int16_t CmpLen = 0;       // length after Ccol selection; once prepared, of the Text compared
-  bool has_saved_text = false;  // listing: SavedText holds the raw text
+  bool Matched : 1 = false;     // paired with a line of the other side in order
+  bool NoMatch : 1 = false;     // matcher: no longer tried as a block start
+  bool IsDp : 1 = false;        // don't-process line
+  bool IsPartDp : 1 = false;    // an embedded comment part was cut from the line
+  bool IsReformat : 1 = false;  // matched line differs from its partner in blanks only
+  bool BlockStart : 1 = false;  // first line of an accepted block; set on sentinels
+  bool Moved : 1 = false;       // unmatched line recognised as moved (Fmvl)
+  bool end_sentinel : 1 = false;  // the second sentinel flag
+  bool CcolBlank : 1 = false;   // shorter than the Ccol start column: compared as one blank
+  bool has_saved_text : 1 = false;  // listing: SavedText holds this line's raw text
 };
 
-struct InputLine : LineMarks {
+struct alignas(64) InputLine : LineMarks {
   // Raw line after reading; the Ccol selection after Select columns; after
   // Prepare lines still the raw line when nothing rewrote it, else the
   // squeezed compare form; the raw line again in the listing.
   std::string Text;
-  std::string SavedText;    // listing: raw text of a Dp or part-Dp line
+  // Listing: the raw text of a Dp or part-Dp line. Made for the first such
+  // line the record holds and kept, with its room, for the next ones.
+  std::unique_ptr<std::string> SavedText;
 };
+static_assert(sizeof(InputLine) == 64, "a line's record fits one cache line");
 
 // One side's section array: lines at indices 1..count, an end sentinel at
 // count + 1. Index 0 is unused.

@@ -4,7 +4,7 @@
 namespace kestrin {
 
 std::string_view ListingText(const InputLine& line, bool xdpl) {
-  if (!xdpl && line.has_saved_text) return line.SavedText;
+  if (!xdpl && line.has_saved_text) return *line.SavedText;
   return line.Text;
 }
 

@@ -2,6 +2,7 @@
 // or Ccol rewrote the lines, the compare kept only each line's compare form,
 // so the listing reads the lines again from the positioned input files.
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "engine/section_reader.h"
@@ -22,7 +23,6 @@ void LoadRawLine(SideFile& side, InputLine& line) {
     line.Text.assign(side.LineBuffer, static_cast<size_t>(side.line_length));
   }
   line.RawLen = static_cast<int16_t>(line.Text.size());
-  line.SavedText.clear();
   line.has_saved_text = false;
 }
 
@@ -45,7 +45,8 @@ void ReloadLines(const CompareSettings& settings, SideFile& side, Section& secti
     LoadRawLine(side, line);
     const bool marked = line.IsDp || line.IsPartDp;
     if (marked && !settings.Xdpl) {
-      line.SavedText = line.Text;
+      if (line.SavedText == nullptr) line.SavedText = std::make_unique<std::string>();
+      line.SavedText->assign(line.Text);
       line.has_saved_text = true;
     }
     if (line.IsPartDp) ++part_dp_count;
