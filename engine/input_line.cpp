@@ -40,16 +40,6 @@ void Section::WriteSentinel(int32_t other_count) {
 
 namespace {
 
-// `length` kept within the text, as Squeeze keeps it.
-size_t LengthWithin(const std::string& text, int32_t length) {
-  return std::min(text.size(), static_cast<size_t>(std::max(length, 0)));
-}
-
-// The first CmpLen characters of the line's Text, as Squeeze takes them.
-std::string_view ComparedText(const InputLine& line) {
-  return std::string_view(line.Text).substr(0, LengthWithin(line.Text, line.CmpLen));
-}
-
 // Two lines whose compared texts differ may still squeeze to one form: they
 // differ in blanks only.
 bool SameCompareForms(const InputLine& a, const InputLine& b) {
@@ -71,7 +61,7 @@ void PrepareCompareForm(InputLine& line, int32_t length, bool keep_text) {
   line.Hash = keys.hash;
   line.Fingerprint = keys.fingerprint;
   if (keep_text) {
-    line.CmpLen = static_cast<int16_t>(LengthWithin(line.Text, length));
+    line.CmpLen = static_cast<int16_t>(LeadingText(line.Text, length).size());
   } else {
     line.Text.assign(form.data(), static_cast<size_t>(form_length));
     line.CmpLen = static_cast<int16_t>(form_length);
@@ -84,7 +74,8 @@ bool LinesEqual(const InputLine& a, const InputLine& b) {
   if (a.Hash != b.Hash || a.SqueezedLen != b.SqueezedLen || a.Fingerprint != b.Fingerprint) {
     return false;
   }
-  return ComparedText(a) == ComparedText(b) || SameCompareForms(a, b);
+  // The compare form is that of the compared text, so equal texts settle it.
+  return LeadingText(a.Text, a.CmpLen) == LeadingText(b.Text, b.CmpLen) || SameCompareForms(a, b);
 }
 
 }  // namespace kestrin

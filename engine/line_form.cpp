@@ -11,14 +11,14 @@
 namespace kestrin {
 
 void FoldCase(std::string& text, int32_t length) {
-  const size_t end = std::min(text.size(), static_cast<size_t>(std::max(length, 0)));
+  const size_t end = LeadingText(text, length).size();
   for (size_t i = 0; i < end; ++i) {
     if (text[i] >= 'A' && text[i] <= 'Z') text[i] = static_cast<char>(text[i] - 'A' + 'a');
   }
 }
 
 int32_t Squeeze(const std::string& text, int32_t length, std::string& form) {
-  const size_t end = std::min(text.size(), static_cast<size_t>(std::max(length, 0)));
+  const size_t end = LeadingText(text, length).size();
   // Room for every character and the padding; a form only ever grows, so
   // that a reused one is not written twice.
   if (form.size() < end + 2) form.resize(end + 2);

@@ -3,10 +3,18 @@
 #ifndef KESTRIN_ENGINE_LINE_FORM_H_
 #define KESTRIN_ENGINE_LINE_FORM_H_
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kestrin {
+
+// The first `length` characters of `text`: all of it when it is shorter,
+// none for a negative length.
+inline std::string_view LeadingText(const std::string& text, int32_t length) {
+  return std::string_view(text).substr(0, static_cast<size_t>(std::max(length, 0)));
+}
 
 // Folds A-Z to a-z over the first `length` characters of `text`.
 void FoldCase(std::string& text, int32_t length);

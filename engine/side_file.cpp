@@ -123,16 +123,22 @@ int64_t PlainRunLength(const char* bytes, int64_t limit) {
   }
 }
 
+// Moves the `run` characters at the read position to the line after its
+// first `length`. Returns the new length.
+int32_t MoveToLine(SideFile& side, int64_t run, int32_t length) {
+  std::memcpy(side.LineBuffer + length, side.ReadBlock.data() + side.block_pos,
+              static_cast<size_t>(run));
+  side.block_pos += run;
+  side.block_fill -= run;
+  return length + static_cast<int32_t>(run);
+}
+
 // Copies the run of plain characters at the read position into the line,
 // as far as the block and the line's room allow. Returns the new length.
 int32_t TakePlainRun(SideFile& side, int32_t length) {
   const char* bytes = side.ReadBlock.data() + side.block_pos;
   const int64_t limit = std::min<int64_t>(side.block_fill, kMaxLineLength - length);
-  const int64_t run = PlainRunLength(bytes, limit);
-  std::memcpy(side.LineBuffer + length, bytes, static_cast<size_t>(run));
-  side.block_pos += run;
-  side.block_fill -= run;
-  return length + static_cast<int32_t>(run);
+  return MoveToLine(side, PlainRunLength(bytes, limit), length);
 }
 
 // Reads the line at the read position when it is the usual kind: plain
@@ -142,10 +148,9 @@ bool TakeWholeLine(SideFile& side) {
   const char* bytes = side.ReadBlock.data() + side.block_pos;
   const int64_t run = PlainRunLength(bytes, std::min<int64_t>(side.block_fill, kMaxLineLength));
   if (run == side.block_fill || run == kMaxLineLength || bytes[run] != kLineFeed) return false;
-  std::memcpy(side.LineBuffer, bytes, static_cast<size_t>(run));
-  side.block_pos += run + 1;
-  side.block_fill -= run + 1;
-  EndLine(side, static_cast<int32_t>(run));
+  const int32_t length = MoveToLine(side, run, 0);
+  ConsumeByte(side);  // the line feed
+  EndLine(side, length);
   return true;
 }
 

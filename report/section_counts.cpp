@@ -12,11 +12,7 @@ namespace kestrin {
 namespace {
 
 // A line's own text up to its raw length.
-std::string_view RawText(const InputLine& line) {
-  const int32_t length =
-      std::min(static_cast<int32_t>(line.Text.size()), static_cast<int32_t>(line.RawLen));
-  return std::string_view(line.Text.data(), static_cast<size_t>(std::max(length, 0)));
-}
+std::string_view RawText(const InputLine& line) { return LeadingText(line.Text, line.RawLen); }
 
 // The text of `line` that the exactness test compares under Icas or Ccol,
 // made in `copy`: case-folded with Icas, column-selected with Ccol.
@@ -29,9 +25,9 @@ std::string_view RemadeText(const CompareSettings& settings, SideFile& side, con
   if (settings.Ccol) {
     int64_t unused_blank_count = 0;
     SelectColumns(side, copy, unused_blank_count);
-    length = std::min(static_cast<int32_t>(copy.Text.size()), static_cast<int32_t>(copy.CmpLen));
+    length = copy.CmpLen;
   }
-  return std::string_view(copy.Text.data(), static_cast<size_t>(std::max(length, 0)));
+  return LeadingText(copy.Text, length);
 }
 
 // Equal over the shorter of the two texts, so that trailing blanks alone do
