@@ -42,10 +42,14 @@ TEST(Utf8ColumnsTest, CutAndPadCountCharactersOfUtf8AndBytesOfOtherText) {
 
 // A view that ends inside a character must not read on into the bytes
 // beyond it, though they would complete the character.
-TEST(Utf8ColumnsTest, ASequenceCutByTheViewIsNoCharacter) {
+// A sequence cut by the view, or broken by a byte that continues none, is
+// no character.
+TEST(Utf8ColumnsTest, ACutOrBrokenSequenceIsNoCharacter) {
   const std::string bytes = "\xc3\xa9";
   char32_t code_point = 0;
   EXPECT_EQ(Utf8SequenceAt(std::string_view(bytes).substr(0, 1), &code_point), 0);
+  EXPECT_EQ(Utf8SequenceAt("\xe6\x97\x41", &code_point), 0);
+  EXPECT_EQ(Utf8SequenceAt("\xf0\x9f\x98\x41", &code_point), 0);
 }
 
 }  // namespace
